@@ -1,0 +1,123 @@
+#include "marco.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
+
+namespace {
+
+constexpr unsigned kFondoVentana = 0x00719FFF;
+constexpr unsigned kTintaTitulo = 0x00D9FFFF;
+constexpr unsigned kTintaHoja = 0x00656549;
+constexpr int kAnchoVentana = 656;
+constexpr int kAltoVentana = 739;
+
+} // namespace
+
+QColor ColorBGR(unsigned bbggrr) {
+    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
+}
+
+QFont Fuente(const char* familia, int altoPixeles, bool negrita) {
+    QFont fuente(QString::fromLatin1(familia));
+    fuente.setPixelSize(altoPixeles);
+    fuente.setBold(negrita);
+    return fuente;
+}
+
+void PonerFondo(QWidget* control, QColor fondo) {
+    QPalette paleta = control->palette();
+    for (const auto rol : {QPalette::Window, QPalette::Base, QPalette::Button})
+        paleta.setColor(rol, fondo);
+    control->setPalette(paleta);
+    control->setAutoFillBackground(true);
+}
+
+void PonerTinta(QWidget* control, QColor tinta) {
+    QPalette paleta = control->palette();
+    for (const auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        paleta.setColor(rol, tinta);
+    control->setPalette(paleta);
+}
+
+void MostrarError(QWidget* ventana, const QString& mensaje) {
+    QMessageBox caja(QMessageBox::Critical, kTituloAplicacion, TextoDelAviso(mensaje),
+                     QMessageBox::Ok, ventana);
+    caja.exec();
+}
+
+TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.titulo)) {
+    setObjectName(QString::fromLatin1(diseno.nombre));
+    setWindowTitle(QString::fromLatin1(diseno.nombre));
+    setFont(Fuente("MS Sans Serif", 11));
+    PonerFondo(this, ColorBGR(kFondoVentana));
+
+    // The content keeps its place when the window is resized; a window made smaller than the
+    // content scrolls it.
+    auto* desplazable = new QScrollArea(this);
+    desplazable->setFrameShape(QFrame::NoFrame);
+    auto* cliente = new QWidget;
+    cliente->setFixedSize(kAnchoVentana, kAltoVentana);
+    desplazable->setWidget(cliente);
+    PonerFondo(desplazable->viewport(), ColorBGR(kFondoVentana));
+    PonerFondo(cliente, ColorBGR(kFondoVentana));
+    auto* capas = new QVBoxLayout(this);
+    capas->setContentsMargins(0, 0, 0, 0);
+    capas->addWidget(desplazable);
+
+    LabelCaption = new QLabel(titulo_, cliente);
+    LabelCaption->setObjectName(QStringLiteral("LabelCaption"));
+    LabelCaption->setFont(Fuente("Verdana", 16, true));
+    PonerTinta(LabelCaption, ColorBGR(kTintaTitulo));
+    LabelCaption->move(88, 4);
+    LabelCaption->adjustSize();
+
+    ScrollBox1 = new QScrollArea(cliente);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setGeometry(0, 32, 648, 615);
+    ScrollBox1->setFrameShape(QFrame::NoFrame);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Panel1 = new QWidget;
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedSize(627, diseno.altoHoja);
+    PonerFondo(Panel1, Qt::white);
+    PonerTinta(Panel1, ColorBGR(kTintaHoja));
+    Panel1->setFont(Fuente("Verdana", 11));
+    ScrollBox1->setWidget(Panel1);
+
+    Button2 = new QPushButton(QString::fromLatin1(diseno.textoAvance), cliente);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setFont(Fuente("Verdana", 17, true));
+    Button2->setGeometry(QRect(diseno.posAvance, QSize(265, 40)));
+
+    BitBtn13 = new QPushButton(QStringLiteral("Regresar"), cliente);
+    BitBtn13->setObjectName(QStringLiteral("BitBtn13"));
+    BitBtn13->setFont(Fuente("Verdana", 13));
+    PonerTinta(BitBtn13, Qt::black);
+    BitBtn13->setGeometry(QRect(diseno.posRegresar, QSize(129, 40)));
+    connect(BitBtn13, &QPushButton::clicked, this, &TMarco::BitBtn13Click);
+
+    QWidget* primero = diseno.regresarPrimero ? static_cast<QWidget*>(BitBtn13) : Button2;
+    QWidget* segundo = diseno.regresarPrimero ? static_cast<QWidget*>(Button2) : BitBtn13;
+    setTabOrder(primero, segundo);
+    setTabOrder(segundo, ScrollBox1);
+    primero->setFocus();
+
+    move(268, 1);
+    resize(kAnchoVentana, kAltoVentana);
+}
+
+bool TMarco::event(QEvent* evento) {
+    if (evento->type() == QEvent::WindowActivate)
+        FormActivate();
+    return QWidget::event(evento);
+}
+
+void TMarco::FormActivate() { LabelCaption->setText(titulo_); }
+
+void TMarco::BitBtn13Click() { close(); }

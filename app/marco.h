@@ -1,0 +1,76 @@
+#pragma once
+// The program shell: the frame both windows share (title line, scrolling white sheet, the two
+// buttons at the bottom), their looks, and the application's error handler. The windows build
+// on it; navigation between them lives in programa.h.
+
+#include "errores.h"
+
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <exception>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+// The application's title, as the message boxes show it.
+extern const QString kTituloAplicacion;
+
+// 0x00BBGGRR, the way the program's colours are written, to a QColor.
+QColor ColorBGR(unsigned bbggrr);
+
+// A font by family and character height in pixels; a family the machine lacks falls back.
+QFont Fuente(const char* familia, int altoPixeles, bool negrita = false);
+
+// Background and text colour of a control, whatever its kind.
+void PonerFondo(QWidget* control, QColor fondo);
+void PonerTinta(QWidget* control, QColor tinta);
+
+// The application's error handler: a modal box with the error icon, the application's title and
+// the message, a full stop appended where the message needs one.
+void MostrarError(QWidget* ventana, const QString& mensaje);
+
+// Runs a handler's work; an error that ends it is shown here and goes no further, so that no
+// exception crosses a signal or reaches the event loop.
+template <class Accion> void Proteger(QWidget* ventana, Accion&& accion) noexcept {
+    try {
+        accion();
+    } catch (const ErrorCalculo& error) {
+        MostrarError(ventana, error.mensaje());
+    } catch (const std::exception& error) {
+        MostrarError(ventana, QString::fromUtf8(error.what()));
+    }
+}
+
+struct DisenoMarco {
+    const char* nombre;          // objectName and window title
+    const char* titulo;          // text of the title line
+    int altoHoja;                // height of the white sheet
+    const char* textoAvance;     // caption of Button2
+    QPoint posAvance;            // Button2
+    QPoint posRegresar;          // BitBtn13 "Regresar"
+    bool regresarPrimero;        // tab order: BitBtn13 before Button2
+};
+
+class TMarco : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMarco(const DisenoMarco& diseno);
+
+    QWidget* hoja() const { return Panel1; }
+
+protected:
+    bool event(QEvent* evento) override;
+    void FormActivate();
+    void BitBtn13Click();
+
+    QLabel* LabelCaption;
+    QScrollArea* ScrollBox1;
+    QWidget* Panel1;
+    QPushButton* Button2;
+    QPushButton* BitBtn13;
+
+private:
+    QString titulo_;
+};

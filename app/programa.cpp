@@ -1,0 +1,60 @@
+#include "programa.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "numeros.h"
+
+#include <QApplication>
+#include <QEvent>
+
+namespace {
+
+// Reads the decimal separator again when the user changes the regional settings.
+class VigiaRegional : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::LocaleChange)
+            LeerSeparadorDecimal();
+        return QObject::eventFilter(objeto, evento);
+    }
+};
+
+} // namespace
+
+void PrepararAplicacion(QApplication& aplicacion) {
+    aplicacion.setApplicationName(QStringLiteral("morvex"));
+    aplicacion.setStyle(QStringLiteral("Fusion"));
+    aplicacion.setQuitOnLastWindowClosed(false);
+    aplicacion.installEventFilter(new VigiaRegional(&aplicacion));
+    LeerSeparadorDecimal();
+}
+
+Programa::Programa() {
+    form1_ = std::make_unique<TForm1>();
+    form2_ = std::make_unique<TForm2>();
+    QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
+    QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
+                     [this](const QStringList&) { IrAlCertificado(); });
+    QObject::connect(form2_.get(), &TForm2::valoracionPedida, form1_.get(),
+                     [this] { VolverALaValoracion(); });
+}
+
+Programa::~Programa() = default;
+
+void Programa::Mostrar() { form1_->show(); }
+
+void Programa::IrAlCertificado() {
+    form2_->show();
+    form2_->raise();
+    form2_->activateWindow();
+}
+
+void Programa::VolverALaValoracion() {
+    form1_->show();
+    form1_->raise();
+    form1_->activateWindow();
+    Proteger(form1_.get(), [this] { form1_->ResetValoracion(); });
+}

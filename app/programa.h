@@ -1,0 +1,31 @@
+#pragma once
+// The program unit: both windows, created in order at start-up, and the ways between them.
+
+#include <memory>
+
+class QApplication;
+class TForm1;
+class TForm2;
+
+// Application-wide settings every window relies on: style, the decimal separator and the
+// answer to a change of the regional settings. Call once, after the QApplication exists.
+void PrepararAplicacion(QApplication& aplicacion);
+
+class Programa {
+public:
+    Programa();
+    ~Programa();
+
+    TForm1& Form1() { return *form1_; }
+    TForm2& Form2() { return *form2_; }
+
+    // Shows the main window, as the event loop starts.
+    void Mostrar();
+
+private:
+    void IrAlCertificado();
+    void VolverALaValoracion();
+
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+};

@@ -1,0 +1,58 @@
+#include "general.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<const char*, 12> kMeses = {
+    "Enero     ", "Febrero   ", "Marzo     ", "Abril     ", "Mayo      ", "Junio     ",
+    "Julio     ", "Agosto    ", "Septiembre", "Octubre   ", "Noviembre ", "Diciembre ",
+};
+
+bool EsDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+} // namespace
+
+QString NormalizarNumero(const QString& texto, QChar separador) {
+    QString resultado;
+    bool tomaDigitos = true;
+    bool haySeparador = false;
+    for (const QChar c : texto) {
+        if (EsDigito(c) && tomaDigitos) {
+            resultado += c;
+        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && resultado.isEmpty()) {
+            resultado += c;
+        } else if (c == separador && tomaDigitos && !haySeparador) {
+            resultado += c;
+            haySeparador = true;
+        } else if (c == QLatin1Char(' ') || c.unicode() == 0 || c == QLatin1Char(',')) {
+            // skipped: thousands blanks, stray NULs and commas
+        } else {
+            tomaDigitos = false;
+        }
+    }
+    if (resultado.isEmpty())
+        return QStringLiteral("0");
+    if (haySeparador)
+        return resultado.left(resultado.indexOf(separador) + 4);
+    return resultado.left(16);
+}
+
+QString NombreMes(int mes) {
+    if (mes < 1 || mes > 12)
+        return {};
+    return QString::fromLatin1(kMeses[static_cast<size_t>(mes - 1)]);
+}
+
+int NumeroMes(const QString& texto) {
+    const QString buscado = texto.trimmed();
+    for (int mes = 1; mes <= 12; ++mes) {
+        if (buscado.compare(NombreMes(mes).trimmed(), Qt::CaseInsensitive) == 0)
+            return mes;
+    }
+    return 0;
+}
+
+long double ValorDeTexto(const QString& texto, QChar separador) {
+    return ConvertirTexto(NormalizarNumero(texto, separador), separador);
+}

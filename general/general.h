@@ -1,0 +1,28 @@
+#pragma once
+// The shared unit of the program: what every calculation needs to read and write numbers as
+// the user types them. Qt Core only; nothing here knows about windows.
+//  - NormalizarNumero, NombreMes: the two free functions the forms call;
+//  - numeros.h: decimal separator, text to number, number to text, rounding;
+//  - errores.h: the error a calculation raises when a text or a value does not fit;
+//  - reloj.h: today's date and time, through one place a test can set.
+
+#include <QChar>
+#include <QString>
+
+#include "numeros.h"
+
+// Turns whatever was typed into a numeric field into a text the number conversion accepts:
+// digits, one leading sign and one decimal separator; blanks, NULs and commas are skipped; any
+// other character ends the digits. Never empty ("0" at worst); at most three decimals, or at
+// most 16 characters when there is no separator.
+QString NormalizarNumero(const QString& texto, QChar separador = SeparadorDecimal());
+
+// Spanish month name padded with blanks to ten characters; empty text outside 1 to 12.
+QString NombreMes(int mes);
+
+// Position 1 to 12 of the month whose name matches the text, ignoring letter case and blanks at
+// either end; 0 when it is none of the twelve.
+int NumeroMes(const QString& texto);
+
+// The value of a typed number: NormalizarNumero, then the plain decimal conversion.
+long double ValorDeTexto(const QString& texto, QChar separador = SeparadorDecimal());

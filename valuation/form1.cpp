@@ -1,0 +1,178 @@
+#include "form1.h"
+
+#include "general.h"
+#include "criterios.h"
+#include "listas.h"
+#include "reloj.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr DisenoMarco kDiseno = {
+    .nombre = "Form1",
+    .titulo = "SCANNER MORVEX: Valoracion Coches Ocasion",
+    .altoHoja = 900,
+    .textoAvance = "Certificado de Calidad",
+    .posAvance = {8, 661},
+    .posRegresar = {324, 661},
+    .regresarPrimero = true,
+};
+
+// Empties the list and its text, then adds the items in order; the text stays empty.
+void Rellenar(QComboBox* lista, const QStringList& elementos) {
+    lista->clear();
+    lista->addItems(elementos);
+    lista->setCurrentIndex(-1);
+    lista->setEditText(QString());
+}
+
+template <size_t N> QStringList Textos(const std::array<const char*, N>& tabla) {
+    QStringList textos;
+    for (const char* texto : tabla)
+        textos << QString::fromUtf8(texto);
+    return textos;
+}
+
+QStringList Meses() {
+    QStringList meses;
+    for (int mes = 1; mes <= 12; ++mes)
+        meses << NombreMes(mes).trimmed();
+    return meses;
+}
+
+QStringList Anos(int anoActual) {
+    QStringList anos;
+    for (int ano = anoActual; ano >= kPrimerAnoLista; --ano)
+        anos << QString::number(ano);
+    return anos;
+}
+
+} // namespace
+
+TForm1::TForm1() : TMarco(kDiseno) {
+    CrearHoja();
+    connect(Button2, &QPushButton::clicked, this, [this] { Proteger(this, [this] { Button2Click(); }); });
+    for (QPushButton* boton : {Button3, Button4, Button5})
+        connect(boton, &QPushButton::clicked, this, [this] { Proteger(this, [this] { CalcularValoracion(); }); });
+    connect(Button6, &QPushButton::clicked, this, [this] { Proteger(this, [this] { Button6Click(); }); });
+    Proteger(this, [this] { ResetValoracion(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* evento) {
+    QWidget::closeEvent(evento);
+    if (evento->isAccepted())
+        emit cerrado();
+}
+
+void TForm1::ResetValoracion() {
+    const int anoActual = AhoraLocal().date().year();
+    MemoAyuda->hide();
+    for (QLineEdit* campo : {EMarca, EBastidor, EMatricula, EPVPNuevo})
+        campo->clear();
+    CEspecial1->setChecked(false);
+    CEspecial2->setChecked(false);
+    EKilometros->clear();
+    Rellenar(EMesFabricacion, Meses());
+    Rellenar(EAnoFabricacion, Anos(anoActual));
+    CDiesel->setChecked(true);
+    CLeasing->setChecked(false);
+    Rellenar(EMesesLeasing, Textos(kDuracionesLeasing));
+    EMesesLeasing->setEditText(QStringLiteral("9 meses"));
+    for (auto& fila : CP)
+        fila[kColumnaNormal - 1]->setChecked(true);
+    EPuntosObtenidos->setText(QStringLiteral("300"));
+    for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, EPintura, ETapizado, EMotor,
+                             EFrenos, EElectronica, ETotalCoste, EPVPCompra, EPVPVendedor,
+                             EPuntuacion, ENumRecambio, ECodificacion, EExtra2})
+        campo->clear();
+    CImportacion->setChecked(true);
+    Rellenar(ENombreMarca, Textos(kMarcas));
+    Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
+    CargarEjemplo();
+    CalcularValoracion();
+}
+
+void TForm1::CargarEjemplo() {
+    EPVPNuevo->setText(QStringLiteral("31470"));
+    EKilometros->setText(QStringLiteral("83680"));
+    EAnoFabricacion->setEditText(QStringLiteral("2007"));
+    EMesFabricacion->setEditText(QStringLiteral("Octubre"));
+    for (QLineEdit* campo : {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor,
+                             EPuntuacion})
+        campo->setText(QStringLiteral("0"));
+}
+
+void TForm1::Button6Click() {
+    CargarEjemplo();
+    CalcularValoracion();
+}
+
+EntradasValoracion TForm1::LeerEntradas() const {
+    EntradasValoracion entradas;
+    entradas.pvpNuevo = EPVPNuevo->text();
+    entradas.kilometros = EKilometros->text();
+    entradas.anoFabricacion = EAnoFabricacion->currentText();
+    entradas.mesFabricacion = EMesFabricacion->currentText();
+    entradas.costes = {EPintura->text(), ETapizado->text(), EMotor->text(), EFrenos->text(),
+                       EElectronica->text()};
+    entradas.especial1 = CEspecial1->isChecked();
+    entradas.especial2 = CEspecial2->isChecked();
+    for (size_t fila = 0; fila < CP.size(); ++fila) {
+        entradas.columnas[fila] = 0;
+        for (size_t c = 0; c < CP[fila].size(); ++c) {
+            if (CP[fila][c]->isChecked())
+                entradas.columnas[fila] = static_cast<int>(c) + 1;
+        }
+    }
+    return entradas;
+}
+
+bool TForm1::ComprobarDatos() {
+    const QString faltan = DatosQueFaltan(LeerEntradas(), SeparadorDecimal());
+    if (faltan.isEmpty())
+        return true;
+    QMessageBox caja(QMessageBox::NoIcon, kTituloAplicacion, faltan, QMessageBox::Ok, this);
+    caja.exec();
+    return false;
+}
+
+void TForm1::CalcularValoracion() {
+    if (!ComprobarDatos())
+        return;
+    ResultadosValoracion resultados;
+    try {
+        ::CalcularValoracion(LeerEntradas(), AhoraLocal().date(), SeparadorDecimal(), resultados);
+    } catch (const ErrorCalculo&) {
+        EscribirResultados(resultados);
+        throw;
+    }
+    EscribirResultados(resultados);
+}
+
+void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
+    const std::pair<QLineEdit*, const std::optional<QString>*> campos[] = {
+        {EPuntosObtenidos, &resultados.puntosObtenidos}, {ETotalCoste, &resultados.totalCoste},
+        {EPorcentaje, &resultados.porcentaje},           {EPVPValoracion, &resultados.pvpValoracion},
+        {EPVPCambio, &resultados.pvpCambio},             {EPVPCompra, &resultados.pvpCompra},
+    };
+    for (const auto& [campo, texto] : campos) {
+        if (texto->has_value())
+            campo->setText(**texto);
+    }
+}
+
+void TForm1::Button2Click() {
+    emit certificadoPedido({EMarca->text(), EBastidor->text(), EMatricula->text(),
+                            EPVPNuevo->text(), EPuntosObtenidos->text(), EPVPCambio->text(),
+                            EPVPVendedor->text(), EPuntuacion->text(), ENombreMarca->currentText(),
+                            ETipoVehiculo->currentText()});
+}

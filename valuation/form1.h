@@ -1,0 +1,101 @@
+#pragma once
+// The valuation window: one white sheet with the car's data, eleven rated criteria, the
+// valuation results, the reconditioning costs and the final prices. The sheet is built from the
+// tables in hoja.cpp; the arithmetic is in calculo.h. The window reads texts, calls the
+// calculation and writes texts.
+
+#include "calculo.h"
+#include "marco.h"
+
+#include <QStringList>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+class TForm1 : public TMarco {
+    Q_OBJECT
+public:
+    TForm1();
+
+    // Back to the starting state: inputs emptied, lists refilled, the worked example loaded and
+    // computed. Throws ErrorCalculo only if the example itself cannot be computed.
+    void ResetValoracion();
+    void CalcularValoracion();
+    bool ComprobarDatos();
+
+signals:
+    // "Certificado de Calidad": the ten texts the certificate receives, in its order.
+    void certificadoPedido(const QStringList& valores);
+    // The valuation window has been closed: the program ends.
+    void cerrado();
+
+protected:
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CrearHoja();
+    void Button2Click();
+    void Button6Click();
+    void CargarEjemplo();
+    EntradasValoracion LeerEntradas() const;
+    void EscribirResultados(const ResultadosValoracion& resultados);
+
+    friend struct HojaValoracion;
+
+    // Control-unit data and car identity
+    QLineEdit* ENumRecambio;
+    QLineEdit* ECodificacion;
+    QLineEdit* EExtra2;
+    QComboBox* ENombreMarca;
+    QComboBox* ETipoVehiculo;
+    QLineEdit* EMarca;
+    QLineEdit* EBastidor;
+    QLineEdit* EMatricula;
+    // Car data
+    QLineEdit* EPVPNuevo;
+    QCheckBox* CEspecial1;
+    QCheckBox* CEspecial2;
+    QLineEdit* EKilometros;
+    QComboBox* EMesFabricacion;
+    QComboBox* EAnoFabricacion;
+    QRadioButton* CImportacion;
+    QRadioButton* CNacional;
+    QRadioButton* CGasolina;
+    QRadioButton* CDiesel;
+    QRadioButton* CMixto;
+    QCheckBox* CLeasing;
+    QComboBox* EMesesLeasing;
+    // Criteria: caption of each row and its five rating buttons
+    std::array<QLabel*, 11> LabelP;
+    std::array<std::array<QRadioButton*, 5>, 11> CP;
+    // Results
+    QLineEdit* EPuntosObtenidos;
+    QLineEdit* EPorcentaje;
+    QLabel* LabelValorUso;
+    QLineEdit* EPVPValoracion;
+    QLabel* LabelValorCambio;
+    QLineEdit* EPVPCambio;
+    // Reconditioning costs
+    QLineEdit* EPintura;
+    QLineEdit* EMotor;
+    QLineEdit* EElectronica;
+    QLineEdit* ETapizado;
+    QLineEdit* EFrenos;
+    QLineEdit* ETotalCoste;
+    // Final prices
+    QLineEdit* EPVPCompra;
+    QLineEdit* EPVPVendedor;
+    QLineEdit* EPuntuacion;
+    // Buttons and help
+    QPushButton* Button3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPushButton* Button6;
+    QPlainTextEdit* MemoAyuda;
+};

@@ -1,0 +1,361 @@
+// Construction of the valuation sheet from tables: every control with its name, caption, place
+// and looks. Behaviour is in form1.cpp.
+
+#include "criterios.h"
+#include "form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr unsigned kHeredado = 0xFFFFFFFFu; // the sheet's own colour
+constexpr unsigned kAmarillo = 0x0000FFFF;
+constexpr unsigned kRosa = 0x00E0D0FF;
+constexpr unsigned kRosaClaro = 0x00F0F0FF;
+constexpr unsigned kCianClaro = 0x00FFFFC0;
+constexpr unsigned kAguamarina = 0x00FFFF00;
+constexpr unsigned kBlanco = 0x00FFFFFF;
+constexpr unsigned kNegro = 0x00000000;
+constexpr unsigned kRojo = 0x000000FF;
+constexpr unsigned kTintaPrecio = 0x00654949;
+constexpr unsigned kTintaTitulo = 0x008C4646;
+constexpr unsigned kTintaHoja = 0x00656549;
+
+struct Estilo {
+    unsigned fondo = kHeredado;
+    unsigned tinta = kHeredado;
+    int px = 0;                 // character height; 0 keeps the sheet's 11 px
+    bool negrita = false;
+};
+
+constexpr Estilo kNegrita{.negrita = true};
+constexpr Estilo kNegrita12{.px = 12, .negrita = true};
+
+void Aplicar(QWidget* control, const Estilo& estilo) {
+    if (estilo.px != 0 || estilo.negrita)
+        control->setFont(Fuente("Verdana", estilo.px != 0 ? estilo.px : 11, estilo.negrita));
+    if (estilo.fondo != kHeredado)
+        PonerFondo(control, ColorBGR(estilo.fondo));
+    if (estilo.tinta != kHeredado)
+        PonerTinta(control, ColorBGR(estilo.tinta));
+}
+
+template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
+    auto* control = new Control(padre);
+    control->setObjectName(QString::fromLatin1(nombre));
+    return control;
+}
+
+// A caption sized to its text.
+struct Etiqueta {
+    const char* nombre;
+    const char* texto;
+    int x, y;
+    Estilo estilo;
+};
+
+// A framed static text or a band: fixed size, text centred or not.
+struct Recuadro {
+    const char* nombre;
+    const char* texto;
+    int x, y, ancho, alto;
+    Estilo estilo;
+    bool centrado;
+    bool marco;
+};
+
+constexpr int kAnchoHoja = 627;
+constexpr Estilo kBanda{.fondo = kAguamarina, .tinta = kTintaHoja, .px = 12, .negrita = true};
+
+constexpr Etiqueta kEtiquetas[] = {
+    {"Label1", "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion", 146, 8,
+     {.tinta = kTintaTitulo, .px = 12, .negrita = true}},
+    {"Label31", "Datos UCE:", 8, 36, kNegrita},
+    {"Label32",
+     "Para ser válidos los resultados hay que CERTIFICAR que los datos de la UCE se "
+     "correspondan con Marca y Bastidor",
+     8, 55, {.px = 9}},
+    {"Label2", "Coche", 4, 72, {}},
+    {"Label3", "Bastidor", 270, 72, {}},
+    {"Label4", "Matricula", 476, 72, {}},
+    {"Label6", "Precio coche \nnuevo (euros)", 8, 114, kNegrita},
+    {"Label7", "Kilometros \ncuadro", 276, 114, kNegrita},
+    {"Label8", "Mes Fabricac", 450, 116, kNegrita},
+    {"Label9", "Año Fabricac", 450, 141, kNegrita},
+    {"LabelValorUso", "Valor de Uso Cliente (Precio del Coche)", 216, 648, kNegrita12},
+    {"Label28", "€+IVA", 0, 650, {}},
+    {"LabelValorCambio", "Valor de Cambio (Precio TOTAL Compra sin IVA)", 152, 672, kNegrita12},
+    {"Label29", "€+IVA", 0, 674, {}},
+    {"Label19", "Pintura: abrillantar o pintar zonas", 8, 732, {}},
+    {"Label20", "Motor: correas, aceites, filtros, etc", 8, 754, {}},
+    {"Label21", "Componentes electronicos", 8, 776, {}},
+    {"Label22", "Tapizado: limpiar o reponer partes", 316, 732, {}},
+    {"Label23", "Frenos, Suspension, Neumaticos", 316, 754, {}},
+    {"Label24", "Total Coste Reacondicionado", 316, 776, kNegrita12},
+    {"Label25", "Precio Compra sin reparar", 196, 820, kNegrita12},
+    {"Label16", "euros", 540, 820, {}},
+    {"Label26", "Precio del coche segun Vendedor", 196, 846, kNegrita12},
+    {"Label17", "euros", 540, 846, {}},
+    {"Label27", "Puntuacion", 196, 872, kNegrita12},
+    {"Label30", "puntos", 540, 872, {}},
+};
+
+constexpr Recuadro kRecuadros[] = {
+    {"Label5", "Datos Coche que se pretende comprar o vender", 0, 96, kAnchoHoja, 16, kBanda,
+     true, false},
+    {"Label10", "Puntuacion subjetiva del vehiculo", 0, 192, kAnchoHoja, 16, kBanda, true, false},
+    {"StaticText1", "Conceptos valoracion compra\nen porcentajes", 8, 208, 241, 30,
+     {.fondo = kBlanco, .negrita = true}, false, true},
+    {"StaticText18", "PUNTUACIONES", 8, 592, 241, 17, {}, false, true},
+    {"StaticText19", "Puntos Valoracion coche", 8, 614, 160, 17, {}, false, true},
+    {"StaticText21", "Porcentaje depreciacion Coche", 244, 614, 196, 17, {}, false, true},
+    {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0, 712,
+     kAnchoHoja, 16, kBanda, true, false},
+};
+
+} // namespace
+
+void TForm1::CrearHoja() {
+    QWidget* hoja = this->hoja();
+
+    for (const Etiqueta& e : kEtiquetas) {
+        auto* etiqueta = Nuevo<QLabel>(hoja, e.nombre);
+        etiqueta->setText(QString::fromUtf8(e.texto));
+        Aplicar(etiqueta, e.estilo);
+        etiqueta->move(e.x, e.y);
+        etiqueta->adjustSize();
+    }
+    for (const Recuadro& r : kRecuadros) {
+        auto* recuadro = Nuevo<QLabel>(hoja, r.nombre);
+        recuadro->setText(QString::fromUtf8(r.texto));
+        Aplicar(recuadro, r.estilo);
+        if (r.centrado)
+            recuadro->setAlignment(Qt::AlignCenter);
+        if (r.marco)
+            recuadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        recuadro->setGeometry(r.x, r.y, r.ancho, r.alto);
+    }
+
+    struct Edicion {
+        QLineEdit* TForm1::*miembro;
+        const char* nombre;
+        int x, y, ancho;
+        Estilo estilo;
+        bool soloLectura;
+    };
+    constexpr Estilo kAmarillaNegrita{.fondo = kAmarillo, .negrita = true};
+    constexpr Estilo kRosada{.fondo = kRosa};
+    constexpr Estilo kResultado{.fondo = kRosaClaro};
+    constexpr Estilo kPrecio{.fondo = kAmarillo, .tinta = kTintaPrecio, .px = 12, .negrita = true};
+    constexpr Estilo kBlanca{.fondo = kBlanco};
+    static constexpr Edicion kEdiciones[] = {
+        {&TForm1::ENumRecambio, "ENumRecambio", 88, 32, 90, kAmarillaNegrita, true},
+        {&TForm1::ECodificacion, "ECodificacion", 182, 32, 75, kAmarillaNegrita, true},
+        {&TForm1::EExtra2, "EExtra2", 261, 32, 290, kAmarillaNegrita, true},
+        {&TForm1::EMarca, "EMarca", 222, 68, 44, kRosada, false},
+        {&TForm1::EBastidor, "EBastidor", 322, 68, 150, kRosada, false},
+        {&TForm1::EMatricula, "EMatricula", 533, 68, 90, kRosada, false},
+        {&TForm1::EPVPNuevo, "EPVPNuevo", 100, 118, 73, kAmarillaNegrita, false},
+        {&TForm1::EKilometros, "EKilometros", 352, 118, 95, kAmarillaNegrita, false},
+        {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, 612, 65, kResultado, false},
+        {&TForm1::EPorcentaje, "EPorcentaje", 444, 612, 65, kResultado, false},
+        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, 646, 65,
+         {.fondo = kCianClaro, .px = 12, .negrita = true}, false},
+        {&TForm1::EPVPCambio, "EPVPCambio", 0, 670, 65,
+         {.fondo = kNegro, .tinta = kAmarillo, .px = 12, .negrita = true}, false},
+        {&TForm1::EPintura, "EPintura", 244, 728, 65, kBlanca, false},
+        {&TForm1::EMotor, "EMotor", 244, 750, 65, kBlanca, false},
+        {&TForm1::EElectronica, "EElectronica", 244, 772, 65, kBlanca, false},
+        {&TForm1::ETapizado, "ETapizado", 556, 728, 65, kBlanca, false},
+        {&TForm1::EFrenos, "EFrenos", 556, 750, 65, kBlanca, false},
+        {&TForm1::ETotalCoste, "ETotalCoste", 556, 772, 65, kPrecio, true},
+        {&TForm1::EPVPCompra, "EPVPCompra", 470, 816, 65, kPrecio, false},
+        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, 842, 65,
+         {.fondo = kCianClaro, .tinta = kTintaPrecio, .px = 12, .negrita = true}, false},
+        {&TForm1::EPuntuacion, "EPuntuacion", 470, 868, 65,
+         {.fondo = kRojo, .tinta = kBlanco, .px = 12, .negrita = true}, false},
+    };
+    for (const Edicion& e : kEdiciones) {
+        auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
+        Aplicar(edicion, e.estilo);
+        edicion->setReadOnly(e.soloLectura);
+        edicion->setGeometry(e.x, e.y, e.ancho, 21);
+        this->*e.miembro = edicion;
+    }
+
+    struct Lista {
+        QComboBox* TForm1::*miembro;
+        const char* nombre;
+        int x, y, ancho;
+        Estilo estilo;
+    };
+    static constexpr Lista kListas[] = {
+        {&TForm1::ENombreMarca, "ENombreMarca", 42, 68, 93, kRosada},
+        {&TForm1::ETipoVehiculo, "ETipoVehiculo", 137, 68, 83, kRosada},
+        {&TForm1::EMesFabricacion, "EMesFabricacion", 536, 112, 89, kAmarillaNegrita},
+        {&TForm1::EAnoFabricacion, "EAnoFabricacion", 536, 137, 89, kAmarillaNegrita},
+        {&TForm1::EMesesLeasing, "EMesesLeasing", 520, 162, 105, {}},
+    };
+    for (const Lista& l : kListas) {
+        auto* lista = Nuevo<QComboBox>(hoja, l.nombre);
+        lista->setEditable(true);
+        lista->setInsertPolicy(QComboBox::NoInsert);
+        lista->setMaxVisibleItems(12);
+        Aplicar(lista, l.estilo);
+        lista->setGeometry(l.x, l.y, l.ancho, 21);
+        this->*l.miembro = lista;
+    }
+
+    struct Casilla {
+        QCheckBox* TForm1::*miembro;
+        const char* nombre;
+        const char* texto;
+        int x, y, ancho;
+        Estilo estilo;
+        bool textoALaIzquierda;
+    };
+    constexpr Estilo kEspecial{.fondo = kAmarillo, .tinta = kTintaHoja, .negrita = true};
+    static constexpr Casilla kCasillas[] = {
+        {&TForm1::CEspecial1, "CEspecial1", "Especial 1", 176, 120, 96, kEspecial, true},
+        {&TForm1::CEspecial2, "CEspecial2", "Especial 2", 176, 136, 96, kEspecial, true},
+        {&TForm1::CLeasing, "CLeasing", "Leasing,Renting,RentCar", 350, 164, 166, {}, false},
+    };
+    for (const Casilla& c : kCasillas) {
+        auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
+        casilla->setText(QString::fromUtf8(c.texto));
+        Aplicar(casilla, c.estilo);
+        if (c.textoALaIzquierda)
+            casilla->setLayoutDirection(Qt::RightToLeft);
+        casilla->setGeometry(c.x, c.y, c.ancho, 16);
+        this->*c.miembro = casilla;
+    }
+
+    // Origin and fuel: each group on a panel of its own.
+    struct Opcion {
+        QRadioButton* TForm1::*miembro;
+        const char* nombre;
+        const char* texto;
+        int x, ancho;
+    };
+    struct Grupo {
+        const char* nombre;
+        int x, y, ancho;
+        Opcion opciones[3];
+    };
+    static constexpr Grupo kGrupos[] = {
+        {"Panel14", 8, 162, 132,
+         {{&TForm1::CImportacion, "CImportacion", "Import", 4, 60},
+          {&TForm1::CNacional, "CNacional", "Nacional", 64, 66},
+          {}}},
+        {"Panel2", 142, 162, 206,
+         {{&TForm1::CGasolina, "CGasolina", "Gasolina", 4, 72},
+          {&TForm1::CDiesel, "CDiesel", "Diesel ", 76, 62},
+          {&TForm1::CMixto, "CMixto", "Hibrido", 138, 66}}},
+    };
+    for (const Grupo& g : kGrupos) {
+        auto* panel = Nuevo<QFrame>(hoja, g.nombre);
+        PonerFondo(panel, Qt::white);
+        panel->setGeometry(g.x, g.y, g.ancho, 20);
+        for (const Opcion& o : g.opciones) {
+            if (o.miembro == nullptr)
+                continue;
+            auto* opcion = Nuevo<QRadioButton>(panel, o.nombre);
+            opcion->setText(QString::fromUtf8(o.texto));
+            opcion->setGeometry(o.x, 2, o.ancho, 16);
+            this->*o.miembro = opcion;
+        }
+    }
+
+    // Criteria grid: column heads, then one row per criterion, each row's five buttons on a
+    // panel of their own so that a row is a group by itself; then the points scale.
+    constexpr int kXColumnas = 252;
+    constexpr int kPasoColumna = 74;
+    constexpr int kAnchoColumna = 72;
+    for (size_t c = 0; c < kColumnas.size(); ++c) {
+        const ColumnaValoracion& columna = kColumnas[c];
+        const int x = kXColumnas + kPasoColumna * static_cast<int>(c);
+        auto* cabecera = Nuevo<QLabel>(hoja, columna.cabecera);
+        cabecera->setText(QStringLiteral("%1\n%2").arg(QString::fromLatin1(columna.linea1),
+                                                      QString::fromLatin1(columna.linea2)));
+        cabecera->setAlignment(Qt::AlignCenter);
+        cabecera->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        PonerFondo(cabecera, ColorBGR(columna.color));
+        cabecera->setGeometry(x, 208, kAnchoColumna, 30);
+
+        auto* marca = Nuevo<QLabel>(hoja, columna.marca);
+        marca->setText(QString::fromLatin1(columna.puntos));
+        marca->setAlignment(Qt::AlignCenter);
+        PonerFondo(marca, ColorBGR(columna.color));
+        marca->setGeometry(x, 592, kAnchoColumna, 17);
+    }
+    for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
+        const Criterio& criterio = kCriterios[fila];
+        const int y = 240 + 32 * static_cast<int>(fila);
+        auto* titulo = Nuevo<QLabel>(hoja, criterio.nombre);
+        titulo->setText(QStringLiteral("%1\n%2").arg(QString::fromUtf8(criterio.linea1),
+                                                    QString::fromUtf8(criterio.linea2)));
+        titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        PonerFondo(titulo, Qt::white);
+        titulo->setGeometry(8, y, 241, 33);
+        LabelP[fila] = titulo;
+
+        auto* panel = Nuevo<QFrame>(hoja, qPrintable(QStringLiteral("Panel%1").arg(fila + 3)));
+        panel->setGeometry(kXColumnas, y, kPasoColumna * 5, 32);
+        for (size_t c = 0; c < kColumnas.size(); ++c) {
+            const QString nombre =
+                QStringLiteral("CP%1%2").arg(fila + 1).arg(QString::fromLatin1(kColumnas[c].sufijo));
+            auto* boton = Nuevo<QRadioButton>(panel, qPrintable(nombre));
+            PonerFondo(boton, ColorBGR(kColumnas[c].color));
+            boton->setGeometry(kPasoColumna * static_cast<int>(c) + 27, 8, 17, 17);
+            CP[fila][c] = boton;
+        }
+    }
+
+    struct Boton {
+        QPushButton* TForm1::*miembro;
+        const char* nombre;
+        const char* texto;
+        int x, y, ancho;
+        bool negrita;
+    };
+    static constexpr Boton kBotones[] = {
+        {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, false},
+        {&TForm1::Button3, "Button3", "Calcular Precio", 514, 610, 110, true},
+        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, 816, 180, false},
+        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, 866, 180, true},
+    };
+    for (const Boton& b : kBotones) {
+        auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
+        boton->setText(QString::fromLatin1(b.texto));
+        if (b.negrita)
+            Aplicar(boton, kNegrita);
+        boton->setGeometry(b.x, b.y, b.ancho, 25);
+        this->*b.miembro = boton;
+    }
+
+    // The two values and their "€+IVA" follow their captions on the same line.
+    LabelValorUso = hoja->findChild<QLabel*>(QStringLiteral("LabelValorUso"));
+    LabelValorCambio = hoja->findChild<QLabel*>(QStringLiteral("LabelValorCambio"));
+    const auto aLaDerecha = [](QWidget* antes, QWidget* despues, int separacion) {
+        despues->move(antes->geometry().right() + 1 + separacion, despues->y());
+    };
+    aLaDerecha(LabelValorUso, EPVPValoracion, 4);
+    aLaDerecha(EPVPValoracion, hoja->findChild<QLabel*>(QStringLiteral("Label28")), 3);
+    aLaDerecha(LabelValorCambio, EPVPCambio, 4);
+    aLaDerecha(EPVPCambio, hoja->findChild<QLabel*>(QStringLiteral("Label29")), 3);
+
+    MemoAyuda = Nuevo<QPlainTextEdit>(hoja, "MemoAyuda");
+    MemoAyuda->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    MemoAyuda->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoAyuda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoAyuda->setReadOnly(true);
+    PonerFondo(MemoAyuda, palette().color(QPalette::ToolTipBase));
+    MemoAyuda->hide();
+}

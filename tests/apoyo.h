@@ -1,0 +1,55 @@
+#pragma once
+// What every test of the program shares: a headless application prepared as the program
+// prepares it, a stopped clock, a chosen decimal separator, and a watch over message boxes that
+// answers them and keeps what they said, so that an unexpected box fails the test.
+
+#include <QApplication>
+#include <QDateTime>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+struct Aviso {
+    QMessageBox::Icon icono;
+    QString titulo;
+    QString texto;
+};
+
+class Avisos : public QObject {
+public:
+    Avisos();
+    // The boxes shown since the last call, oldest first.
+    QList<Aviso> Tomar();
+    bool Vacio() const { return recogidos_.isEmpty(); }
+    QString Resumen() const;
+
+private:
+    void Revisar();
+    QTimer reloj_;
+    QList<Aviso> recogidos_;
+};
+
+// The moment the tests stop the clock at, unless a test sets another.
+QDateTime MomentoDePrueba(int ano, int mes, int dia = 15);
+
+// Text of a control of `ventana` found by its name, whatever its kind.
+QString Texto(const QWidget& ventana, const char* nombre);
+
+// Drops the offscreen platform's warnings about window features it lacks. Call it from
+// initTestCase: the test library installs its own message handler when the tests start.
+void SilenciarPlataforma();
+
+// The headless application for a test class: offscreen platform, the program's own settings,
+// "," as decimal separator and the clock stopped in March 2010.
+std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv);
+
+#define MORVEX_TEST_MAIN(Clase)                                                                    \
+    int main(int argc, char** argv) {                                                              \
+        const auto aplicacion = AplicacionDePrueba(argc, argv);                                    \
+        Clase pruebas;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&pruebas, argc, argv);                                                 \
+    }

@@ -1,0 +1,381 @@
+// The valuation arithmetic on plain values: the input check, the worked example through the
+// years, the intermediate quantities, costs, ratings and the refusals.
+
+#include "apoyo.h"
+
+#include "calculo.h"
+#include "errores.h"
+
+#include <cstdio>
+
+namespace {
+
+EntradasValoracion Ejemplo() {
+    EntradasValoracion e;
+    e.pvpNuevo = QStringLiteral("31470");
+    e.kilometros = QStringLiteral("83680");
+    e.anoFabricacion = QStringLiteral("2007");
+    e.mesFabricacion = QStringLiteral("Octubre");
+    e.costes.fill(QStringLiteral("0"));
+    e.columnas.fill(3);
+    return e;
+}
+
+const QChar kComa = QLatin1Char(',');
+
+// The six texts, "-" for a result not written.
+QStringList Textos(const ResultadosValoracion& r) {
+    QStringList textos;
+    for (const auto* texto : {&r.puntosObtenidos, &r.totalCoste, &r.porcentaje, &r.pvpValoracion,
+                              &r.pvpCambio, &r.pvpCompra})
+        textos << texto->value_or(QStringLiteral("-"));
+    return textos;
+}
+
+QStringList Calcular(const EntradasValoracion& e, QDate hoy, QChar separador = kComa) {
+    ResultadosValoracion r;
+    CalcularValoracion(e, hoy, separador, r);
+    return Textos(r);
+}
+
+QString Digitos(long double valor) {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.18Lg", valor);
+    return QString::fromLatin1(texto);
+}
+
+} // namespace
+
+class PruebasCalculo : public QObject {
+    Q_OBJECT
+
+private slots:
+    void datosQueFaltan_data();
+    void datosQueFaltan();
+    void datosNoNumericos_data();
+    void datosNoNumericos();
+    void ejemploSegunLaFecha_data();
+    void ejemploSegunLaFecha();
+    void pasosIntermedios();
+    void separadorPunto();
+    void costes_data();
+    void costes();
+    void valoraciones_data();
+    void valoraciones();
+    void anoConDecimales_data();
+    void anoConDecimales();
+    void fallosConResultadosParciales_data();
+    void fallosConResultadosParciales();
+    void rechazosSinResultados_data();
+    void rechazosSinResultados();
+    void valoresAbsurdos_data();
+    void valoresAbsurdos();
+};
+
+void PruebasCalculo::datosQueFaltan_data() {
+    QTest::addColumn<QString>("precio");
+    QTest::addColumn<QString>("kilometros");
+    QTest::addColumn<QString>("ano");
+    QTest::addColumn<QString>("mes");
+    QTest::addColumn<QString>("mensaje");
+    const QString precio = QStringLiteral("Falta por cubrir Precio Coche Nuevo\r\n");
+    const QString km = QStringLiteral("Falta por cubrir Kilometros Cuadro\r\n");
+    const QString ano = QStringLiteral("Falta por cubrir Ano Fabricacion\r\n");
+    const QString mes = QStringLiteral("Falta por cubrir Mes Fabricacion\r\n");
+    QTest::newRow("all four") << "" << "" << "" << "" << precio + km + ano + mes;
+    QTest::newRow("only month") << "31470" << "83680" << "2007" << "" << mes;
+    QTest::newRow("blank price, blank year") << "   " << "1" << " \t" << "x" << precio + ano;
+    QTest::newRow("zero between blanks") << " 0 " << "1" << "2007" << "Enero" << precio;
+    QTest::newRow("0,00") << "0,00" << "1" << "2007" << "Enero" << precio;
+    QTest::newRow("000 km") << "1" << "000" << "2007" << "Enero" << km;
+    QTest::newRow("0,001 is there") << "0,001" << "1" << "2007" << "Enero" << "";
+    QTest::newRow("1e3 km") << "1" << "1e3" << "2007" << "Enero" << "";
+    QTest::newRow("letters pass for year and month") << "1" << "1" << "abc" << "octubre" << "";
+}
+
+void PruebasCalculo::datosQueFaltan() {
+    QFETCH(QString, precio);
+    QFETCH(QString, kilometros);
+    QFETCH(QString, ano);
+    QFETCH(QString, mes);
+    QFETCH(QString, mensaje);
+    EntradasValoracion e;
+    e.pvpNuevo = precio;
+    e.kilometros = kilometros;
+    e.anoFabricacion = ano;
+    e.mesFabricacion = mes;
+    QCOMPARE(DatosQueFaltan(e, kComa), mensaje);
+}
+
+void PruebasCalculo::datosNoNumericos_data() {
+    QTest::addColumn<QString>("precio");
+    QTest::addColumn<QString>("kilometros");
+    QTest::addColumn<QString>("convertido");
+    QTest::newRow("thousands point") << "31.470" << "" << "031.470";
+    QTest::newRow("euro sign") << QStringLiteral("31470 €") << "1" << QStringLiteral("031470 €");
+    QTest::newRow("minus km") << "1" << "-5" << "0-5";
+    QTest::newRow("trimmed first") << " 12a " << "1" << "012a";
+    QTest::newRow("beyond range") << "1e99999" << "1" << "01e99999";
+    QTest::newRow("price fails before km is read") << "x" << "-5" << "0x";
+}
+
+void PruebasCalculo::datosNoNumericos() {
+    QFETCH(QString, precio);
+    QFETCH(QString, kilometros);
+    QFETCH(QString, convertido);
+    EntradasValoracion e;
+    e.pvpNuevo = precio;
+    e.kilometros = kilometros;
+    try {
+        DatosQueFaltan(e, kComa);
+        QFAIL("accepted");
+    } catch (const ErrorCalculo& error) {
+        QCOMPARE(error.mensaje(),
+                 QStringLiteral("'%1' is not a valid floating point value").arg(convertido));
+    }
+}
+
+void PruebasCalculo::ejemploSegunLaFecha_data() {
+    QTest::addColumn<QDate>("hoy");
+    QTest::addColumn<bool>("especial1");
+    QTest::addColumn<bool>("especial2");
+    QTest::addColumn<QStringList>("resultados");
+    QTest::newRow("March 2010") << QDate(2010, 3, 1) << false << false
+                                << QStringList{"300", "0", "13,57", "22629", "19797", "19797"};
+    QTest::newRow("June 2012") << QDate(2012, 6, 30) << false << false
+                               << QStringList{"300", "0", "12,16", "17792", "15565", "15565"};
+    QTest::newRow("June 2012, special 1") << QDate(2012, 6, 1) << true << false
+                                          << QStringList{"300", "0", "12,16", "21531", "18836",
+                                                         "18836"};
+    QTest::newRow("June 2012, special 2") << QDate(2012, 6, 1) << false << true
+                                          << QStringList{"300", "0", "12,16", "23679", "20715",
+                                                         "20715"};
+    QTest::newRow("June 2012, both special") << QDate(2012, 6, 1) << true << true
+                                             << QStringList{"300", "0", "12,16", "23679",
+                                                            "20715", "20715"};
+    QTest::newRow("October 2007, age 0") << QDate(2007, 10, 31) << false << false
+                                         << QStringList{"300", "0", "135702,09", "31470",
+                                                        "27531", "27531"};
+    QTest::newRow("July 2007, age -3") << QDate(2007, 7, 1) << false << false
+                                       << QStringList{"300", "0", "-17,63", "31470", "27531",
+                                                      "27531"};
+}
+
+void PruebasCalculo::ejemploSegunLaFecha() {
+    QFETCH(QDate, hoy);
+    QFETCH(bool, especial1);
+    QFETCH(bool, especial2);
+    QFETCH(QStringList, resultados);
+    EntradasValoracion e = Ejemplo();
+    e.especial1 = especial1;
+    e.especial2 = especial2;
+    QCOMPARE(Calcular(e, hoy), resultados);
+}
+
+void PruebasCalculo::pasosIntermedios() {
+    const Depreciacion d = Depreciar(31470, 83680, 29, 300, 1200);
+    QCOMPARE(d.N, 46401);
+    QCOMPARE(Digitos(d.r), QStringLiteral("1.80340940927997241"));
+    QCOMPARE(Digitos(d.k), QStringLiteral("0.886158071801365755"));
+    QCOMPARE(Digitos(d.p), QStringLiteral("1.66112956810631229"));
+    QCOMPARE(Digitos(d.T), QStringLiteral("13.5688399093697562"));
+    QCOMPARE(Digitos(d.V), QStringLiteral("22629.4705901990887"));
+    QCOMPARE(Digitos(d.E), QStringLiteral("12.5168192219679634"));
+    QCOMPARE(Digitos(d.V2), QStringLiteral("19796.980665535462"));
+}
+
+void PruebasCalculo::separadorPunto() {
+    EntradasValoracion e = Ejemplo();
+    QCOMPARE(Calcular(e, QDate(2010, 3, 1), QLatin1Char('.')),
+             (QStringList{"300", "0", "13.57", "22629", "19797", "19797"}));
+}
+
+void PruebasCalculo::costes_data() {
+    QTest::addColumn<QStringList>("costes"); // paint, upholstery, engine, brakes, electronics
+    QTest::addColumn<QString>("total");
+    QTest::addColumn<QString>("compra");
+    QTest::newRow("three costs") << QStringList{"150", "0", "200,5", "0", "49,5"} << "400"
+                                 << "15165";
+    QTest::newRow("cents kept") << QStringList{"100,25", "0", "0", "0", "0"} << "100,25"
+                                << "15464,75";
+    QTest::newRow("above exchange value") << QStringList{"20000", "0", "0", "0", "0"} << "20000"
+                                          << "-4435";
+    QTest::newRow("empty fields count 0") << QStringList{"", "", "", "", ""} << "0" << "15565";
+    QTest::newRow("negative cost lowers total") << QStringList{"-100", "50", "", "", ""} << "-50"
+                                                << "15615";
+}
+
+void PruebasCalculo::costes() {
+    QFETCH(QStringList, costes);
+    QFETCH(QString, total);
+    QFETCH(QString, compra);
+    EntradasValoracion e = Ejemplo();
+    std::copy(costes.begin(), costes.end(), e.costes.begin());
+    const QStringList r = Calcular(e, QDate(2012, 6, 1));
+    QCOMPARE(r[1], total);
+    QCOMPARE(r[5], compra);
+    QCOMPARE(r[4], QStringLiteral("15565")); // the exchange value does not depend on the costs
+}
+
+void PruebasCalculo::valoraciones_data() {
+    QTest::addColumn<int>("columna");
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<QString>("porcentaje");
+    // Every row in one column gives that column's mark; fewer points, a faster depreciation:
+    // T = 2,92432... (mileage) + 2000 / (P + 1) + 4.
+    QTest::newRow("MUY MAL") << 1 << "100" << "26,73";
+    QTest::newRow("MAL") << 2 << "200" << "16,87";
+    QTest::newRow("NORMAL") << 3 << "300" << "13,57";
+    QTest::newRow("BIEN") << 4 << "400" << "11,91";
+    QTest::newRow("MUY BIEN") << 5 << "500" << "10,92";
+    QTest::newRow("no rating set") << 0 << "0" << "2006,92";
+}
+
+void PruebasCalculo::valoraciones() {
+    QFETCH(int, columna);
+    QFETCH(QString, puntos);
+    QFETCH(QString, porcentaje);
+    EntradasValoracion e = Ejemplo();
+    e.columnas.fill(columna);
+    const QStringList r = Calcular(e, QDate(2010, 3, 1));
+    QCOMPARE(r[0], puntos);
+    QCOMPARE(r[2], porcentaje);
+}
+
+void PruebasCalculo::anoConDecimales_data() {
+    QTest::addColumn<QString>("ano");
+    QTest::addColumn<QString>("igualQue");
+    QTest::newRow("2007,5 to 2008") << "2007,5" << "2008";
+    QTest::newRow("2006,5 to 2006") << "2006,5" << "2006";
+    QTest::newRow("2006,51 to 2007") << "2006,51" << "2007";
+}
+
+void PruebasCalculo::anoConDecimales() {
+    QFETCH(QString, ano);
+    QFETCH(QString, igualQue);
+    EntradasValoracion con = Ejemplo();
+    con.anoFabricacion = ano;
+    EntradasValoracion sin = Ejemplo();
+    sin.anoFabricacion = igualQue;
+    QCOMPARE(Calcular(con, QDate(2012, 6, 1)), Calcular(sin, QDate(2012, 6, 1)));
+}
+
+void PruebasCalculo::fallosConResultadosParciales_data() {
+    QTest::addColumn<QString>("coste");
+    QTest::addColumn<QString>("ano");
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QStringList>("escritos");
+    QTest::newRow("cost is a sign alone") << "x-5" << "2007"
+                                          << "'-' is not a valid floating point value"
+                                          << QStringList{"300", "-", "-", "-", "-", "-"};
+    QTest::newRow("year is a sign alone") << "0" << "+"
+                                          << "'+' is not a valid floating point value"
+                                          << QStringList{"300", "0", "-", "-", "-", "-"};
+    QTest::newRow("cost beyond range")
+        << QString(5000, QLatin1Char('9')) + "," << "2007"
+        << QStringLiteral("'%1,' is not a valid floating point value")
+               .arg(QString(5000, QLatin1Char('9')))
+        << QStringList{"300", "-", "-", "-", "-", "-"};
+    QTest::newRow("total cost overflows")
+        << QString(4932, QLatin1Char('9')) + "," << "2007" << "Invalid floating point operation"
+        << QStringList{"300", "-", "-", "-", "-", "-"};
+}
+
+void PruebasCalculo::fallosConResultadosParciales() {
+    QFETCH(QString, coste);
+    QFETCH(QString, ano);
+    QFETCH(QString, mensaje);
+    QFETCH(QStringList, escritos);
+    EntradasValoracion e = Ejemplo();
+    e.costes.fill(coste);
+    e.anoFabricacion = ano;
+    ResultadosValoracion r;
+    try {
+        CalcularValoracion(e, QDate(2010, 3, 1), kComa, r);
+        QFAIL("computed");
+    } catch (const ErrorCalculo& error) {
+        QCOMPARE(error.mensaje(), mensaje);
+    }
+    QCOMPARE(Textos(r), escritos);
+}
+
+void PruebasCalculo::rechazosSinResultados_data() {
+    QTest::addColumn<QString>("ano");
+    QTest::addColumn<QString>("mes");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("unknown month")
+        << "2007" << "Octobre"
+        << QStringLiteral("Mes Fabricac: 'Octobre' no es ningún mes. Elija uno de la lista, de "
+                          "Enero a Diciembre.");
+    QTest::newRow("year letters only")
+        << "abc" << "Octubre"
+        << QStringLiteral("Año Fabricac: 'abc' no es un año de fabricación posible. Escriba un "
+                          "año entre 1886 y 9999.");
+    QTest::newRow("year 1885") << "1885" << "Octubre" << "";
+    QTest::newRow("year 10000") << "10000" << "Octubre" << "";
+    QTest::newRow("year of 16 digits") << QString(20, QLatin1Char('9')) << "Octubre" << "";
+    QTest::newRow("negative year") << "-2007" << "Octubre" << "";
+}
+
+void PruebasCalculo::rechazosSinResultados() {
+    QFETCH(QString, ano);
+    QFETCH(QString, mes);
+    QFETCH(QString, mensaje);
+    EntradasValoracion e = Ejemplo();
+    e.anoFabricacion = ano;
+    e.mesFabricacion = mes;
+    ResultadosValoracion r;
+    try {
+        CalcularValoracion(e, QDate(2010, 3, 1), kComa, r);
+        QFAIL("computed");
+    } catch (const ErrorCalculo& error) {
+        if (!mensaje.isEmpty())
+            QCOMPARE(error.mensaje(), mensaje);
+        else
+            QVERIFY(error.mensaje().startsWith(QStringLiteral("Año Fabricac: '%1'").arg(ano)));
+    }
+    QCOMPARE(Textos(r), QStringList(6, QStringLiteral("-")));
+}
+
+void PruebasCalculo::valoresAbsurdos_data() {
+    QTest::addColumn<QString>("precio");
+    QTest::addColumn<QString>("kilometros");
+    QTest::addColumn<QString>("ano");
+    QTest::addColumn<QString>("mes");
+    QTest::addColumn<QDate>("hoy");
+    QTest::newRow("oldest car, 16-digit km") << "31470" << "9999999999999999" << "1886"
+                                             << "Enero" << QDate(2026, 12, 1);
+    QTest::newRow("far future car") << "31470" << "83680" << "9999" << "Diciembre"
+                                    << QDate(1900, 1, 1);
+    QTest::newRow("thousand-digit price") << QString(1000, QLatin1Char('9')) + ",5" << "1"
+                                          << "2000" << "Enero" << QDate(2026, 12, 1);
+    QTest::newRow("tiny km") << "1" << ",001" << "2007" << "Mayo" << QDate(2026, 12, 1);
+}
+
+// No text is ever "nan" or "inf": a value without a whole number ends in the rounding error.
+void PruebasCalculo::valoresAbsurdos() {
+    QFETCH(QString, precio);
+    QFETCH(QString, kilometros);
+    QFETCH(QString, ano);
+    QFETCH(QString, mes);
+    QFETCH(QDate, hoy);
+    EntradasValoracion e = Ejemplo();
+    e.pvpNuevo = precio;
+    e.kilometros = kilometros;
+    e.anoFabricacion = ano;
+    e.mesFabricacion = mes;
+    ResultadosValoracion r;
+    try {
+        CalcularValoracion(e, hoy, kComa, r);
+    } catch (const ErrorCalculo& error) {
+        QCOMPARE(error.mensaje(), QStringLiteral("Invalid floating point operation"));
+    }
+    for (const QString& texto : Textos(r)) {
+        QVERIFY2(!texto.contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+                     !texto.contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+                 qPrintable(texto));
+    }
+}
+
+MORVEX_TEST_MAIN(PruebasCalculo)
+#include "tst_calculo.moc"

@@ -1,0 +1,187 @@
+// Start-up, the frame of both windows and the ways between them.
+
+#include "apoyo.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "programa.h"
+#include "reloj.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <memory>
+
+class PruebasPrograma : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+    void init();
+    void cleanup();
+
+    void arranque();
+    void marco_data();
+    void marco();
+    void ordenDeTabulacion();
+    void activarReescribeElTitulo();
+    void alCertificadoYRegresar();
+    void volverALaValoracionLaReinicia();
+    void cerrarLaValoracionTerminaElPrograma();
+    void errorMuestraCajaYSigue();
+
+private:
+    QWidget& Ventana(const QString& nombre) {
+        return nombre == QLatin1String("Form1") ? static_cast<QWidget&>(programa->Form1())
+                                                 : programa->Form2();
+    }
+    template <class T> T* Control(QWidget& ventana, const char* nombre) {
+        return ventana.findChild<T*>(QString::fromLatin1(nombre));
+    }
+
+    Avisos avisos;
+    std::unique_ptr<Programa> programa;
+};
+
+void PruebasPrograma::init() {
+    FijarReloj(MomentoDePrueba(2010, 3));
+    programa = std::make_unique<Programa>();
+    programa->Mostrar();
+    QVERIFY(QTest::qWaitForWindowExposed(&programa->Form1()));
+}
+
+void PruebasPrograma::cleanup() {
+    programa.reset();
+    QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
+}
+
+void PruebasPrograma::arranque() {
+    QVERIFY(programa->Form1().isVisible());
+    QVERIFY(!programa->Form2().isVisible());
+    for (QWidget* ventana : {static_cast<QWidget*>(&programa->Form1()),
+                             static_cast<QWidget*>(&programa->Form2())}) {
+        QCOMPARE(ventana->pos(), QPoint(268, 1));
+        QCOMPARE(ventana->size(), QSize(656, 739));
+        QCOMPARE(ventana->windowTitle(), ventana->objectName());
+    }
+    QCOMPARE(Texto(programa->Form1(), "EPVPValoracion"), QStringLiteral("22629"));
+}
+
+void PruebasPrograma::marco_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QRect>("lugar");
+    QTest::newRow("Form1 title") << "Form1" << "LabelCaption"
+                                 << "SCANNER MORVEX: Valoracion Coches Ocasion" << QRect(88, 4, 0, 0);
+    QTest::newRow("Form1 forward") << "Form1" << "Button2" << "Certificado de Calidad"
+                                   << QRect(8, 661, 265, 40);
+    QTest::newRow("Form1 close") << "Form1" << "BitBtn13" << "Regresar"
+                                 << QRect(324, 661, 129, 40);
+    QTest::newRow("Form2 title") << "Form2" << "LabelCaption"
+                                 << "SCANNER MORVEX: Certificado de Calidad" << QRect(88, 4, 0, 0);
+    QTest::newRow("Form2 forward") << "Form2" << "Button2" << "Valoracion Coches Ocasion"
+                                   << QRect(16, 653, 265, 40);
+    QTest::newRow("Form2 close") << "Form2" << "BitBtn13" << "Regresar"
+                                 << QRect(332, 653, 129, 40);
+}
+
+void PruebasPrograma::marco() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, control);
+    QFETCH(QString, texto);
+    QFETCH(QRect, lugar);
+    QWidget& v = Ventana(ventana);
+    QCOMPARE(Texto(v, qPrintable(control)), texto);
+    QWidget* c = Control<QWidget>(v, qPrintable(control));
+    QCOMPARE(c->pos(), lugar.topLeft());
+    if (!lugar.size().isEmpty())
+        QCOMPARE(c->size(), lugar.size());
+    else
+        QVERIFY(c->width() >= c->sizeHint().width()); // sized to its text
+
+    auto* caja = Control<QScrollArea>(v, "ScrollBox1");
+    QCOMPARE(caja->geometry(), QRect(0, 32, 648, 615));
+    QWidget* hoja = Control<QWidget>(v, "Panel1");
+    QCOMPARE(hoja->size(), QSize(627, ventana == QLatin1String("Form1") ? 900 : 2500));
+    QCOMPARE(caja->widget(), hoja);
+}
+
+void PruebasPrograma::ordenDeTabulacion() {
+    for (const char* nombre : {"Form1", "Form2"}) {
+        QWidget& v = Ventana(QString::fromLatin1(nombre));
+        QWidget* regresar = Control<QWidget>(v, "BitBtn13");
+        QWidget* avance = Control<QWidget>(v, "Button2");
+        QWidget* caja = Control<QWidget>(v, "ScrollBox1");
+        const bool regresarPrimero = v.objectName() == QLatin1String("Form1");
+        QWidget* primero = regresarPrimero ? regresar : avance;
+        QWidget* segundo = regresarPrimero ? avance : regresar;
+        QCOMPARE(primero->nextInFocusChain(), segundo);
+        QCOMPARE(segundo->nextInFocusChain(), caja);
+        QCOMPARE(v.focusWidget(), primero);
+    }
+}
+
+void PruebasPrograma::activarReescribeElTitulo() {
+    auto* titulo = Control<QLabel>(programa->Form2(), "LabelCaption");
+    titulo->setText(QStringLiteral("otro"));
+    QEvent activar(QEvent::WindowActivate);
+    QApplication::sendEvent(&programa->Form2(), &activar);
+    QCOMPARE(titulo->text(), QStringLiteral("SCANNER MORVEX: Certificado de Calidad"));
+}
+
+void PruebasPrograma::alCertificadoYRegresar() {
+    TForm1& valoracion = programa->Form1();
+    Control<QLineEdit>(valoracion, "EMarca")->setText(QStringLiteral("GTI"));
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
+    QVERIFY(programa->Form2().isVisible());
+    QTest::mouseClick(Control<QPushButton>(programa->Form2(), "BitBtn13"), Qt::LeftButton);
+    QVERIFY(!programa->Form2().isVisible());
+    QVERIFY(valoracion.isVisible());
+    QCOMPARE(Texto(valoracion, "EMarca"), QStringLiteral("GTI"));
+}
+
+void PruebasPrograma::volverALaValoracionLaReinicia() {
+    TForm1& valoracion = programa->Form1();
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
+    Control<QLineEdit>(valoracion, "EMarca")->setText(QStringLiteral("GTI"));
+    Control<QLineEdit>(valoracion, "EPVPNuevo")->setText(QStringLiteral("12000"));
+    Control<QCheckBox>(valoracion, "CEspecial1")->setChecked(true);
+    QTest::mouseClick(Control<QPushButton>(programa->Form2(), "Button2"), Qt::LeftButton);
+    QVERIFY(valoracion.isVisible());
+    QVERIFY(programa->Form2().isVisible()); // stays open behind
+    QCOMPARE(Texto(valoracion, "EMarca"), QString());
+    QCOMPARE(Texto(valoracion, "EPVPNuevo"), QStringLiteral("31470"));
+    QVERIFY(!Control<QCheckBox>(valoracion, "CEspecial1")->isChecked());
+    QCOMPARE(Texto(valoracion, "EPVPValoracion"), QStringLiteral("22629"));
+}
+
+void PruebasPrograma::cerrarLaValoracionTerminaElPrograma() {
+    QTest::mouseClick(Control<QPushButton>(programa->Form1(), "Button2"), Qt::LeftButton);
+    QVERIFY(programa->Form2().isVisible());
+    QTimer::singleShot(0, &programa->Form1(), [this] {
+        QTest::mouseClick(Control<QPushButton>(programa->Form1(), "BitBtn13"), Qt::LeftButton);
+    });
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(1); }); // did not end
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+void PruebasPrograma::errorMuestraCajaYSigue() {
+    TForm1& valoracion = programa->Form1();
+    Control<QLineEdit>(valoracion, "EKilometros")->setText(QStringLiteral("-5"));
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button3"), Qt::LeftButton);
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::Critical);
+    QCOMPARE(vistos[0].titulo, kTituloAplicacion);
+    QCOMPARE(vistos[0].texto, QStringLiteral("'0-5' is not a valid floating point value."));
+    QVERIFY(valoracion.isVisible());
+    Control<QLineEdit>(valoracion, "EKilometros")->setText(QStringLiteral("83680"));
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button3"), Qt::LeftButton);
+    QVERIFY(avisos.Vacio());
+}
+
+MORVEX_TEST_MAIN(PruebasPrograma)
+#include "tst_programa.moc"

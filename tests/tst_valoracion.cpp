@@ -1,0 +1,414 @@
+// The valuation window driven through its controls: the starting state, the lists, the rating
+// rows, the buttons, the message boxes and what a failure leaves on the sheet.
+
+#include "apoyo.h"
+
+#include "form1.h"
+#include "reloj.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <memory>
+
+namespace {
+
+const char* const kResultados[] = {"EPuntosObtenidos", "EPorcentaje", "EPVPValoracion",
+                                   "EPVPCambio",       "ETotalCoste", "EPVPCompra"};
+const char* const kCostes[] = {"EPintura", "ETapizado", "EMotor", "EFrenos", "EElectronica"};
+const char* const kColumnas[] = {"MuyMal", "Mal", "Normal", "Bien", "MuyBien"};
+
+// Every text field a user can type into.
+const char* const kEntradas[] = {"EMarca",         "EBastidor",       "EMatricula",
+                                 "EPVPNuevo",      "EKilometros",     "EMesFabricacion",
+                                 "EAnoFabricacion", "ENombreMarca",   "ETipoVehiculo",
+                                 "EMesesLeasing",  "EPintura",        "ETapizado",
+                                 "EMotor",         "EFrenos",         "EElectronica",
+                                 "EPVPVendedor",   "EPuntuacion",     "EPuntosObtenidos",
+                                 "EPorcentaje",    "EPVPValoracion",  "EPVPCambio",
+                                 "EPVPCompra"};
+
+} // namespace
+
+class PruebasValoracion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+    void init();
+    void cleanup();
+
+    void estadoInicial();
+    void listasTrasDosReinicios();
+    void listaDeAnos_data();
+    void listaDeAnos();
+    void filasDeValoracion();
+    void botonesDeCalculo_data();
+    void botonesDeCalculo();
+    void ejemploDeCalculo();
+    void valoracionesCuentan();
+    void faltanDatos();
+    void precioNoNumerico();
+    void costeFallido();
+    void anoFallido();
+    void operacionInvalida();
+    void rechazosNoCambianNada_data();
+    void rechazosNoCambianNada();
+    void mesEnMinusculas();
+    void textosHostiles_data();
+    void textosHostiles();
+    void entregaAlCertificado();
+
+private:
+    QLineEdit* Edicion(const char* nombre) { return ventana->findChild<QLineEdit*>(nombre); }
+    QComboBox* Lista(const char* nombre) { return ventana->findChild<QComboBox*>(nombre); }
+    QRadioButton* Opcion(int fila, int columna) {
+        return ventana->findChild<QRadioButton*>(
+            QStringLiteral("CP%1%2").arg(fila).arg(QLatin1String(kColumnas[columna - 1])));
+    }
+    void Escribir(const char* nombre, const QString& texto);
+    void Pulsar(const char* boton) {
+        QTest::mouseClick(ventana->findChild<QPushButton*>(boton), Qt::LeftButton);
+    }
+    QStringList Resultados() const;
+    QStringList TodosLosTextos() const;
+    void MarcarResultados();
+
+    Avisos avisos;
+    std::unique_ptr<TForm1> ventana;
+};
+
+void PruebasValoracion::init() {
+    FijarReloj(MomentoDePrueba(2010, 3));
+    ventana = std::make_unique<TForm1>();
+    ventana->show();
+}
+
+void PruebasValoracion::cleanup() {
+    ventana.reset();
+    QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
+}
+
+void PruebasValoracion::Escribir(const char* nombre, const QString& texto) {
+    if (QLineEdit* edicion = Edicion(nombre))
+        edicion->setText(texto);
+    else
+        Lista(nombre)->setEditText(texto);
+}
+
+QStringList PruebasValoracion::Resultados() const {
+    QStringList textos;
+    for (const char* nombre : kResultados)
+        textos << Texto(*ventana, nombre);
+    return textos;
+}
+
+QStringList PruebasValoracion::TodosLosTextos() const {
+    QStringList textos;
+    for (const char* nombre : kEntradas)
+        textos << Texto(*ventana, nombre);
+    textos << Texto(*ventana, "ETotalCoste");
+    return textos;
+}
+
+// Marks every result field, so that a test sees which ones a run rewrote.
+void PruebasValoracion::MarcarResultados() {
+    for (const char* nombre : kResultados)
+        Edicion(nombre)->setText(QStringLiteral("marca"));
+}
+
+void PruebasValoracion::estadoInicial() {
+    QCOMPARE(Resultados(), (QStringList{"300", "13,57", "22629", "19797", "0", "19797"}));
+    struct Esperado {
+        const char* nombre;
+        const char* texto;
+    };
+    const Esperado esperados[] = {
+        {"EPVPNuevo", "31470"}, {"EKilometros", "83680"}, {"EMesFabricacion", "Octubre"},
+        {"EAnoFabricacion", "2007"}, {"EMesesLeasing", "9 meses"}, {"EPintura", "0"},
+        {"ETapizado", "0"}, {"EMotor", "0"}, {"EFrenos", "0"}, {"EElectronica", "0"},
+        {"EPVPVendedor", "0"}, {"EPuntuacion", "0"}, {"EMarca", ""}, {"EBastidor", ""},
+        {"EMatricula", ""}, {"ENumRecambio", ""}, {"ECodificacion", ""}, {"EExtra2", ""},
+        {"ENombreMarca", ""}, {"ETipoVehiculo", ""},
+    };
+    for (const Esperado& e : esperados)
+        QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
+    for (const char* nombre : {"CEspecial1", "CEspecial2", "CLeasing"})
+        QVERIFY(!ventana->findChild<QCheckBox*>(nombre)->isChecked());
+    for (const char* nombre : {"CImportacion", "CDiesel"})
+        QVERIFY(ventana->findChild<QRadioButton*>(nombre)->isChecked());
+    QCOMPARE(Texto(*ventana, "CDiesel"), QStringLiteral("Diesel "));
+    QVERIFY(ventana->findChild<QPlainTextEdit*>("MemoAyuda")->isHidden());
+    QVERIFY(ventana->findChild<QLineEdit*>("ETotalCoste")->isReadOnly());
+}
+
+void PruebasValoracion::listasTrasDosReinicios() {
+    Proteger(ventana.get(), [this] { ventana->ResetValoracion(); });
+    const struct {
+        const char* nombre;
+        int cuenta;
+        const char* primero;
+        const char* ultimo;
+    } listas[] = {
+        {"EMesFabricacion", 12, "Enero", "Diciembre"},
+        {"EMesesLeasing", 7, "6 meses", "5 años"},
+        {"ENombreMarca", 49, "ALFA ROMEO", "VOLKSWAGEN"},
+        {"ETipoVehiculo", 11, "Turismo", "Otros"},
+        {"EAnoFabricacion", 26, "2010", "1985"},
+    };
+    for (const auto& l : listas) {
+        QComboBox* lista = Lista(l.nombre);
+        QCOMPARE(lista->count(), l.cuenta);
+        QCOMPARE(lista->itemText(0), QString::fromUtf8(l.primero));
+        QCOMPARE(lista->itemText(lista->count() - 1), QString::fromUtf8(l.ultimo));
+        QVERIFY(lista->isEditable());
+    }
+    QCOMPARE(Lista("ENombreMarca")->itemText(47), QStringLiteral("VOLVO"));
+    QCOMPARE(Lista("EMesFabricacion")->itemText(8), QStringLiteral("Septiembre"));
+}
+
+void PruebasValoracion::listaDeAnos_data() {
+    QTest::addColumn<int>("ano");
+    QTest::addColumn<int>("cuenta");
+    QTest::newRow("2026") << 2026 << 42;
+    QTest::newRow("1985") << 1985 << 1;
+    QTest::newRow("1984") << 1984 << 0;
+}
+
+void PruebasValoracion::listaDeAnos() {
+    QFETCH(int, ano);
+    QFETCH(int, cuenta);
+    FijarReloj(MomentoDePrueba(ano, 12));
+    ventana->ResetValoracion();
+    QComboBox* lista = Lista("EAnoFabricacion");
+    QCOMPARE(lista->count(), cuenta);
+    for (int i = 0; i < cuenta; ++i)
+        QCOMPARE(lista->itemText(i), QString::number(ano - i));
+    QCOMPARE(lista->currentText(), QStringLiteral("2007"));
+    avisos.Tomar(); // a car built after today is still computed; 1984 needs no box either
+}
+
+void PruebasValoracion::filasDeValoracion() {
+    for (int fila = 1; fila <= 11; ++fila) {
+        for (int columna = 1; columna <= 5; ++columna)
+            QCOMPARE(Opcion(fila, columna)->isChecked(), columna == 3);
+    }
+    QTest::mouseClick(Opcion(1, 4), Qt::LeftButton);
+    QTest::mouseClick(Opcion(11, 1), Qt::LeftButton);
+    for (int fila = 1; fila <= 11; ++fila) {
+        const int marcada = fila == 1 ? 4 : fila == 11 ? 1 : 3;
+        for (int columna = 1; columna <= 5; ++columna)
+            QCOMPARE(Opcion(fila, columna)->isChecked(), columna == marcada);
+    }
+    ventana->ResetValoracion();
+    QVERIFY(Opcion(1, 3)->isChecked() && !Opcion(1, 4)->isChecked());
+}
+
+void PruebasValoracion::botonesDeCalculo_data() {
+    QTest::addColumn<QString>("boton");
+    QTest::newRow("Calcular Precio") << "Button3";
+    QTest::newRow("Precio Coche sin Reparar") << "Button4";
+    QTest::newRow("Calcular PUNTOS Coche") << "Button5";
+}
+
+void PruebasValoracion::botonesDeCalculo() {
+    QFETCH(QString, boton);
+    FijarReloj(MomentoDePrueba(2012, 6));
+    Escribir("EPintura", QStringLiteral("150"));
+    Escribir("EMotor", QStringLiteral("200,5"));
+    Escribir("EElectronica", QStringLiteral("49,5"));
+    ventana->findChild<QCheckBox*>("CEspecial1")->setChecked(true);
+    QCOMPARE(Texto(*ventana, "EPVPValoracion"), QStringLiteral("22629")); // nothing until pressed
+    Pulsar(qPrintable(boton));
+    QCOMPARE(Resultados(), (QStringList{"300", "12,16", "21531", "18836", "400", "18436"}));
+}
+
+void PruebasValoracion::ejemploDeCalculo() {
+    FijarReloj(MomentoDePrueba(2012, 6));
+    ventana->findChild<QCheckBox*>("CEspecial2")->setChecked(true);
+    for (const char* nombre : {"EPVPNuevo", "EKilometros", "EAnoFabricacion", "EMesFabricacion",
+                               "EPintura", "EPVPVendedor", "EPuntuacion"})
+        Escribir(nombre, QStringLiteral("7"));
+    Escribir("EMarca", QStringLiteral("GTI"));
+    Pulsar("Button6");
+    QCOMPARE(Texto(*ventana, "EPVPNuevo"), QStringLiteral("31470"));
+    QCOMPARE(Texto(*ventana, "EMesFabricacion"), QStringLiteral("Octubre"));
+    QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("0"));
+    QCOMPARE(Texto(*ventana, "EMarca"), QStringLiteral("GTI"));
+    QVERIFY(ventana->findChild<QCheckBox*>("CEspecial2")->isChecked());
+    QCOMPARE(Resultados(), (QStringList{"300", "12,16", "23679", "20715", "0", "20715"}));
+}
+
+void PruebasValoracion::valoracionesCuentan() {
+    QTest::mouseClick(Opcion(8, 5), Qt::LeftButton); // class a: 57 x 5/3 = 95
+    QTest::mouseClick(Opcion(2, 1), Qt::LeftButton); // class h: 9 x 1/3 = 3
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("300"));
+    Pulsar("Button3");
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("332"));
+}
+
+void PruebasValoracion::faltanDatos() {
+    MarcarResultados();
+    for (const char* nombre : {"EPVPNuevo", "EKilometros", "EAnoFabricacion", "EMesFabricacion"})
+        Escribir(nombre, QString());
+    Pulsar("Button3");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::NoIcon);
+    QCOMPARE(vistos[0].titulo, kTituloAplicacion);
+    QCOMPARE(vistos[0].texto, QStringLiteral("Falta por cubrir Precio Coche Nuevo\r\n"
+                                             "Falta por cubrir Kilometros Cuadro\r\n"
+                                             "Falta por cubrir Ano Fabricacion\r\n"
+                                             "Falta por cubrir Mes Fabricacion\r\n"));
+    QCOMPARE(Resultados(), QStringList(6, QStringLiteral("marca")));
+}
+
+void PruebasValoracion::precioNoNumerico() {
+    MarcarResultados();
+    Escribir("EPVPNuevo", QStringLiteral("31.470"));
+    Escribir("EKilometros", QString()); // not examined once the price has failed
+    const QStringList antes = TodosLosTextos();
+    Pulsar("Button4");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::Critical);
+    QCOMPARE(vistos[0].titulo, kTituloAplicacion);
+    QCOMPARE(vistos[0].texto, QStringLiteral("'031.470' is not a valid floating point value."));
+    QCOMPARE(TodosLosTextos(), antes);
+}
+
+void PruebasValoracion::costeFallido() {
+    MarcarResultados();
+    Escribir("EFrenos", QStringLiteral("-"));
+    Pulsar("Button3");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].texto, QStringLiteral("'-' is not a valid floating point value."));
+    QCOMPARE(Resultados(), (QStringList{"300", "marca", "marca", "marca", "marca", "marca"}));
+}
+
+void PruebasValoracion::anoFallido() {
+    MarcarResultados();
+    Escribir("EPintura", QStringLiteral("12,5"));
+    Escribir("EAnoFabricacion", QStringLiteral("x+"));
+    Pulsar("Button5");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].texto, QStringLiteral("'+' is not a valid floating point value."));
+    QCOMPARE(Resultados(), (QStringList{"300", "marca", "marca", "marca", "12,5", "marca"}));
+}
+
+void PruebasValoracion::operacionInvalida() {
+    FijarReloj(MomentoDePrueba(2026, 12));
+    MarcarResultados();
+    Escribir("EKilometros", QStringLiteral("9999999999999999"));
+    Escribir("EAnoFabricacion", QStringLiteral("1886"));
+    Pulsar("Button3");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::Critical);
+    QCOMPARE(vistos[0].texto, QStringLiteral("Invalid floating point operation."));
+    const QStringList r = Resultados();
+    QCOMPARE(r[0], QStringLiteral("300"));
+    QCOMPARE(r[4], QStringLiteral("0"));
+    QVERIFY(r[1] != QStringLiteral("marca")); // the rate is written, the value of use is not
+    QCOMPARE(r.mid(2, 2), (QStringList{"marca", "marca"}));
+    QCOMPARE(r[5], QStringLiteral("marca"));
+}
+
+void PruebasValoracion::rechazosNoCambianNada_data() {
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("unknown month")
+        << "EMesFabricacion" << "Oct."
+        << QStringLiteral("Mes Fabricac: 'Oct.' no es ningún mes. Elija uno de la lista, de Enero "
+                          "a Diciembre.");
+    QTest::newRow("year 1800") << "EAnoFabricacion" << "1800"
+                               << QStringLiteral("Año Fabricac: '1800' no es un año de "
+                                                 "fabricación posible. Escriba un año entre 1886 "
+                                                 "y 9999.");
+}
+
+void PruebasValoracion::rechazosNoCambianNada() {
+    QFETCH(QString, campo);
+    QFETCH(QString, texto);
+    QFETCH(QString, mensaje);
+    MarcarResultados();
+    Escribir(qPrintable(campo), texto);
+    const QStringList antes = TodosLosTextos();
+    Pulsar("Button3");
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::Critical);
+    QCOMPARE(vistos[0].texto, mensaje);
+    QCOMPARE(TodosLosTextos(), antes);
+}
+
+void PruebasValoracion::mesEnMinusculas() {
+    Escribir("EMesFabricacion", QStringLiteral(" octubre "));
+    MarcarResultados();
+    Pulsar("Button3");
+    QCOMPARE(Resultados(), (QStringList{"300", "13,57", "22629", "19797", "0", "19797"}));
+}
+
+void PruebasValoracion::textosHostiles_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blanks") << "   ";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("minus") << "-";
+    QTest::newRow("plus") << "+";
+    QTest::newRow("separators") << ",,,...";
+    QTest::newRow("thousand digits") << QString(1000, QLatin1Char('9'));
+    QTest::newRow("thousand digits and decimals") << QString(1000, QLatin1Char('9')) + ",99";
+    QTest::newRow("five thousand digits, separator") << QString(5000, QLatin1Char('9')) + ",";
+    QTest::newRow("exponent") << "1e99999";
+    QTest::newRow("negative exponent") << "1e-99999";
+    QTest::newRow("non-Latin") << QStringLiteral("二千 €");
+    QTest::newRow("control characters") << QStringLiteral("\x01\x1b\t7");
+}
+
+// Whatever is typed into any field ends in results or in one message, never in a crash, a
+// hang or a field reading "nan" or "inf".
+void PruebasValoracion::textosHostiles() {
+    QFETCH(QString, texto);
+    FijarReloj(MomentoDePrueba(2026, 12));
+    for (const char* campo : kEntradas) {
+        ventana->ResetValoracion();
+        Escribir(campo, texto);
+        for (const char* boton : {"Button3", "Button4", "Button5"}) {
+            Pulsar(boton);
+            QVERIFY(avisos.Tomar().size() <= 1);
+            for (const QString& resultado : TodosLosTextos()) {
+                QVERIFY2(!resultado.contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+                             !resultado.contains(QStringLiteral("inf"), Qt::CaseInsensitive),
+                         campo);
+            }
+        }
+    }
+}
+
+void PruebasValoracion::entregaAlCertificado() {
+    QSignalSpy entregas(ventana.get(), &TForm1::certificadoPedido);
+    Escribir("EMarca", QStringLiteral("1.9 TDI"));
+    Escribir("EBastidor", QStringLiteral("VSSZZZ1MZ8B000001"));
+    Escribir("EMatricula", QStringLiteral("1234 BCD"));
+    Escribir("EPVPVendedor", QStringLiteral("15.000"));
+    Escribir("EPuntuacion", QStringLiteral("7"));
+    Lista("ENombreMarca")->setCurrentIndex(38);
+    Escribir("ETipoVehiculo", QStringLiteral("Familiar"));
+    Escribir("EPVPCambio", QStringLiteral(" typed "));
+    Pulsar("Button2");
+    QCOMPARE(entregas.size(), 1);
+    QCOMPARE(entregas[0][0].toStringList(),
+             (QStringList{"1.9 TDI", "VSSZZZ1MZ8B000001", "1234 BCD", "31470", "300", " typed ",
+                          "15.000", "7", "SEAT", "Familiar"}));
+}
+
+MORVEX_TEST_MAIN(PruebasValoracion)
+#include "tst_valoracion.moc"

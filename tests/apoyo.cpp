@@ -85,3 +85,44 @@ std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv) {
     FijarReloj(MomentoDePrueba(2010, 3));
     return aplicacion;
 }
+
+QStringList DefectosDeMaqueta(
+    const QWidget& hoja,
+    const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido) {
+    QStringList defectos;
+    QList<QWidget*> controles;
+    for (QWidget* control : hoja.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isHidden())
+            controles << control;
+    }
+    const QRect area = hoja.rect();
+    for (QWidget* control : controles) {
+        const QString nombre = control->objectName();
+        if (!area.contains(control->geometry()))
+            defectos << nombre + QStringLiteral(" reaches past the sheet");
+        // Check boxes and radio buttons stand on a 16-pixel pitch: only their width must fit.
+        const bool etiqueta = qobject_cast<QLabel*>(control) != nullptr;
+        const bool boton = qobject_cast<QAbstractButton*>(control) != nullptr;
+        const QSize necesita = control->sizeHint();
+        if ((etiqueta || boton) && (necesita.width() > control->width() ||
+                                    (etiqueta && necesita.height() > control->height()))) {
+            defectos << QStringLiteral("%1 cuts its caption: needs %2 x %3, has %4 x %5")
+                            .arg(nombre)
+                            .arg(necesita.width())
+                            .arg(necesita.height())
+                            .arg(control->width())
+                            .arg(control->height());
+        }
+    }
+    for (qsizetype i = 0; i < controles.size(); ++i) {
+        for (qsizetype j = i + 1; j < controles.size(); ++j) {
+            if (controles[i]->geometry().intersects(controles[j]->geometry()) &&
+                !solapeAdmitido(*controles[i], *controles[j]) &&
+                !solapeAdmitido(*controles[j], *controles[i])) {
+                defectos << controles[i]->objectName() + QStringLiteral(" overlaps ") +
+                                controles[j]->objectName();
+            }
+        }
+    }
+    return defectos;
+}

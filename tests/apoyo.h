@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 struct Aviso {
@@ -53,3 +54,10 @@ std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv);
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&pruebas, argc, argv);                                                 \
     }
+
+// What a person would see as a fault of the sheet's layout: a visible control reaching past
+// the sheet, a caption that does not fit its control, two controls on top of each other.
+// `solapeAdmitido` names the pairs of controls that are meant to overlap.
+QStringList DefectosDeMaqueta(
+    const QWidget& hoja,
+    const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido);

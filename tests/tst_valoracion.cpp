@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <memory>
 
@@ -43,6 +44,7 @@ private slots:
     void cleanup();
 
     void estadoInicial();
+    void maqueta();
     void listasTrasDosReinicios();
     void listaDeAnos_data();
     void listaDeAnos();
@@ -144,6 +146,32 @@ void PruebasValoracion::estadoInicial() {
     QCOMPARE(Texto(*ventana, "CDiesel"), QStringLiteral("Diesel "));
     QVERIFY(ventana->findChild<QPlainTextEdit*>("MemoAyuda")->isHidden());
     QVERIFY(ventana->findChild<QLineEdit*>("ETotalCoste")->isReadOnly());
+}
+
+void PruebasValoracion::maqueta() {
+    const QWidget& hoja = *ventana->hoja();
+    // The criterion captions are 33 high on a 32-pixel pitch: neighbours share one line.
+    const auto filasVecinas = [](const QWidget& a, const QWidget& b) {
+        static const QRegularExpression fila(QStringLiteral("^LabelP(\\d+)$"));
+        const auto ma = fila.match(a.objectName());
+        const auto mb = fila.match(b.objectName());
+        return ma.hasMatch() && mb.hasMatch() &&
+               qAbs(ma.captured(1).toInt() - mb.captured(1).toInt()) == 1;
+    };
+    const QStringList defectos = DefectosDeMaqueta(hoja, filasVecinas);
+    QVERIFY2(defectos.isEmpty(), qPrintable(defectos.join(QLatin1Char('\n'))));
+
+    struct Lugar {
+        const char* nombre;
+        QPoint esquina;
+    };
+    // The controls whose place the help pop-ups are measured from.
+    const Lugar lugares[] = {{"CEspecial1", {176, 120}},   {"CEspecial2", {176, 136}},
+                             {"LabelP1", {8, 240}},        {"LabelP11", {8, 560}},
+                             {"LabelValorUso", {216, 648}}, {"LabelValorCambio", {152, 672}}};
+    for (const Lugar& l : lugares)
+        QCOMPARE(ventana->findChild<QWidget*>(l.nombre)->pos(), l.esquina);
+    QCOMPARE(ventana->findChild<QWidget*>("LabelP5")->size(), QSize(241, 33));
 }
 
 void PruebasValoracion::listasTrasDosReinicios() {

@@ -113,7 +113,7 @@ constexpr Recuadro kRecuadros[] = {
     {"Label10", "Puntuacion subjetiva del vehiculo", 0, 192, kAnchoHoja, 16, kBanda, true, false},
     {"StaticText1", "Conceptos valoracion compra\nen porcentajes", 8, 208, 241, 30,
      {.fondo = kBlanco, .negrita = true}, false, true},
-    {"StaticText18", "PUNTUACIONES", 8, 592, 241, 17, {}, false, true},
+    {"StaticText18", "PUNTUACIONES", 8, 594, 241, 17, {}, false, true},
     {"StaticText19", "Puntos Valoracion coche", 8, 614, 160, 17, {}, false, true},
     {"StaticText21", "Porcentaje depreciacion Coche", 244, 614, 196, 17, {}, false, true},
     {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0, 712,
@@ -293,7 +293,7 @@ void TForm1::CrearHoja() {
         marca->setText(QString::fromLatin1(columna.puntos));
         marca->setAlignment(Qt::AlignCenter);
         PonerFondo(marca, ColorBGR(columna.color));
-        marca->setGeometry(x, 592, kAnchoColumna, 17);
+        marca->setGeometry(x, 594, kAnchoColumna, 16);
     }
     for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
         const Criterio& criterio = kCriterios[fila];
@@ -327,7 +327,7 @@ void TForm1::CrearHoja() {
     };
     static constexpr Boton kBotones[] = {
         {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, false},
-        {&TForm1::Button3, "Button3", "Calcular Precio", 514, 610, 110, true},
+        {&TForm1::Button3, "Button3", "Calcular Precio", 514, 612, 110, true},
         {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, 816, 180, false},
         {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, 866, 180, true},
     };

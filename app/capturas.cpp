@@ -1,0 +1,42 @@
+// Renders both windows and their whole sheets (not only the part the scroll box shows) to PNG
+// files, for the README and for review: capturas <folder>.
+
+#include "form1.h"
+#include "form2.h"
+#include "programa.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+
+namespace {
+
+bool Guardar(QWidget& control, const QDir& carpeta, const QString& nombre) {
+    const QString ruta = carpeta.filePath(nombre);
+    const bool hecho = control.grab().save(ruta);
+    QTextStream(stdout) << (hecho ? "wrote " : "could not write ") << ruta << '\n';
+    return hecho;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication aplicacion(argc, argv);
+    PrepararAplicacion(aplicacion);
+    const QDir carpeta(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs"));
+    if (!carpeta.exists() && !QDir().mkpath(carpeta.path()))
+        return 1;
+
+    Programa programa;
+    programa.Mostrar();
+    programa.Form2().show();
+    QApplication::processEvents();
+
+    bool hecho = true;
+    hecho &= Guardar(programa.Form1(), carpeta, QStringLiteral("valoracion-ventana.png"));
+    hecho &= Guardar(*programa.Form1().hoja(), carpeta, QStringLiteral("valoracion-hoja.png"));
+    hecho &= Guardar(programa.Form2(), carpeta, QStringLiteral("certificado-ventana.png"));
+    hecho &= Guardar(*programa.Form2().hoja(), carpeta, QStringLiteral("certificado-hoja.png"));
+    return hecho ? 0 : 1;
+}

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "general.h"
+#include "ayudas.h"
 #include "criterios.h"
 #include "listas.h"
 #include "reloj.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -60,6 +62,7 @@ QStringList Anos(int anoActual) {
 
 TForm1::TForm1() : TMarco(kDiseno) {
     CrearHoja();
+    PrepararAyudas();
     connect(Button2, &QPushButton::clicked, this, [this] { Proteger(this, [this] { Button2Click(); }); });
     for (QPushButton* boton : {Button3, Button4, Button5})
         connect(boton, &QPushButton::clicked, this, [this] { Proteger(this, [this] { CalcularValoracion(); }); });
@@ -175,4 +178,67 @@ void TForm1::Button2Click() {
                             EPVPNuevo->text(), EPuntosObtenidos->text(), EPVPCambio->text(),
                             EPVPVendedor->text(), EPuntuacion->text(), ENombreMarca->currentText(),
                             ETipoVehiculo->currentText()});
+}
+
+void TForm1::PrepararAyudas() {
+    for (size_t i = 0; i < kAyudas.size(); ++i) {
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(kAyudas[i].nombre));
+        control->setMouseTracking(true);
+        control->installEventFilter(this);
+        controlesAyuda_[i] = control;
+    }
+    hoja()->setMouseTracking(true);
+    hoja()->installEventFilter(this);
+}
+
+bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+    if (evento->type() != QEvent::MouseMove)
+        return TMarco::eventFilter(objeto, evento);
+    if (objeto == hoja()) {
+        // A move that a child control left unhandled reaches the sheet too: only the bare sheet
+        // counts.
+        const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
+        if (hoja()->childAt(punto) == nullptr)
+            Panel1MouseMove();
+        return false;
+    }
+    for (size_t i = 0; i < controlesAyuda_.size(); ++i) {
+        if (objeto == controlesAyuda_[i]) {
+            AyudaMouseMove(i);
+            return true; // handled here; it must not go on to the sheet
+        }
+    }
+    return TMarco::eventFilter(objeto, evento);
+}
+
+void TForm1::AyudaMouseMove(size_t indice) {
+    const Ayuda& ayuda = kAyudas[indice];
+    QWidget* control = controlesAyuda_[indice];
+    MemoAyuda->clear();
+    ResetColoresAyuda(QString::fromLatin1(ayuda.nombre));
+    PonerFondo(control, ColorBGR(kFondoResaltado));
+    PonerTinta(control, ColorBGR(kTintaResaltado));
+    MemoAyuda->setGeometry(control->x() + ayuda.derecha, control->y() + ayuda.abajo, kAnchoAyuda,
+                           kAltoAyuda);
+    MemoAyuda->appendPlainText(QString::fromUtf8(ayuda.titulo));
+    MemoAyuda->appendPlainText(QString());
+    MemoAyuda->appendPlainText(QString::fromUtf8(ayuda.texto));
+    MemoAyuda->raise();
+    MemoAyuda->show();
+}
+
+void TForm1::ResetColoresAyuda(const QString& nombre) {
+    for (size_t i = 0; i < kAyudas.size(); ++i) {
+        if (nombre != QLatin1String(kAyudas[i].nombre))
+            PonerFondo(controlesAyuda_[i], ColorBGR(kAyudas[i].fondoNormal));
+    }
+    for (size_t i = 0; i < kAyudas.size(); ++i) {
+        if (nombre != QLatin1String(kAyudas[i].nombre))
+            PonerTinta(controlesAyuda_[i], ColorBGR(kTintaNormal));
+    }
+}
+
+void TForm1::Panel1MouseMove() {
+    MemoAyuda->hide();
+    ResetColoresAyuda(QString());
 }

@@ -29,6 +29,10 @@ public:
     void CalcularValoracion();
     bool ComprobarDatos();
 
+    // Normal colours back on every help-bearing control but the one named (all of them for an
+    // empty or unknown name).
+    void ResetColoresAyuda(const QString& nombre);
+
 signals:
     // "Certificado de Calidad": the ten texts the certificate receives, in its order.
     void certificadoPedido(const QStringList& valores);
@@ -37,9 +41,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void CrearHoja();
+    void PrepararAyudas();
+    // The pointer moved over help-bearing control number `indice`: highlight it, show its help.
+    void AyudaMouseMove(size_t indice);
+    // The pointer moved over the bare sheet: hide the help, normal colours everywhere.
+    void Panel1MouseMove();
     void Button2Click();
     void Button6Click();
     void CargarEjemplo();
@@ -98,4 +108,5 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
+    std::array<QWidget*, 15> controlesAyuda_;
 };

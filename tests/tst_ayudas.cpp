@@ -1,0 +1,242 @@
+// The help pop-ups of the valuation sheet, driven by mouse moves through the window, the way the
+// platform delivers them.
+
+#include "apoyo.h"
+
+#include "form1.h"
+#include "marco.h"
+#include "reloj.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <memory>
+
+namespace {
+
+struct Colores {
+    QColor fondo;
+    QColor tinta;
+    bool operator==(const Colores&) const = default;
+};
+
+const char* const kControles[] = {"CEspecial1", "CEspecial2", "LabelP1",  "LabelP2",
+                                  "LabelP3",    "LabelP4",    "LabelP5",  "LabelP6",
+                                  "LabelP7",    "LabelP8",    "LabelP9",  "LabelP10",
+                                  "LabelP11",   "LabelValorUso", "LabelValorCambio"};
+
+const Colores kResaltado{ColorBGR(0x00FFE0E0), ColorBGR(0x000000FF)};
+const Colores kAmarillo{ColorBGR(0x0000FFFF), ColorBGR(0x00656549)};
+const Colores kBlanco{ColorBGR(0x00FFFFFF), ColorBGR(0x00656549)};
+
+Colores Normales(const QString& nombre) {
+    return nombre.startsWith(QLatin1String("CEspecial")) ? kAmarillo : kBlanco;
+}
+
+} // namespace
+
+class PruebasAyudas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+    void init();
+    void cleanup();
+
+    void deUnaFilaALaSiguiente();
+    void cadaControl_data();
+    void cadaControl();
+    void otrosControlesNoCambianNada_data();
+    void otrosControlesNoCambianNada();
+    void arrastrarSobreUnTitulo();
+    void hojaDesnudaOcultaYRestaura();
+    void resetColoresAyuda_data();
+    void resetColoresAyuda();
+    void reinicioOcultaYConservaResalte();
+    void ayudaCortadaEnElBorde();
+
+private:
+    QWidget* Control(const char* nombre) { return ventana->findChild<QWidget*>(nombre); }
+    QPlainTextEdit* Memo() { return ventana->findChild<QPlainTextEdit*>("MemoAyuda"); }
+    Colores ColoresDe(const char* nombre) {
+        const QPalette paleta = Control(nombre)->palette();
+        return {paleta.color(QPalette::Window), paleta.color(QPalette::WindowText)};
+    }
+    // Moves the pointer over a point of the sheet, scrolling it into view first.
+    void MoverSobreHoja(QPoint punto);
+    void MoverSobre(const char* nombre, QPoint dentro = {5, 5}) {
+        MoverSobreHoja(Control(nombre)->mapTo(ventana->hoja(), dentro));
+    }
+    void TodosNormales();
+
+    Avisos avisos;
+    std::unique_ptr<TForm1> ventana;
+};
+
+void PruebasAyudas::init() {
+    FijarReloj(MomentoDePrueba(2010, 3));
+    ventana = std::make_unique<TForm1>();
+    ventana->show();
+    QVERIFY(QTest::qWaitForWindowExposed(ventana.get()));
+}
+
+void PruebasAyudas::cleanup() {
+    ventana.reset();
+    QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
+}
+
+void PruebasAyudas::MoverSobreHoja(QPoint punto) {
+    auto* caja = ventana->findChild<QScrollArea*>("ScrollBox1");
+    caja->ensureVisible(punto.x(), punto.y(), 10, 10);
+    QWidget* hoja = ventana->hoja();
+    QTest::mouseMove(ventana.get(), hoja->mapTo(ventana.get(), punto));
+    QCoreApplication::processEvents();
+}
+
+void PruebasAyudas::TodosNormales() {
+    for (const char* nombre : kControles)
+        QCOMPARE(ColoresDe(nombre), Normales(QString::fromLatin1(nombre)));
+}
+
+void PruebasAyudas::deUnaFilaALaSiguiente() {
+    MoverSobre("LabelP1");
+    QVERIFY(Memo()->isVisible());
+    MoverSobre("LabelP2");
+    QCOMPARE(ColoresDe("LabelP1"), kBlanco);
+    QCOMPARE(ColoresDe("LabelP2"), kResaltado);
+    QCOMPARE(Memo()->geometry(), QRect(38, 302, 420, 120));
+    QCOMPARE(Memo()->toPlainText(),
+             QStringLiteral("Color coche: Moderno/ habitual/desfasado\n\nSe marcará NORMAL o "
+                            "Standard para un color habitual presente en el mercado reservandose "
+                            "el BIEN y MUY BIEN para colores modernos de venta actual. El MAL o "
+                            "MUY MAL se marcara en coches con colores en desuso."));
+    MoverSobre("LabelP2", {40, 20}); // back and forth within one control: the same three lines
+    QCOMPARE(Memo()->document()->blockCount(), 3);
+}
+
+void PruebasAyudas::cadaControl_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPoint>("esquina"); // memo left, top
+    QTest::addColumn<QString>("titulo");
+    struct Caso {
+        const char* control;
+        QPoint esquina;
+        const char* titulo;
+    };
+    const Caso casos[] = {
+        {"CEspecial1", {186, 140}, "Vehiculo Especial 1"},
+        {"CEspecial2", {186, 156}, "Vehiculo Especial 2"},
+        {"LabelP1", {38, 270}, "Imagen percibida sobre la Marca y el Modelo de coche"},
+        {"LabelP2", {38, 302}, "Color coche: Moderno/ habitual/desfasado"},
+        {"LabelP3", {38, 334}, "Velocidad depreciacion coche por variar mucho el Modelo"},
+        {"LabelP4", {38, 366}, "Coche depreciado: Leasing,Rent Car,Renting,muchosCV.. "},
+        {"LabelP5", {38, 398}, "Apariencia/Cuidado EXTERNO del coche"},
+        {"LabelP6", {38, 430}, "Aspecto INTERNO del conjunto habitaculo"},
+        {"LabelP7", {38, 462}, "Años del coche: Prejuicio por tener modelo actual o NO"},
+        {"LabelP8", {38, 494}, "Kilometros Cuadro: Posibilidad de Falsedad/Engaño"},
+        {"LabelP9", {38, 526}, "Estado mecanica: Prueba motor,cambio, etc."},
+        {"LabelP10", {38, 558}, "Fallos ocultos coche: Escaneado averias electronicas"},
+        {"LabelP11", {38, 590}, "Extras: Opciones NO incluidas en los Vehiculos Nuevos</B>"},
+        {"LabelValorUso", {236, 668}, "Valor de Uso (Precio del Coche)"},
+        {"LabelValorCambio", {172, 692}, "Valor de Cambio (Precio para reventa)"},
+    };
+    for (const Caso& c : casos)
+        QTest::newRow(c.control) << c.control << c.esquina << QString::fromUtf8(c.titulo);
+}
+
+void PruebasAyudas::cadaControl() {
+    QFETCH(QString, control);
+    QFETCH(QPoint, esquina);
+    QFETCH(QString, titulo);
+    MoverSobre(qPrintable(control));
+    QVERIFY(Memo()->isVisible());
+    QCOMPARE(Memo()->pos(), esquina);
+    QCOMPARE(Memo()->size(), QSize(420, 120));
+    const QStringList lineas = Memo()->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lineas.size(), 3);
+    QCOMPARE(lineas[0], titulo);
+    QCOMPARE(lineas[1], QString());
+    QVERIFY(lineas[2].size() > 100);
+    for (const char* nombre : kControles) {
+        const bool resaltado = control == QLatin1String(nombre);
+        QCOMPARE(ColoresDe(nombre), resaltado ? kResaltado : Normales(QString::fromLatin1(nombre)));
+    }
+}
+
+void PruebasAyudas::otrosControlesNoCambianNada_data() {
+    QTest::addColumn<QString>("control");
+    QTest::newRow("rating button") << "CP3Bien";
+    QTest::newRow("rating row, between buttons") << "Panel5";
+    QTest::newRow("edit") << "EPVPNuevo";
+    QTest::newRow("list") << "EMesFabricacion";
+    QTest::newRow("plain caption") << "Label1";
+    QTest::newRow("button") << "Button3";
+    QTest::newRow("help memo itself") << "MemoAyuda";
+}
+
+void PruebasAyudas::otrosControlesNoCambianNada() {
+    QFETCH(QString, control);
+    MoverSobre("LabelP3");
+    const QString texto = Memo()->toPlainText();
+    MoverSobre(qPrintable(control), {30, 3});
+    QVERIFY(Memo()->isVisible());
+    QCOMPARE(Memo()->toPlainText(), texto);
+    QCOMPARE(ColoresDe("LabelP3"), kResaltado);
+}
+
+// A press on a plain caption goes on to the sheet, which then gets every move until the
+// release: moves over the caption are still not moves over the bare sheet.
+void PruebasAyudas::arrastrarSobreUnTitulo() {
+    MoverSobre("LabelP3");
+    const QString texto = Memo()->toPlainText();
+    QWidget* titulo = Control("Label1");
+    MoverSobre("Label1", {30, 3});
+    const QPoint enVentana = titulo->mapTo(ventana.get(), QPoint(30, 3));
+    QTest::mousePress(ventana->window()->windowHandle(), Qt::LeftButton, {}, enVentana);
+    QTest::mouseMove(ventana->window()->windowHandle(), enVentana + QPoint(20, 2));
+    QTest::mouseRelease(ventana->window()->windowHandle(), Qt::LeftButton, {},
+                        enVentana + QPoint(20, 2));
+    QVERIFY(Memo()->isVisible());
+    QCOMPARE(Memo()->toPlainText(), texto);
+}
+
+void PruebasAyudas::hojaDesnudaOcultaYRestaura() {
+    MoverSobre("CEspecial2");
+    QCOMPARE(ColoresDe("CEspecial2"), kResaltado);
+    MoverSobreHoja({300, 5}); // bare sheet beside the header button
+    QVERIFY(Memo()->isHidden());
+    TodosNormales(); // the special box is yellow again, not white
+}
+
+void PruebasAyudas::resetColoresAyuda_data() {
+    QTest::addColumn<QString>("nombre");
+    QTest::newRow("unknown name") << "LabelP12";
+    QTest::newRow("letter case differs") << "labelp4";
+    QTest::newRow("empty") << "";
+}
+
+void PruebasAyudas::resetColoresAyuda() {
+    QFETCH(QString, nombre);
+    MoverSobre("LabelP4");
+    ventana->ResetColoresAyuda(nombre);
+    TodosNormales();
+}
+
+void PruebasAyudas::reinicioOcultaYConservaResalte() {
+    MoverSobre("LabelP9");
+    ventana->ResetValoracion();
+    QVERIFY(Memo()->isHidden());
+    QCOMPARE(ColoresDe("LabelP9"), kResaltado);
+}
+
+void PruebasAyudas::ayudaCortadaEnElBorde() {
+    MoverSobre("LabelValorUso");
+    const int anchoHoja = ventana->hoja()->width();
+    QCOMPARE(Memo()->geometry().right() + 1 - anchoHoja, 29);
+    QVERIFY(ventana->hoja()->rect().intersected(Memo()->geometry()).width() == 420 - 29);
+}
+
+MORVEX_TEST_MAIN(PruebasAyudas)
+#include "tst_ayudas.moc"

@@ -7,7 +7,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
+#include <QPushButton>
 #include <QTextStream>
 
 namespace {
@@ -30,12 +32,23 @@ int main(int argc, char* argv[]) {
 
     Programa programa;
     programa.Mostrar();
-    programa.Form2().show();
     QApplication::processEvents();
 
     bool hecho = true;
     hecho &= Guardar(programa.Form1(), carpeta, QStringLiteral("valoracion-ventana.png"));
     hecho &= Guardar(*programa.Form1().hoja(), carpeta, QStringLiteral("valoracion-hoja.png"));
+
+    // A help pop-up, as the pointer over the third criterion brings it up.
+    QWidget* criterio = programa.Form1().findChild<QWidget*>(QStringLiteral("LabelP3"));
+    QMouseEvent movimiento(QEvent::MouseMove, QPointF(20, 10), criterio->mapToGlobal(QPointF(20, 10)),
+                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(criterio, &movimiento);
+    hecho &= Guardar(programa.Form1(), carpeta, QStringLiteral("valoracion-ayuda.png"));
+
+    // "Certificado de Calidad": the certificate prepared from the worked example.
+    programa.Form1().findChild<QPushButton*>(QStringLiteral("Button2"))->click();
+    QApplication::processEvents();
+
     hecho &= Guardar(programa.Form2(), carpeta, QStringLiteral("certificado-ventana.png"));
     hecho &= Guardar(*programa.Form2().hoja(), carpeta, QStringLiteral("certificado-hoja.png"));
     return hecho ? 0 : 1;

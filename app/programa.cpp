@@ -37,7 +37,7 @@ Programa::Programa() {
     form2_ = std::make_unique<TForm2>();
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
-                     [this](const QStringList&) { IrAlCertificado(); });
+                     [this](const QStringList& valores) { IrAlCertificado(valores); });
     QObject::connect(form2_.get(), &TForm2::valoracionPedida, form1_.get(),
                      [this] { VolverALaValoracion(); });
 }
@@ -46,10 +46,12 @@ Programa::~Programa() = default;
 
 void Programa::Mostrar() { form1_->show(); }
 
-void Programa::IrAlCertificado() {
+void Programa::IrAlCertificado(const QStringList& valores) {
     form2_->show();
     form2_->raise();
     form2_->activateWindow();
+    form2_->RecibirValoracion(valores);
+    Proteger(form2_.get(), [this] { form2_->PrepararCertificado(); });
 }
 
 void Programa::VolverALaValoracion() {

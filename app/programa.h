@@ -1,9 +1,11 @@
 #pragma once
 // The program unit: both windows, created in order at start-up, and the ways between them.
 
+#include <QStringList>
 #include <memory>
 
 class QApplication;
+
 class TForm1;
 class TForm2;
 
@@ -23,7 +25,7 @@ public:
     void Mostrar();
 
 private:
-    void IrAlCertificado();
+    void IrAlCertificado(const QStringList& valores);
     void VolverALaValoracion();
 
     std::unique_ptr<TForm1> form1_;

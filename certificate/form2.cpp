@@ -1,6 +1,15 @@
 #include "form2.h"
 
+#include "general.h"
+#include "reloj.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -14,8 +23,106 @@ constexpr DisenoMarco kDiseno = {
     .regresarPrimero = false,
 };
 
+const QString kTextoAverias = QStringLiteral("Leer Memoria Averias  (Cada averia resta 0,5 puntos)");
+
 } // namespace
 
 TForm2::TForm2() : TMarco(kDiseno) {
+    CrearHoja();
+    // Before the first hand-over: empty values, and the standard 300 valuation points.
+    FPuntosObtenidos = QStringLiteral("300");
+    Conectar();
+}
+
+void TForm2::Conectar() {
     connect(Button2, &QPushButton::clicked, this, &TForm2::valoracionPedida);
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { Proteger(this, [this] { CalcularCertificado(); }); });
+    // Every change of the tick, by the user or by the program.
+    connect(CITV, &QCheckBox::toggled, this,
+            [this] { Proteger(this, [this] { CalcularCertificado(); }); });
+    for (QLineEdit* campo : {EPrecioNuevo, EPrecioCambio, EPrecioVendedor, EPVPVendedor})
+        connect(campo, &QLineEdit::textChanged, this, &TForm2::CalcularAlCambiar);
+}
+
+void TForm2::CalcularAlCambiar() {
+    Proteger(this, [this] { CalcularCertificado(); });
+}
+
+void TForm2::RecibirValoracion(const QStringList& valores) {
+    QString* const campos[] = {&FMarca,      &FBastidor,        &FMatricula,  &FPVPNuevo,
+                               &FPuntosObtenidos, &FPVPCambio,  &FPVPVendedor, &FPuntuacion,
+                               &FNombreMarca, &FTipoVehiculo};
+    for (qsizetype i = 0; i < static_cast<qsizetype>(std::size(campos)); ++i)
+        *campos[i] = valores.value(i);
+}
+
+void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
+    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion,
+                             ENumTaller, EInfoAdicional1, EInfoAdicional2})
+        campo->clear();
+    LabelAverias->setText(kTextoAverias);
+    MemoAverias->clear();
+    if (cuentaAverias > 0) {
+        for (const QString& averia : averias)
+            MemoAverias->appendPlainText(averia);
+    }
+    // Each write of a new text scores at once, nested in the write.
+    EMarca->setText(FMarca);
+    EBastidor->setText(FBastidor);
+    EMatricula->setText(FMatricula);
+    EPrecioNuevo->setText(FPVPNuevo);
+    EPrecioCambio->setText(FPVPCambio);
+    EPrecioVendedor->setText(FPVPVendedor);
+    EPuntuacionValoracion->setText(FPuntuacion);
+    ENombreMarca->setText(FNombreMarca);
+    ETipoVehiculo->setText(FTipoVehiculo);
+    for (auto& elemento : CV)
+        elemento[0]->setChecked(true);
+    // Unticking scores as a click would; a failure of that run stops the preparation here, so
+    // the run is made directly rather than from the notification.
+    if (CITV->isChecked()) {
+        {
+            const QSignalBlocker sinAviso(CITV);
+            CITV->setChecked(false);
+        }
+        CalcularCertificado();
+    }
+    for (QLineEdit* campo : {EPuntosAsteriscos, EPuntosObtenidos, EPuntosITV, EPuntosTotales})
+        campo->clear();
+    EPVPVendedor->setText(FPVPVendedor);
+    EPuntuacion->setText(FPuntuacion);
+    for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
+        campo->clear();
+    LabelFecha->setText(LineaFecha(AhoraLocal()));
+    FDefectos.fill(QString());
+    CalcularCertificado();
+}
+
+Calificaciones TForm2::LeerCalificaciones() const {
+    Calificaciones calificaciones;
+    for (size_t i = 0; i < CV.size(); ++i) {
+        calificaciones[i] = CV[i][0]->isChecked()   ? Calificacion::Bien
+                            : CV[i][1]->isChecked() ? Calificacion::Regular
+                            : CV[i][2]->isChecked() ? Calificacion::Mal
+                                                    : Calificacion::Ninguna;
+    }
+    return calificaciones;
+}
+
+void TForm2::CalcularCertificado() {
+    const Calificaciones calificaciones = LeerCalificaciones();
+    const long double puntuacion = PuntuacionLista(calificaciones);
+    // A new text here scores once more, nested; that run finds the text already normalised.
+    EPVPVendedor->setText(NormalizarNumero(EPVPVendedor->text()));
+    const long double precioCambio = ValorDeTexto(EPrecioCambio->text());
+    EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio)));
+    const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
+                                      FPuntosObtenidos, CITV->isChecked(), SeparadorDecimal());
+    EPuntosObtenidos->setText(nota.obtenidos);
+    EPuntosITV->setText(nota.itv);
+    EPuntosTotales->setText(nota.totales);
+    EPuntosAsteriscos->setText(nota.asteriscos);
+    FDefectos = Defectos(calificaciones);
+    MemoDefectosEncontrados->setPlainText(LineaDefectos(FDefectos));
 }

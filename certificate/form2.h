@@ -1,15 +1,100 @@
 #pragma once
-// The quality certificate window: one white sheet 2500 pixels high. It receives the valuation's
-// values and says when the user wants to go back to the valuation.
+// The quality certificate window: one white sheet 2500 pixels high with the control-unit data,
+// the car's identity, the valuation figures handed over, the 55-item checklist, the ITV, the
+// score out of 10, the corrected purchase price and the date line. The sheet is built from the
+// tables in hoja.cpp; the arithmetic is in puntuacion.h.
 
 #include "marco.h"
+#include "puntuacion.h"
+
+#include <QStringList>
+#include <array>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 class TForm2 : public TMarco {
     Q_OBJECT
 public:
     TForm2();
 
+    // Stores the ten texts of the valuation, in this order: EMarca, EBastidor, EMatricula,
+    // EPVPNuevo, EPuntosObtenidos, EPVPCambio, EPVPVendedor, EPuntuacion, ENombreMarca,
+    // ETipoVehiculo. Nothing is shown or computed yet.
+    void RecibirValoracion(const QStringList& valores);
+
+    // A fresh certificate from the values received: control-unit data and ratings cleared,
+    // every item "Bien", ITV unticked, the date line, a scoring run. A fault count above 0
+    // copies the fault list into the fault memory. Throws ErrorCalculo when a scoring run that
+    // it starts directly fails; it stops there.
+    void PrepararCertificado(int cuentaAverias = 0, const QStringList& averias = {});
+
+    // One scoring run. Throws ErrorCalculo; what was written before the failure stays.
+    void CalcularCertificado();
+
 signals:
     // "Valoracion Coches Ocasion": back to the valuation, which starts again.
     void valoracionPedida();
+
+private:
+    void CrearHoja();
+    void Conectar();
+    // A run started by a change notification reports its own failure and goes no further.
+    void CalcularAlCambiar();
+    Calificaciones LeerCalificaciones() const;
+
+    // The valuation's values, as received
+    QString FMarca;
+    QString FBastidor;
+    QString FMatricula;
+    QString FPVPNuevo;
+    QString FPuntosObtenidos;
+    QString FPVPCambio;
+    QString FPVPVendedor;
+    QString FPuntuacion;
+    QString FNombreMarca;
+    QString FTipoVehiculo;
+    std::array<QString, 55> FDefectos;
+
+    // (1) Control-unit data and fault memory
+    QLineEdit* EProtocoloUCE;
+    QLineEdit* ENumRecambio;
+    QLineEdit* ETipoSistema;
+    QLineEdit* ECodificacion;
+    QLineEdit* ENumTaller;
+    QLineEdit* EInfoAdicional1;
+    QLineEdit* EInfoAdicional2;
+    QLabel* LabelAverias;
+    QPlainTextEdit* MemoAverias;
+    // Identity
+    QLineEdit* ENombreMarca;
+    QLineEdit* ETipoVehiculo;
+    QLineEdit* EMarca;
+    QLineEdit* EBastidor;
+    QLineEdit* EMatricula;
+    // (2) Valuation figures
+    QLineEdit* EPrecioNuevo;
+    QLineEdit* EPrecioCambio;
+    QLineEdit* EPrecioVendedor;
+    QLineEdit* EPuntuacionValoracion;
+    // (3) Checklist: Bien, Regular, Mal of each item
+    std::array<std::array<QRadioButton*, 3>, 55> CV;
+    // ITV and results
+    QCheckBox* CITV;
+    QLineEdit* EPuntosAsteriscos;
+    QLineEdit* EPuntosObtenidos;
+    QLineEdit* EPuntosITV;
+    QLineEdit* EPuntosTotales;
+    QPlainTextEdit* MemoDefectosEncontrados;
+    QLineEdit* EPVPVendedor;
+    QLineEdit* EPuntuacion;
+    QPushButton* Button3;
+    QLineEdit* EPrecioCompra;
+    QLineEdit* EVendedor;
+    QLineEdit* EComprador;
+    QLabel* LabelFecha;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 Avisos::Avisos() {
     reloj_.setInterval(5);
@@ -103,7 +104,11 @@ QStringList DefectosDeMaqueta(
         // Check boxes and radio buttons stand on a 16-pixel pitch: only their width must fit.
         const bool etiqueta = qobject_cast<QLabel*>(control) != nullptr;
         const bool boton = qobject_cast<QAbstractButton*>(control) != nullptr;
-        const QSize necesita = control->sizeHint();
+        QSize necesita = control->sizeHint();
+        if (auto* pulsador = qobject_cast<QPushButton*>(control)) {
+            // The style's minimum width of a push button is not the caption's.
+            necesita.setWidth(pulsador->fontMetrics().horizontalAdvance(pulsador->text()) + 8);
+        }
         if ((etiqueta || boton) && (necesita.width() > control->width() ||
                                     (etiqueta && necesita.height() > control->height()))) {
             defectos << QStringLiteral("%1 cuts its caption: needs %2 x %3, has %4 x %5")
@@ -116,7 +121,11 @@ QStringList DefectosDeMaqueta(
     }
     for (qsizetype i = 0; i < controles.size(); ++i) {
         for (qsizetype j = i + 1; j < controles.size(); ++j) {
-            if (controles[i]->geometry().intersects(controles[j]->geometry()) &&
+            // A caption may touch its neighbour by the side bearing of its last glyph.
+            const QRect comun = controles[i]->geometry().intersected(controles[j]->geometry());
+            const bool roce = comun.width() <= 2 && (qobject_cast<QLabel*>(controles[i]) ||
+                                                     qobject_cast<QLabel*>(controles[j]));
+            if (!comun.isEmpty() && !roce &&
                 !solapeAdmitido(*controles[i], *controles[j]) &&
                 !solapeAdmitido(*controles[j], *controles[i])) {
                 defectos << controles[i]->objectName() + QStringLiteral(" overlaps ") +

@@ -31,6 +31,9 @@ private slots:
     void volverALaValoracionLaReinicia();
     void cerrarLaValoracionTerminaElPrograma();
     void errorMuestraCajaYSigue();
+    void certificadoTrasElArranque();
+    void certificadoConLaValoracionVacia();
+    void cadaEntregaPreparaDeNuevo();
 
 private:
     QWidget& Ventana(const QString& nombre) {
@@ -181,6 +184,58 @@ void PruebasPrograma::errorMuestraCajaYSigue() {
     Control<QLineEdit>(valoracion, "EKilometros")->setText(QStringLiteral("83680"));
     QTest::mouseClick(Control<QPushButton>(valoracion, "Button3"), Qt::LeftButton);
     QVERIFY(avisos.Vacio());
+}
+
+void PruebasPrograma::certificadoTrasElArranque() {
+    QTest::mouseClick(Control<QPushButton>(programa->Form1(), "Button2"), Qt::LeftButton);
+    TForm2& certificado = programa->Form2();
+    QVERIFY(certificado.isVisible());
+    const struct {
+        const char* nombre;
+        const char* texto;
+    } esperados[] = {
+        {"EPrecioNuevo", "31470"},   {"EPrecioCambio", "19797"}, {"EPrecioVendedor", "0"},
+        {"EPVPVendedor", "0"},       {"EPuntuacion", "0"},       {"EPuntosObtenidos", "8"},
+        {"EPuntosTotales", "8"},     {"EPrecioCompra", "20391"}, {"ENombreMarca", ""},
+        {"LabelFecha", "Fecha del certificado: Lunes, 15 de Marzo      de 2010     12:00:00"},
+    };
+    for (const auto& e : esperados)
+        QCOMPARE(Texto(certificado, e.nombre), QString::fromUtf8(e.texto));
+}
+
+void PruebasPrograma::certificadoConLaValoracionVacia() {
+    TForm1& valoracion = programa->Form1();
+    for (const char* nombre : {"EMarca", "EBastidor", "EMatricula", "EPVPNuevo",
+                               "EPuntosObtenidos", "EPVPCambio", "EPVPVendedor", "EPuntuacion"})
+        Control<QLineEdit>(valoracion, nombre)->clear();
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
+    TForm2& certificado = programa->Form2();
+    QVERIFY(certificado.isVisible());
+    QCOMPARE(Texto(certificado, "EPrecioNuevo"), QString());
+    QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("6,5")); // empty points: 0
+    QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("0"));
+}
+
+void PruebasPrograma::cadaEntregaPreparaDeNuevo() {
+    TForm1& valoracion = programa->Form1();
+    TForm2& certificado = programa->Form2();
+    Control<QLineEdit>(valoracion, "EMarca")->setText(QStringLiteral("A"));
+    Control<QLineEdit>(valoracion, "EPVPCambio")->setText(QStringLiteral("10000"));
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
+    QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("10300"));
+    Control<QLineEdit>(certificado, "EProtocoloUCE")->setText(QStringLiteral("KWP2000"));
+    QTest::mouseClick(Control<QPushButton>(certificado, "BitBtn13"), Qt::LeftButton);
+    QVERIFY(!certificado.isVisible());
+
+    Control<QLineEdit>(valoracion, "EMarca")->setText(QStringLiteral("B"));
+    Control<QLineEdit>(valoracion, "EPVPCambio")->setText(QStringLiteral("12000"));
+    Control<QLineEdit>(valoracion, "EPuntosObtenidos")->setText(QStringLiteral("500"));
+    QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
+    QVERIFY(certificado.isVisible());
+    QCOMPARE(Texto(certificado, "EMarca"), QStringLiteral("B"));
+    QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("12360"));
+    QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("9"));
+    QCOMPARE(Texto(certificado, "EProtocoloUCE"), QString());
 }
 
 MORVEX_TEST_MAIN(PruebasPrograma)

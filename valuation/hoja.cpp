@@ -1,6 +1,7 @@
 // Construction of the valuation sheet from tables: every control with its name, caption, place
 // and looks. Behaviour is in form1.cpp.
 
+#include "controles.h"
 #include "criterios.h"
 #include "form1.h"
 
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr unsigned kHeredado = 0xFFFFFFFFu; // the sheet's own colour
 constexpr unsigned kAmarillo = 0x0000FFFF;
 constexpr unsigned kRosa = 0x00E0D0FF;
 constexpr unsigned kRosaClaro = 0x00F0F0FF;
@@ -28,38 +28,7 @@ constexpr unsigned kTintaPrecio = 0x00654949;
 constexpr unsigned kTintaTitulo = 0x008C4646;
 constexpr unsigned kTintaHoja = 0x00656549;
 
-struct Estilo {
-    unsigned fondo = kHeredado;
-    unsigned tinta = kHeredado;
-    int px = 0;                 // character height; 0 keeps the sheet's 11 px
-    bool negrita = false;
-};
-
-constexpr Estilo kNegrita{.negrita = true};
 constexpr Estilo kNegrita12{.px = 12, .negrita = true};
-
-void Aplicar(QWidget* control, const Estilo& estilo) {
-    if (estilo.px != 0 || estilo.negrita)
-        control->setFont(Fuente("Verdana", estilo.px != 0 ? estilo.px : 11, estilo.negrita));
-    if (estilo.fondo != kHeredado)
-        PonerFondo(control, ColorBGR(estilo.fondo));
-    if (estilo.tinta != kHeredado)
-        PonerTinta(control, ColorBGR(estilo.tinta));
-}
-
-template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
-    auto* control = new Control(padre);
-    control->setObjectName(QString::fromLatin1(nombre));
-    return control;
-}
-
-// A caption sized to its text.
-struct Etiqueta {
-    const char* nombre;
-    const char* texto;
-    int x, y;
-    Estilo estilo;
-};
 
 // A framed static text or a band: fixed size, text centred or not.
 struct Recuadro {
@@ -125,13 +94,7 @@ constexpr Recuadro kRecuadros[] = {
 void TForm1::CrearHoja() {
     QWidget* hoja = this->hoja();
 
-    for (const Etiqueta& e : kEtiquetas) {
-        auto* etiqueta = Nuevo<QLabel>(hoja, e.nombre);
-        etiqueta->setText(QString::fromUtf8(e.texto));
-        Aplicar(etiqueta, e.estilo);
-        etiqueta->move(e.x, e.y);
-        etiqueta->adjustSize();
-    }
+    CrearEtiquetas(hoja, kEtiquetas);
     for (const Recuadro& r : kRecuadros) {
         auto* recuadro = Nuevo<QLabel>(hoja, r.nombre);
         recuadro->setText(QString::fromUtf8(r.texto));
@@ -143,19 +106,12 @@ void TForm1::CrearHoja() {
         recuadro->setGeometry(r.x, r.y, r.ancho, r.alto);
     }
 
-    struct Edicion {
-        QLineEdit* TForm1::*miembro;
-        const char* nombre;
-        int x, y, ancho;
-        Estilo estilo;
-        bool soloLectura;
-    };
     constexpr Estilo kAmarillaNegrita{.fondo = kAmarillo, .negrita = true};
     constexpr Estilo kRosada{.fondo = kRosa};
     constexpr Estilo kResultado{.fondo = kRosaClaro};
     constexpr Estilo kPrecio{.fondo = kAmarillo, .tinta = kTintaPrecio, .px = 12, .negrita = true};
     constexpr Estilo kBlanca{.fondo = kBlanco};
-    static constexpr Edicion kEdiciones[] = {
+    static constexpr Edicion<TForm1> kEdiciones[] = {
         {&TForm1::ENumRecambio, "ENumRecambio", 88, 32, 90, kAmarillaNegrita, true},
         {&TForm1::ECodificacion, "ECodificacion", 182, 32, 75, kAmarillaNegrita, true},
         {&TForm1::EExtra2, "EExtra2", 261, 32, 290, kAmarillaNegrita, true},
@@ -182,13 +138,7 @@ void TForm1::CrearHoja() {
         {&TForm1::EPuntuacion, "EPuntuacion", 470, 868, 65,
          {.fondo = kRojo, .tinta = kBlanco, .px = 12, .negrita = true}, false},
     };
-    for (const Edicion& e : kEdiciones) {
-        auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
-        Aplicar(edicion, e.estilo);
-        edicion->setReadOnly(e.soloLectura);
-        edicion->setGeometry(e.x, e.y, e.ancho, 21);
-        this->*e.miembro = edicion;
-    }
+    CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
 
     struct Lista {
         QComboBox* TForm1::*miembro;

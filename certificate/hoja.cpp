@@ -1,0 +1,248 @@
+// Construction of the certificate sheet from tables: every control with its name, caption, place
+// and looks, the checklist from its one table. Behaviour is in form2.cpp.
+
+#include "controles.h"
+#include "form2.h"
+#include "lista.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+constexpr unsigned kAmarillo = 0x0000FFFF;
+constexpr unsigned kRojo = 0x000000FF;
+constexpr unsigned kAzul = 0x00FF0000;
+constexpr unsigned kMarino = 0x00800000;
+constexpr unsigned kBlanco = 0x00FFFFFF;
+constexpr unsigned kNegro = 0x00000000;
+constexpr unsigned kRosado = 0x00C0C0FF;
+constexpr unsigned kCianClaro = 0x00FFFFC0;
+
+constexpr Estilo kTituloSeccion{.px = 17, .negrita = true};
+constexpr Estilo kAzulNegrita{.tinta = kAzul, .negrita = true};
+constexpr Estilo kMarinoSobreBlanco{.fondo = kBlanco, .tinta = kMarino, .negrita = true};
+
+constexpr Etiqueta kEtiquetas[] = {
+    {"Label1", "Certificado Calidad Morvex Vehiculos Ocasion", 112, 8,
+     {.tinta = 0x008C4646, .px = 12, .negrita = true}},
+    {"Label2",
+     "Certificando un vehiculo de ocasion con el sistema Morvex, se podra tener la seguridad de \n"
+     "que tanto el comprador como el vendedor valoraron objetivamente el estado del coche y en \n"
+     "funcion de los resultados obtenidos con rango entre cero y diez (0-10) la tasacion del "
+     "coche \n"
+     "de ocasion va a ser la idonea para el estado del automovil\n"
+     "\n"
+     "La certificacion Morvex consta de tres tipos de valoraciones perfectamente "
+     "diferenciadas:\n"
+     "•(1)Extraccion de datos de la UCE del coche (Valoracion objetiva)\n"
+     "•(2)Tasacion Valoracion Morvex de compra venta coches ocasion (Puntuacion subjetiva)\n"
+     "•(3)Inspeccion ocular del coche realizada por profesional del sector (Inspeccion "
+     "subjetiva)\n",
+     8, 32, kNegrita, 609},
+    {"Label3", "(1) Valoracion Objetiva", 8, 176, kTituloSeccion},
+    {"Label4", "Protocolo UCE:", 8, 208, kNegrita},
+    {"Label5", "Nº Recambio:", 8, 240, kNegrita},
+    {"Label9", "Tipo Sistema:", 336, 232, kNegrita},
+    {"Label6", "Codificacion:", 8, 264, kNegrita},
+    {"Label10", "Nº Taller:", 360, 256, kNegrita},
+    {"Label7", "Infor.Adicional:", 8, 288, {}},
+    {"Label8", "Infor.Adicional:", 8, 304, {}},
+    {"Label12",
+     "Se Certifica que los datos anteriores fueron extraidos de la Unidad central electronica "
+     "(UCE) por el \n"
+     "Aparato de diagnosis o Scanner Morvex, perteneciendo al vehiculo:",
+     8, 416, {}},
+    {"Label13", "Coche", 8, 456, {}},
+    {"Label14", "Bastidor:", 256, 456, {}},
+    {"Label15", "Matricula:", 488, 456, {}},
+    {"Label16", "2) Puntuacion Subjetiva", 8, 480, kTituloSeccion},
+    {"Label17",
+     "Los puntos valoracion coche y porcentaje depreciacion coche de la Tasacion Valoracion \n"
+     "Morvex para la compra venta automoviles ocasion reseñado anteriormente (teniendo en \n"
+     "cuenta que cada ±50 puntos del Standard 300 suma o resta 0,5 puntos) son:",
+     8, 504, kNegrita},
+    {"Label18", "Coche\nNuevo(€)", 8, 552, {}},
+    {"Label20", "Valor\nCambio(€)", 160, 552, {}},
+    {"Label19", "Precio\nVendedor(€)\n", 304, 552, {}},
+    {"Label21", "Puntuacion\nValoracion ", 464, 552, {}},
+    {"Label22", "puntos", 584, 560, {}},
+    {"Label23", "3) Inspeccion Subjetiva", 8, 608, kTituloSeccion},
+    {"Label24",
+     "Estado de la ITV: Se sumara 1 punto a la calificacion obtenida, si la Pre-ITV realizada "
+     "por el Taller es \n"
+     "totalmente satisfactoria. Igualmente se sumara la misma puntuacion (1 punto) cuando el "
+     "coche haya \n"
+     "pasado recientemente la ITV y se acredite documentalmente. En caso contrario sera 0.",
+     8, 1656, {}},
+    {"Label25", "TOTAL PUNTUACION (OBJETIVA + SUBJETIVA)", 8, 1744, kTituloSeccion},
+    {"Label26",
+     "La media ponderada de los puntos anteriores se basa en un 0 para cuando este todo mal y "
+     "un \n"
+     "9 cuando la valoracion objetiva/puntuacion subjetiva/Inspeccion subjetiva sean "
+     "totalmente \n"
+     "satisfactorias. Cada punto verificado se califica en funcion de pertenecer a seguridad "
+     "activa, \n"
+     "pasiva u accesorios del coche, por lo que la puntuacion del presente CERTIFICADO "
+     "verificado \n"
+     "a traves del sistema Morvex arriba referenciado es de:",
+     8, 1768, kNegrita},
+    {"Label27", "con una puntuacion de", 112, 1856, kNegrita},
+    {"Label28", "+", 328, 1856, kNegrita},
+    {"Label29", "de la ITV = ", 408, 1856, kNegrita},
+    {"Label30", "sobre 10", 544, 1856, kNegrita},
+    {"Label31",
+     "Un coche con puntuacion TOTAL superior a 4.5 puede ser APTO para usar, pero a medida que "
+     "se acerque \n"
+     "a 10 sera un automovil en perfecto estado de conservacion y mantenimiento, similar a un "
+     "COCHE NUEVO",
+     8, 1888, {}},
+    {"Label32", "Precio coche segun Vendedor:", 8, 2020, kAzulNegrita},
+    {"Label33", "euros", 272, 2020, kAzulNegrita},
+    {"Label34", "Puntuacion corregida = ", 320, 2020, kAzulNegrita},
+    {"Label35", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS=", 16, 2048,
+     kMarinoSobreBlanco},
+    {"Label36", "euros", 584, 2048, kMarinoSobreBlanco},
+    {"Label37", "Conforme VENDEDOR", 136, 2088, {}},
+    {"Label38", "Conforme COMPRADOR", 424, 2088, {}},
+    {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)", 8, 328, {}},
+    {"LabelFecha", "Fecha del certificado: ", 160, 2192, {}},
+};
+
+// Checklist rows: a heading row above each group, then one row per item, 15 apart.
+constexpr int kAltoFila = 17;
+constexpr int kPrimeraFila = 20;
+constexpr int kPasoFila = 15;
+
+struct Columna {
+    const char* cabecera;
+    int xCabecera;
+    const char* sufijo;
+    int xBoton;
+};
+
+constexpr Columna kColumnas[] = {
+    {"Bien", 448, "Bien", 472}, {"Regular", 506, "Regular", 528}, {"Mal", 562, "Mal", 584}};
+
+QString NombreBoton(int elemento, const Columna& columna) {
+    // The "Bien" buttons of items 44 and 55 carry a lower-case v.
+    const bool minuscula = (elemento == 44 || elemento == 55) && columna.sufijo == kColumnas[0].sufijo;
+    return QStringLiteral("%1%2%3")
+        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
+        .arg(elemento)
+        .arg(QLatin1String(columna.sufijo));
+}
+
+QFrame* Fila(QWidget* hoja, const QString& nombre, int arriba) {
+    auto* fila = new QFrame(hoja);
+    fila->setObjectName(nombre);
+    PonerFondo(fila, Qt::white);
+    fila->setGeometry(0, arriba, 625, kAltoFila);
+    return fila;
+}
+
+QLabel* Recuadro(QWidget* padre, const QString& nombre, const QString& texto, int x, int ancho) {
+    auto* recuadro = new QLabel(texto, padre);
+    recuadro->setObjectName(nombre);
+    recuadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    recuadro->setFont(Fuente("Verdana", 11, true));
+    recuadro->setGeometry(x, 0, ancho, kAltoFila);
+    return recuadro;
+}
+
+} // namespace
+
+void TForm2::CrearHoja() {
+    QWidget* hoja = this->hoja();
+    CrearEtiquetas(hoja, kEtiquetas);
+    LabelAverias = hoja->findChild<QLabel*>(QStringLiteral("LabelAverias"));
+    LabelFecha = hoja->findChild<QLabel*>(QStringLiteral("LabelFecha"));
+
+    constexpr Estilo kAmarillaNegrita{.fondo = kAmarillo, .negrita = true};
+    constexpr Estilo kResultado{.fondo = kRosado, .negrita = true};
+    constexpr Estilo kRojaBlanca{.fondo = kRojo, .tinta = kBlanco, .negrita = true};
+    static constexpr Edicion<TForm2> kEdiciones[] = {
+        {&TForm2::EProtocoloUCE, "EProtocoloUCE", 104, 208, 153, {}, false},
+        {&TForm2::ENumRecambio, "ENumRecambio", 104, 232, 225, {}, false},
+        {&TForm2::ETipoSistema, "ETipoSistema", 432, 232, 185, {}, false},
+        {&TForm2::ECodificacion, "ECodificacion", 104, 256, 225, {}, false},
+        {&TForm2::ENumTaller, "ENumTaller", 432, 256, 185, {}, false},
+        {&TForm2::EInfoAdicional1, "EInfoAdicional1", 104, 280, 513, {}, false},
+        {&TForm2::EInfoAdicional2, "EInfoAdicional2", 104, 304, 513, {}, false},
+        {&TForm2::ENombreMarca, "ENombreMarca", 48, 448, 83, {}, false},
+        {&TForm2::ETipoVehiculo, "ETipoVehiculo", 134, 448, 70, {}, false},
+        {&TForm2::EMarca, "EMarca", 208, 448, 44, {}, false},
+        {&TForm2::EBastidor, "EBastidor", 304, 448, 177, {}, false},
+        {&TForm2::EMatricula, "EMatricula", 544, 448, 73, kNegrita, false},
+        {&TForm2::EPrecioNuevo, "EPrecioNuevo", 64, 552, 73,
+         {.fondo = kCianClaro, .negrita = true}, false},
+        {&TForm2::EPrecioCambio, "EPrecioCambio", 224, 552, 73, kAmarillaNegrita, false},
+        {&TForm2::EPrecioVendedor, "EPrecioVendedor", 376, 560, 73, kResultado, false},
+        {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca,
+         false},
+        {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, 1856, 97, kAmarillaNegrita, true},
+        {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, 1856, 60, kResultado, true},
+        {&TForm2::EPuntosITV, "EPuntosITV", 344, 1856, 60, kResultado, true},
+        {&TForm2::EPuntosTotales, "EPuntosTotales", 480, 1856, 60, kAmarillaNegrita, true},
+        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, 2016, 60,
+         {.fondo = kCianClaro, .negrita = true}, true},
+        {&TForm2::EPuntuacion, "EPuntuacion", 480, 2016, 60, kRojaBlanca, true},
+        {&TForm2::EPrecioCompra, "EPrecioCompra", 488, 2044, 89, kAmarillaNegrita, true},
+        {&TForm2::EVendedor, "EVendedor", 56, 2136, 305, {}, true},
+        {&TForm2::EComprador, "EComprador", 400, 2136, 217, {}, true},
+    };
+    CrearEdiciones<TForm2>(*this, hoja, kEdiciones);
+
+    MemoAverias = Nuevo<QPlainTextEdit>(hoja, "MemoAverias");
+    MemoAverias->setGeometry(8, 344, 609, 65);
+    MemoAverias->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    MemoDefectosEncontrados = Nuevo<QPlainTextEdit>(hoja, "MemoDefectosEncontrados");
+    MemoDefectosEncontrados->setGeometry(8, 1928, 601, 81);
+    MemoDefectosEncontrados->setReadOnly(true);
+    PonerTinta(MemoDefectosEncontrados, Qt::black);
+
+    CITV = Nuevo<QCheckBox>(hoja, "CITV");
+    CITV->setText(QStringLiteral(
+        "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria"));
+    CITV->setLayoutDirection(Qt::RightToLeft);
+    CITV->setGeometry(8, 1704, 481, 17);
+
+    Button3 = Nuevo<QPushButton>(hoja, "Button3");
+    Button3->setText(QStringLiteral("Calcular"));
+    Button3->setGeometry(560, 2014, 59, 25);
+
+    // The checklist, from its one table.
+    for (size_t g = 0; g < kGrupos.size(); ++g) {
+        const GrupoLista& grupo = kGrupos[g];
+        QFrame* cabecera = Fila(hoja, QStringLiteral("PanelGrupo%1").arg(g + 1), grupo.arriba);
+        Recuadro(cabecera, QStringLiteral("StaticTextGrupo%1").arg(g + 1),
+                 QString::fromUtf8(grupo.nombre), 8, 441);
+        for (const Columna& columna : kColumnas) {
+            QLabel* titulo = Recuadro(cabecera,
+                                      QStringLiteral("StaticTextGrupo%1%2")
+                                          .arg(g + 1)
+                                          .arg(QLatin1String(columna.cabecera)),
+                                      QString::fromLatin1(columna.cabecera), columna.xCabecera, 60);
+            titulo->setAlignment(Qt::AlignCenter);
+        }
+        int arriba = grupo.arriba + kPrimeraFila;
+        for (int n = grupo.primero; n <= grupo.ultimo; ++n, arriba += kPasoFila) {
+            QFrame* fila = Fila(hoja, QStringLiteral("PanelCV%1").arg(n), arriba);
+            auto* texto = new QLabel(QString::fromUtf8(kElementos[n - 1].texto), fila);
+            texto->setObjectName(QStringLiteral("StaticTextCV%1").arg(n));
+            texto->setGeometry(8, 0, 441, kAltoFila);
+            for (size_t c = 0; c < std::size(kColumnas); ++c) {
+                auto* boton = new QRadioButton(fila);
+                boton->setObjectName(NombreBoton(n, kColumnas[c]));
+                boton->setGeometry(kColumnas[c].xBoton, 0, 17, 17);
+                CV[n - 1][c] = boton;
+            }
+        }
+    }
+}

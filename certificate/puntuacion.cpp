@@ -1,0 +1,103 @@
+#include "puntuacion.h"
+
+#include "errores.h"
+#include "general.h"
+#include "lista.h"
+
+namespace {
+
+long double Centesimas(long double valor) { return Redondear(valor * 100) / 100.0L; }
+
+constexpr const char* kDiasSemana[] = {"Lunes, ",   "Martes, ", "Miercoles, ", "Jueves, ",
+                                       "Viernes, ", "Sabado, ", "Domingo, "};
+
+} // namespace
+
+long double PuntuacionLista(const Calificaciones& calificaciones) {
+    long double suma = 0;
+    for (size_t i = 0; i < kElementos.size(); ++i) {
+        const long double peso = kElementos[i].peso;
+        switch (calificaciones[i]) {
+        case Calificacion::Bien:
+            suma = suma + peso;
+            break;
+        case Calificacion::Regular:
+            suma = suma + peso / 2;
+            break;
+        case Calificacion::Mal:
+        case Calificacion::Ninguna:
+            break;
+        }
+    }
+    return suma / kDivisorLista;
+}
+
+long long PrecioCorregido(long double puntuacionLista, long double precioCambio) {
+    long double d = 6.7L - puntuacionLista;
+    d = d * precioCambio;
+    d = d / 10;
+    return Redondear(precioCambio - d);
+}
+
+Nota NotaCertificado(long double puntuacionLista, int averias, const QString& puntosValoracion,
+                     bool itv, QChar separador) {
+    long double s = puntuacionLista - 0.5L * averias;
+    s = Centesimas(s);
+    long double puntos = ValorDeTexto(puntosValoracion, separador);
+    if (puntos > 500)
+        puntos = 500;
+    s = s + (puntos - 100) / 200;
+
+    Nota nota;
+    nota.obtenidos = TextoNumero(Centesimas(s), separador);
+    if (itv)
+        s = s + 1;
+    nota.itv = itv ? QStringLiteral("1.0") : QStringLiteral("0.0");
+    nota.totales = TextoNumero(Centesimas(s), separador);
+    const long long estrellas = Redondear(s);
+    for (long long i = 0; i < estrellas; ++i)
+        nota.asteriscos += QStringLiteral("* ");
+    return nota;
+}
+
+int ContarAverias(const QString& memoria) {
+    int averias = 0;
+    for (const QStringView linea : QStringView(memoria).split(QLatin1Char('\n'))) {
+        if (!linea.trimmed().isEmpty())
+            ++averias;
+    }
+    return averias;
+}
+
+std::array<QString, 55> Defectos(const Calificaciones& calificaciones) {
+    std::array<QString, 55> defectos;
+    for (size_t i = 0; i < kElementos.size(); ++i) {
+        if (calificaciones[i] != Calificacion::Regular && calificaciones[i] != Calificacion::Mal)
+            continue;
+        const QString texto = QString::fromUtf8(kElementos[i].texto);
+        const QString sinNumero = texto.mid(texto.indexOf(QLatin1String(".- ")) + 3);
+        defectos[i] = sinNumero + (calificaciones[i] == Calificacion::Regular
+                                       ? QStringLiteral(" (Regular)")
+                                       : QStringLiteral(" (Mal)"));
+    }
+    return defectos;
+}
+
+QString LineaDefectos(const std::array<QString, 55>& defectos) {
+    QString linea;
+    for (size_t i = 0; i < defectos.size(); ++i) {
+        if (!defectos[i].isEmpty())
+            linea += QStringLiteral("%1.-%2; ").arg(i + 1).arg(defectos[i]);
+    }
+    return linea;
+}
+
+QString LineaFecha(const QDateTime& momento) {
+    const QDate dia = momento.date();
+    const QTime hora = momento.time();
+    return QStringLiteral("Fecha del certificado: ") +
+           QString::fromLatin1(kDiasSemana[dia.dayOfWeek() - 1]) + QString::number(dia.day()) +
+           QStringLiteral(" de ") + NombreMes(dia.month()) + QStringLiteral(" de ") +
+           QString::number(dia.year()) + QStringLiteral("     ") +
+           hora.toString(QStringLiteral("HH:mm:ss"));
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The certificate's arithmetic on plain values: the checklist score, the corrected purchase
+// price, the score out of 10 with its asterisk bar, the defects found and the date line.
+
+#include <QDateTime>
+#include <QString>
+#include <array>
+
+enum class Calificacion { Ninguna, Bien, Regular, Mal };
+
+using Calificaciones = std::array<Calificacion, 55>;
+
+// The checklist score: "Bien" adds the item's weight, "Regular" half of it, "Mal" and an item
+// not yet rated nothing; the sum over 304.28. Every item "Bien" gives 7.000131457867753.
+long double PuntuacionLista(const Calificaciones& calificaciones);
+
+// The purchase price after the checklist: each tenth of a point above 6.7 adds 1 % of the
+// exchange value, each tenth below takes 1 % off; whole euros. Throws ErrorCalculo when the
+// price has no whole number.
+long long PrecioCorregido(long double puntuacionLista, long double precioCambio);
+
+// The four score texts a run writes.
+struct Nota {
+    QString obtenidos;        // before the ITV point
+    QString itv;              // "1.0" or "0.0", always with a point
+    QString totales;
+    QString asteriscos;       // "* " once per whole point
+};
+
+// The score out of 10: the checklist score less half a point per fault, rounded to hundredths,
+// corrected by the valuation points (at most 500; (V - 100) / 200), plus the ITV point.
+// Throws ErrorCalculo when the valuation points are not a number or a score has no whole number.
+Nota NotaCertificado(long double puntuacionLista, int averias, const QString& puntosValoracion,
+                     bool itv, QChar separador);
+
+// Faults in the fault memory: its lines that are not blank.
+int ContarAverias(const QString& memoria);
+
+// The defect of each item: its caption without the number, followed by " (Regular)" or
+// " (Mal)"; empty for an item rated "Bien" or not rated.
+std::array<QString, 55> Defectos(const Calificaciones& calificaciones);
+
+// One line: "3.-<defect>; 17.-<defect>; " for the slots that hold a text.
+QString LineaDefectos(const std::array<QString, 55>& defectos);
+
+// "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09".
+QString LineaFecha(const QDateTime& momento);

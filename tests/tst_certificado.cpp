@@ -1,0 +1,351 @@
+// The certificate window through its controls: the sheet, the received values, the preparation,
+// the six triggers of a scoring run, nested runs and where a failure ends.
+
+#include "apoyo.h"
+
+#include "form2.h"
+#include "reloj.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <memory>
+
+namespace {
+
+const char* const kResultados[] = {"EPrecioCompra", "EPuntosObtenidos", "EPuntosITV",
+                                   "EPuntosTotales", "EPuntosAsteriscos",
+                                   "MemoDefectosEncontrados"};
+
+// The ten values of a hand-over, with the points and exchange value given.
+QStringList Valores(const QString& puntos, const QString& cambio) {
+    return {"1.9 TDI", "VSSZZZ1MZ8B000001", "1234 BCD", "31470", puntos, cambio, "15.000", "7",
+            "SEAT", "Familiar"};
+}
+
+} // namespace
+
+class PruebasCertificado : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+    void init();
+    void cleanup();
+
+    void hoja();
+    void nadaMarcadoAlCrear();
+    void trescientosPuntosAntesDeLaPrimeraEntrega();
+    void preparacion();
+    void tablaDePuntuacion_data();
+    void tablaDePuntuacion();
+    void precios_data();
+    void precios();
+    void signoMenosNoCambiaResultados();
+    void itvVuelveAPuntuar();
+    void fechaSoloAlPreparar();
+    void calificacionesMezcladas();
+    void averiasRestan();
+    void escrituraNormalizadoraAnidaUnaVez();
+    void fallosEnLaPreparacion();
+    void desmarcarItvFallidoDetieneLaPreparacion();
+
+private:
+    template <class T = QLineEdit> T* Control(const char* nombre) {
+        return ventana->findChild<T*>(QString::fromLatin1(nombre));
+    }
+    QRadioButton* Boton(const QString& nombre) { return ventana->findChild<QRadioButton*>(nombre); }
+    void Preparar(const QStringList& valores) {
+        ventana->RecibirValoracion(valores);
+        Proteger(ventana.get(), [this] { ventana->PrepararCertificado(); });
+    }
+    QStringList Resultados() const {
+        QStringList textos;
+        for (const char* nombre : kResultados)
+            textos << Texto(*ventana, nombre);
+        return textos;
+    }
+    void Calcular() { QTest::mouseClick(Control<QPushButton>("Button3"), Qt::LeftButton); }
+
+    Avisos avisos;
+    std::unique_ptr<TForm2> ventana;
+};
+
+void PruebasCertificado::init() {
+    FijarReloj(MomentoDePrueba(2010, 3));
+    ventana = std::make_unique<TForm2>();
+    ventana->show();
+}
+
+void PruebasCertificado::cleanup() {
+    ventana.reset();
+    QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
+}
+
+void PruebasCertificado::hoja() {
+    // The checklist rows are 17 high on a 15-pixel pitch, and the heading's column heads
+    // 60 wide on a 58-pixel pitch: those overlaps are by design.
+    const auto filas = [](const QWidget& a, const QWidget& b) {
+        return a.objectName().startsWith(QLatin1String("PanelCV")) ||
+               a.objectName().startsWith(QLatin1String("PanelGrupo")) ||
+               b.objectName().startsWith(QLatin1String("PanelCV"));
+    };
+    const QStringList defectos = DefectosDeMaqueta(*ventana->hoja(), filas);
+    QVERIFY2(defectos.isEmpty(), qPrintable(defectos.join(QLatin1Char('\n'))));
+
+    const struct {
+        int elemento;
+        int arriba;
+    } filasDadas[] = {{1, 660}, {10, 795}, {11, 840}, {17, 930}, {18, 975}, {30, 1185},
+                      {36, 1305}, {43, 1440}, {55, 1620}};
+    for (const auto& f : filasDadas) {
+        auto* fila = Control<QWidget>(qPrintable(QStringLiteral("PanelCV%1").arg(f.elemento)));
+        QCOMPARE(fila->geometry(), QRect(0, f.arriba, 625, 17));
+    }
+    const int cabeceras[] = {640, 820, 955, 1165, 1285, 1420};
+    for (int g = 0; g < 6; ++g) {
+        auto* cabecera = Control<QWidget>(qPrintable(QStringLiteral("PanelGrupo%1").arg(g + 1)));
+        QCOMPARE(cabecera->y(), cabeceras[g]);
+    }
+    QCOMPARE(Texto(*ventana, "StaticTextGrupo3"), QStringLiteral("Motor"));
+    QCOMPARE(Texto(*ventana, "StaticTextCV55"),
+             QStringLiteral("55.- Manchas aceite en parte inferior motor. Sin petrolear"));
+    for (int n = 1; n <= 55; ++n) {
+        const QString bien = (n == 44 || n == 55) ? QStringLiteral("Cv%1Bien").arg(n)
+                                                  : QStringLiteral("CV%1Bien").arg(n);
+        for (const QString& nombre : {bien, QStringLiteral("CV%1Regular").arg(n),
+                                      QStringLiteral("CV%1Mal").arg(n)}) {
+            QVERIFY2(Boton(nombre) != nullptr, qPrintable(nombre));
+            QCOMPARE(Boton(nombre)->size(), QSize(17, 17));
+        }
+    }
+    QVERIFY(Boton(QStringLiteral("CV44Bien")) == nullptr);
+    const struct {
+        const char* nombre;
+        QRect lugar;
+    } lugares[] = {{"EProtocoloUCE", {104, 208, 153, 21}},   {"MemoAverias", {8, 344, 609, 65}},
+                   {"EPrecioCambio", {224, 552, 73, 21}},    {"CITV", {8, 1704, 481, 17}},
+                   {"EPuntosTotales", {480, 1856, 60, 21}},  {"Button3", {560, 2014, 59, 25}},
+                   {"EPrecioCompra", {488, 2044, 89, 21}},   {"EComprador", {400, 2136, 217, 21}},
+                   {"MemoDefectosEncontrados", {8, 1928, 601, 81}}};
+    for (const auto& l : lugares)
+        QCOMPARE(Control<QWidget>(l.nombre)->geometry(), l.lugar);
+    QCOMPARE(Control<QLabel>("LabelFecha")->pos(), QPoint(160, 2192));
+}
+
+void PruebasCertificado::nadaMarcadoAlCrear() {
+    for (QRadioButton* boton : ventana->findChildren<QRadioButton*>())
+        QVERIFY2(!boton->isChecked(), qPrintable(boton->objectName()));
+    QTest::mouseClick(Boton(QStringLiteral("CV7Regular")), Qt::LeftButton);
+    QVERIFY(Boton(QStringLiteral("CV7Regular"))->isChecked());
+}
+
+void PruebasCertificado::trescientosPuntosAntesDeLaPrimeraEntrega() {
+    Proteger(ventana.get(), [this] { ventana->PrepararCertificado(); });
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("8"));
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("0"));
+    QCOMPARE(Texto(*ventana, "EPrecioCambio"), QString());
+}
+
+void PruebasCertificado::preparacion() {
+    Control("EProtocoloUCE")->setText(QStringLiteral("KWP2000"));
+    Control<QPlainTextEdit>("MemoAverias")->setPlainText(QStringLiteral("P0300"));
+    Control("EVendedor")->setText(QStringLiteral("firma"));
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    const struct {
+        const char* nombre;
+        const char* texto;
+    } esperados[] = {
+        {"EProtocoloUCE", ""},       {"MemoAverias", ""},        {"EVendedor", ""},
+        {"EComprador", ""},          {"EMarca", "1.9 TDI"},      {"EBastidor", "VSSZZZ1MZ8B000001"},
+        {"EMatricula", "1234 BCD"},  {"EPrecioNuevo", "31470"},  {"EPrecioCambio", "10000"},
+        {"EPrecioVendedor", "15.000"}, {"EPVPVendedor", "15"},   {"EPuntuacionValoracion", "7"},
+        {"EPuntuacion", "7"},        {"ENombreMarca", "SEAT"},   {"ETipoVehiculo", "Familiar"},
+        {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)"},
+    };
+    for (const auto& e : esperados)
+        QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
+    QCOMPARE(Resultados(), (QStringList{"10300", "8", "0.0", "8", "* * * * * * * * ", ""}));
+    for (int n = 1; n <= 55; ++n) {
+        const QString bien = (n == 44 || n == 55) ? QStringLiteral("Cv%1Bien").arg(n)
+                                                  : QStringLiteral("CV%1Bien").arg(n);
+        QVERIFY(Boton(bien)->isChecked());
+    }
+    QVERIFY(!Control<QCheckBox>("CITV")->isChecked());
+}
+
+void PruebasCertificado::tablaDePuntuacion_data() {
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<bool>("itv");
+    QTest::addColumn<QStringList>("resultado"); // obtained, ITV, total
+    QTest::addColumn<int>("pares");
+    QTest::newRow("300") << "300" << false << QStringList{"8", "0.0", "8"} << 8;
+    QTest::newRow("300, ITV") << "300" << true << QStringList{"8", "1.0", "9"} << 9;
+    QTest::newRow("500, ITV") << "500" << true << QStringList{"9", "1.0", "10"} << 10;
+    QTest::newRow("600") << "600" << false << QStringList{"9", "0.0", "9"} << 9;
+    QTest::newRow("250") << "250" << false << QStringList{"7,75", "0.0", "7,75"} << 8;
+    QTest::newRow("312,5, ITV") << "312,5" << true << QStringList{"8,06", "1.0", "9,06"} << 9;
+    QTest::newRow("100") << "100" << false << QStringList{"7", "0.0", "7"} << 7;
+    QTest::newRow("0") << "0" << false << QStringList{"6,5", "0.0", "6,5"} << 6;
+    QTest::newRow("0, ITV") << "0" << true << QStringList{"6,5", "1.0", "7,5"} << 8;
+    QTest::newRow("empty text") << "" << false << QStringList{"6,5", "0.0", "6,5"} << 6;
+}
+
+void PruebasCertificado::tablaDePuntuacion() {
+    QFETCH(QString, puntos);
+    QFETCH(bool, itv);
+    QFETCH(QStringList, resultado);
+    QFETCH(int, pares);
+    Preparar(Valores(puntos, QStringLiteral("10000")));
+    if (itv)
+        QTest::mouseClick(Control<QCheckBox>("CITV"), Qt::LeftButton,
+                          {}, Control<QCheckBox>("CITV")->rect().center());
+    QCOMPARE(Control<QCheckBox>("CITV")->isChecked(), itv);
+    QCOMPARE((QStringList{Texto(*ventana, "EPuntosObtenidos"), Texto(*ventana, "EPuntosITV"),
+                          Texto(*ventana, "EPuntosTotales")}),
+             resultado);
+    QCOMPARE(Texto(*ventana, "EPuntosAsteriscos"), QStringLiteral("* ").repeated(pares));
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("10300"));
+}
+
+void PruebasCertificado::precios_data() {
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<QString>("precio");
+    QTest::newRow("12000") << "12000" << "12360";
+    QTest::newRow("33") << "33" << "34";
+    QTest::newRow("0") << "0" << "0";
+    QTest::newRow("empty") << "" << "0";
+    QTest::newRow("letters") << "abc" << "0";
+    QTest::newRow("separator alone") << "," << "0";
+    QTest::newRow("thousands point stops") << "12.000" << "12";
+}
+
+void PruebasCertificado::precios() {
+    QFETCH(QString, cambio);
+    QFETCH(QString, precio);
+    Preparar(Valores(QStringLiteral("300"), cambio));
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), precio);
+    QCOMPARE(Texto(*ventana, "EPrecioCambio"), cambio); // shown as received, not rewritten
+}
+
+void PruebasCertificado::signoMenosNoCambiaResultados() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    QTest::mouseClick(Boton(QStringLiteral("CV3Mal")), Qt::LeftButton);
+    const QStringList antes = Resultados();
+    QTest::keyClicks(Control("EPrecioCambio"), QString()); // focus only
+    Control("EPrecioCambio")->setText(QStringLiteral("-"));
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QCOMPARE(vistos[0].icono, QMessageBox::Critical);
+    QCOMPARE(vistos[0].texto, QStringLiteral("'-' is not a valid floating point value."));
+    QCOMPARE(Resultados(), antes);
+    QCOMPARE(Texto(*ventana, "EPrecioCambio"), QStringLiteral("-")); // the write completes
+}
+
+void PruebasCertificado::itvVuelveAPuntuar() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    auto* itv = Control<QCheckBox>("CITV");
+    QTest::mouseClick(itv, Qt::LeftButton, {}, itv->rect().center());
+    QCOMPARE(Texto(*ventana, "EPuntosTotales"), QStringLiteral("9"));
+    QCOMPARE(Texto(*ventana, "EPuntosITV"), QStringLiteral("1.0"));
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("10300"));
+    itv->setChecked(false); // the program unticking it scores too
+    QCOMPARE(Texto(*ventana, "EPuntosTotales"), QStringLiteral("8"));
+    QCOMPARE(Texto(*ventana, "EPuntosITV"), QStringLiteral("0.0"));
+}
+
+void PruebasCertificado::fechaSoloAlPreparar() {
+    FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    const QString linea =
+        QStringLiteral("Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09");
+    QCOMPARE(Texto(*ventana, "LabelFecha"), linea);
+    FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 52, 30)));
+    Calcular();
+    QCOMPARE(Texto(*ventana, "LabelFecha"), linea);
+}
+
+void PruebasCertificado::calificacionesMezcladas() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    QTest::mouseClick(Boton(QStringLiteral("CV3Regular")), Qt::LeftButton); // weight 50
+    QTest::mouseClick(Boton(QStringLiteral("CV17Mal")), Qt::LeftButton);    // weight 30
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("8")); // no run by itself
+    Calcular();
+    // 2075 / 304,28 = 6,8194: rounded 6,82, +1 for 300 points; the price 1,19 % up.
+    QCOMPARE(Resultados(),
+             (QStringList{"10119", "7,82", "0.0", "7,82", "* * * * * * * * ",
+                          "3.-Sintomas de daños externos de accidentes (Regular); 17.-Suavidad "
+                          "Palanca velocidades, Freno mano y Pedales mando (Mal); "}));
+    for (int n = 1; n <= 55; ++n) {
+        if (n != 3 && n != 17)
+            QTest::mouseClick(Boton(QStringLiteral("CV%1Mal").arg(n)), Qt::LeftButton);
+    }
+    QTest::mouseClick(Boton(QStringLiteral("CV3Mal")), Qt::LeftButton);
+    Calcular();
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("1")); // 0 and the 300 points
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("3300"));
+}
+
+void PruebasCertificado::averiasRestan() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    Control<QPlainTextEdit>("MemoAverias")->setPlainText(QStringLiteral("P0300\n\nP0420"));
+    Calcular();
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("7"));
+    QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("10300"));
+    ventana->PrepararCertificado(2, {QStringLiteral("P0300"), QStringLiteral("P0420"),
+                                     QStringLiteral("P0171")});
+    QCOMPARE(Texto(*ventana, "MemoAverias"), QStringLiteral("P0300\nP0420\nP0171"));
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("6,5"));
+}
+
+// A run whose exchange value fails reports once: counting the reports counts the runs.
+void PruebasCertificado::escrituraNormalizadoraAnidaUnaVez() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    Control("EPrecioCambio")->setText(QStringLiteral("-"));
+    QCOMPARE(avisos.Tomar().size(), 1);
+    Control("EPVPVendedor")->setText(QStringLiteral("15.000")); // normalised to 15: one nested run
+    QCOMPARE(avisos.Tomar().size(), 2);
+    QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("15"));
+    Control("EPVPVendedor")->setText(QStringLiteral("15")); // the same text: nothing runs
+    QCOMPARE(avisos.Tomar().size(), 0);
+}
+
+// Runs started by the preparation's own writes report their failures and the preparation goes
+// on; its last run, started directly, passes the failure up.
+void PruebasCertificado::fallosEnLaPreparacion() {
+    FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("-")));
+    // EPrecioNuevo, EPrecioCambio, EPrecioVendedor and EPVPVendedor each start a run that
+    // fails; the final run fails too.
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 5);
+    for (const Aviso& aviso : vistos)
+        QCOMPARE(aviso.texto, QStringLiteral("'-' is not a valid floating point value."));
+    QVERIFY(Texto(*ventana, "LabelFecha").endsWith(QLatin1String("12:51:09")));
+}
+
+void PruebasCertificado::desmarcarItvFallidoDetieneLaPreparacion() {
+    FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
+    const QStringList valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
+    Preparar(valores);
+    avisos.Tomar();
+    auto* itv = Control<QCheckBox>("CITV");
+    QTest::mouseClick(itv, Qt::LeftButton, {}, itv->rect().center());
+    QCOMPARE(avisos.Tomar().size(), 1);
+    QVERIFY(itv->isChecked());
+
+    Control("EPuntuacion")->setText(QStringLiteral("escrito"));
+    FijarReloj(QDateTime(QDate(2008, 8, 13), QTime(9, 0, 0)));
+    Preparar(valores); // the same texts: no writes run anything until the ITV is unticked
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 1);
+    QVERIFY(!itv->isChecked());
+    QCOMPARE(Texto(*ventana, "EPuntuacion"), QStringLiteral("escrito")); // step 7 not reached
+    QVERIFY(Texto(*ventana, "LabelFecha").contains(QLatin1String("12 de Agosto")));
+}
+
+MORVEX_TEST_MAIN(PruebasCertificado)
+#include "tst_certificado.moc"

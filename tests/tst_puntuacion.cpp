@@ -1,0 +1,182 @@
+// The certificate's arithmetic on plain values.
+
+#include "apoyo.h"
+
+#include "errores.h"
+#include "puntuacion.h"
+
+#include <cstdio>
+
+namespace {
+
+Calificaciones Todas(Calificacion c) {
+    Calificaciones calificaciones;
+    calificaciones.fill(c);
+    return calificaciones;
+}
+
+const long double kTodoBien = PuntuacionLista(Todas(Calificacion::Bien));
+const QChar kComa = QLatin1Char(',');
+
+} // namespace
+
+class PruebasPuntuacion : public QObject {
+    Q_OBJECT
+
+private slots:
+    void puntuacionLista();
+    void precioCorregido_data();
+    void precioCorregido();
+    void nota_data();
+    void nota();
+    void notaFallida_data();
+    void notaFallida();
+    void averias_data();
+    void averias();
+    void defectos();
+    void lineaFecha_data();
+    void lineaFecha();
+};
+
+void PruebasPuntuacion::puntuacionLista() {
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.16Lg", kTodoBien);
+    QCOMPARE(QString::fromLatin1(texto), QStringLiteral("7.000131457867753"));
+    QVERIFY(kTodoBien == 2130 / 304.28L);
+    QCOMPARE(PuntuacionLista(Todas(Calificacion::Mal)), 0.0L);
+    QCOMPARE(PuntuacionLista(Todas(Calificacion::Ninguna)), 0.0L);
+    QVERIFY(PuntuacionLista(Todas(Calificacion::Regular)) == 1065 / 304.28L);
+    Calificaciones mezcla = Todas(Calificacion::Bien);
+    mezcla[2] = Calificacion::Regular; // weight 50
+    mezcla[16] = Calificacion::Mal;    // weight 30
+    QVERIFY(PuntuacionLista(mezcla) == 2075 / 304.28L);
+}
+
+void PruebasPuntuacion::precioCorregido_data() {
+    QTest::addColumn<double>("cambio");
+    QTest::addColumn<qlonglong>("precio");
+    QTest::newRow("10000") << 10000.0 << 10300LL;
+    QTest::newRow("12000") << 12000.0 << 12360LL;
+    QTest::newRow("33") << 33.0 << 34LL;
+    QTest::newRow("0") << 0.0 << 0LL;
+    QTest::newRow("19797") << 19797.0 << 20391LL;
+    QTest::newRow("negative") << -10000.0 << -10300LL;
+}
+
+void PruebasPuntuacion::precioCorregido() {
+    QFETCH(double, cambio);
+    QFETCH(qlonglong, precio);
+    QCOMPARE(PrecioCorregido(kTodoBien, cambio), precio);
+}
+
+void PruebasPuntuacion::nota_data() {
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<bool>("itv");
+    QTest::addColumn<int>("averias");
+    QTest::addColumn<QString>("obtenidos");
+    QTest::addColumn<QString>("itvTexto");
+    QTest::addColumn<QString>("totales");
+    QTest::addColumn<int>("pares");
+    QTest::newRow("300") << "300" << false << 0 << "8" << "0.0" << "8" << 8;
+    QTest::newRow("300, ITV") << "300" << true << 0 << "8" << "1.0" << "9" << 9;
+    QTest::newRow("500, ITV") << "500" << true << 0 << "9" << "1.0" << "10" << 10;
+    QTest::newRow("600 capped") << "600" << false << 0 << "9" << "0.0" << "9" << 9;
+    QTest::newRow("250") << "250" << false << 0 << "7,75" << "0.0" << "7,75" << 8;
+    QTest::newRow("312,5, ITV") << "312,5" << true << 0 << "8,06" << "1.0" << "9,06" << 9;
+    QTest::newRow("100") << "100" << false << 0 << "7" << "0.0" << "7" << 7;
+    QTest::newRow("0: 6.5 to even") << "0" << false << 0 << "6,5" << "0.0" << "6,5" << 6;
+    QTest::newRow("0, ITV: 7.5 to even") << "0" << true << 0 << "6,5" << "1.0" << "7,5" << 8;
+    QTest::newRow("empty text") << "" << false << 0 << "6,5" << "0.0" << "6,5" << 6;
+    QTest::newRow("one fault") << "300" << false << 1 << "7,5" << "0.0" << "7,5" << 8;
+    QTest::newRow("three faults") << "300" << true << 3 << "6,5" << "1.0" << "7,5" << 8;
+    QTest::newRow("far below 100") << "-2000" << false << 0 << "-3,5" << "0.0" << "-3,5" << 0;
+}
+
+void PruebasPuntuacion::nota() {
+    QFETCH(QString, puntos);
+    QFETCH(bool, itv);
+    QFETCH(int, averias);
+    QFETCH(QString, obtenidos);
+    QFETCH(QString, itvTexto);
+    QFETCH(QString, totales);
+    QFETCH(int, pares);
+    const Nota nota = NotaCertificado(kTodoBien, averias, puntos, itv, kComa);
+    QCOMPARE(nota.obtenidos, obtenidos);
+    QCOMPARE(nota.itv, itvTexto);
+    QCOMPARE(nota.totales, totales);
+    QCOMPARE(nota.asteriscos, QStringLiteral("* ").repeated(pares));
+}
+
+void PruebasPuntuacion::notaFallida_data() {
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<QString>("mensaje");
+    QTest::newRow("sign alone") << "x-" << "'-' is not a valid floating point value";
+    const QString enorme = QString(5000, QLatin1Char('9')) + QLatin1Char(',');
+    QTest::newRow("beyond range") << enorme
+                                  << QStringLiteral("'%1' is not a valid floating point value")
+                                         .arg(enorme);
+    QTest::newRow("no whole number") << "-" + QString(4000, QLatin1Char('9')) + ","
+                                     << "Invalid floating point operation";
+}
+
+void PruebasPuntuacion::notaFallida() {
+    QFETCH(QString, puntos);
+    QFETCH(QString, mensaje);
+    try {
+        NotaCertificado(kTodoBien, 0, puntos, false, kComa);
+        QFAIL("scored");
+    } catch (const ErrorCalculo& error) {
+        QCOMPARE(error.mensaje(), mensaje);
+    }
+}
+
+void PruebasPuntuacion::averias_data() {
+    QTest::addColumn<QString>("memoria");
+    QTest::addColumn<int>("cuenta");
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("blank lines only") << "  \n\t\n" << 0;
+    QTest::newRow("two faults, a blank line between") << "P0300 fallo encendido\n\n P0420\n" << 2;
+}
+
+void PruebasPuntuacion::averias() {
+    QFETCH(QString, memoria);
+    QFETCH(int, cuenta);
+    QCOMPARE(ContarAverias(memoria), cuenta);
+}
+
+void PruebasPuntuacion::defectos() {
+    Calificaciones calificaciones = Todas(Calificacion::Bien);
+    QCOMPARE(LineaDefectos(Defectos(calificaciones)), QString());
+    calificaciones[2] = Calificacion::Regular;
+    calificaciones[16] = Calificacion::Mal;
+    calificaciones[40] = Calificacion::Ninguna;
+    const auto defectos = Defectos(calificaciones);
+    QCOMPARE(defectos[2], QStringLiteral("Sintomas de daños externos de accidentes (Regular)"));
+    QCOMPARE(defectos[0], QString());
+    QCOMPARE(LineaDefectos(defectos),
+             QStringLiteral("3.-Sintomas de daños externos de accidentes (Regular); "
+                            "17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "));
+}
+
+void PruebasPuntuacion::lineaFecha_data() {
+    QTest::addColumn<QDateTime>("momento");
+    QTest::addColumn<QString>("linea");
+    QTest::newRow("Tuesday in August")
+        << QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9))
+        << "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09";
+    QTest::newRow("Sunday, September, early hour")
+        << QDateTime(QDate(2024, 9, 1), QTime(9, 5, 3))
+        << "Fecha del certificado: Domingo, 1 de Septiembre de 2024     09:05:03";
+    QTest::newRow("Wednesday, midnight")
+        << QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0))
+        << "Fecha del certificado: Miercoles, 9 de Diciembre  de 2026     00:00:00";
+}
+
+void PruebasPuntuacion::lineaFecha() {
+    QFETCH(QDateTime, momento);
+    QFETCH(QString, linea);
+    QCOMPARE(LineaFecha(momento), linea);
+}
+
+MORVEX_TEST_MAIN(PruebasPuntuacion)
+#include "tst_puntuacion.moc"

@@ -12,8 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-Avisos::Avisos() {
-    reloj_.setInterval(5);
+Avisos::Avisos(int intervaloMs) {
+    reloj_.setInterval(intervaloMs);
     connect(&reloj_, &QTimer::timeout, this, &Avisos::Revisar);
     reloj_.start();
 }
@@ -63,12 +63,14 @@ QString Texto(const QWidget& ventana, const char* nombre) {
 
 namespace {
 
-// The offscreen platform warns about a window feature it lacks on every top-level window shown;
-// that says nothing about the program.
+// The offscreen platform warns about a window feature it lacks on every top-level window shown,
+// and font matching about fonts that cannot shape a script the soak types; neither says
+// anything about the program.
 QtMessageHandler manejadorAnterior = nullptr;
 
 void FiltrarMensajes(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
-    if (texto.startsWith(QLatin1String("This plugin does not support")))
+    if (texto.startsWith(QLatin1String("This plugin does not support")) ||
+        texto.contains(QLatin1String("OpenType support missing")))
         return;
     manejadorAnterior(tipo, contexto, texto);
 }

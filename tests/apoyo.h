@@ -21,7 +21,7 @@ struct Aviso {
 
 class Avisos : public QObject {
 public:
-    Avisos();
+    explicit Avisos(int intervaloMs = 5);
     // The boxes shown since the last call, oldest first.
     QList<Aviso> Tomar();
     bool Vacio() const { return recogidos_.isEmpty(); }

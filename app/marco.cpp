@@ -12,8 +12,7 @@ const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
 namespace {
 
 constexpr unsigned kFondoVentana = 0x00719FFF;
-constexpr unsigned kTintaTitulo = 0x00D9FFFF;
-constexpr unsigned kTintaHoja = 0x00656549;
+constexpr unsigned kTintaCabecera = 0x00D9FFFF;
 constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
 
@@ -73,7 +72,7 @@ TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.tit
     LabelCaption = new QLabel(titulo_, cliente);
     LabelCaption->setObjectName(QStringLiteral("LabelCaption"));
     LabelCaption->setFont(Fuente("Verdana", 16, true));
-    PonerTinta(LabelCaption, ColorBGR(kTintaTitulo));
+    PonerTinta(LabelCaption, ColorBGR(kTintaCabecera));
     LabelCaption->move(88, 4);
     LabelCaption->adjustSize();
 

@@ -17,6 +17,18 @@ class QScrollArea;
 // The application's title, as the message boxes show it.
 extern const QString kTituloAplicacion;
 
+// The program's colours, written 0x00BBGGRR.
+inline constexpr unsigned kAmarillo = 0x0000FFFF;
+inline constexpr unsigned kRojo = 0x000000FF;
+inline constexpr unsigned kAzul = 0x00FF0000;
+inline constexpr unsigned kMarino = 0x00800000;
+inline constexpr unsigned kBlanco = 0x00FFFFFF;
+inline constexpr unsigned kNegro = 0x00000000;
+inline constexpr unsigned kCianClaro = 0x00FFFFC0;
+inline constexpr unsigned kTintaHoja = 0x00656549;   // the sheets' text
+inline constexpr unsigned kTintaTitulo = 0x008C4646; // the title on each sheet
+inline constexpr unsigned kTintaPrecio = 0x00654949;
+
 // 0x00BBGGRR, the way the program's colours are written, to a QColor.
 QColor ColorBGR(unsigned bbggrr);
 

@@ -15,14 +15,7 @@
 
 namespace {
 
-constexpr unsigned kAmarillo = 0x0000FFFF;
-constexpr unsigned kRojo = 0x000000FF;
-constexpr unsigned kAzul = 0x00FF0000;
-constexpr unsigned kMarino = 0x00800000;
-constexpr unsigned kBlanco = 0x00FFFFFF;
-constexpr unsigned kNegro = 0x00000000;
 constexpr unsigned kRosado = 0x00C0C0FF;
-constexpr unsigned kCianClaro = 0x00FFFFC0;
 
 constexpr Estilo kTituloSeccion{.px = 17, .negrita = true};
 constexpr Estilo kAzulNegrita{.tinta = kAzul, .negrita = true};
@@ -30,7 +23,7 @@ constexpr Estilo kMarinoSobreBlanco{.fondo = kBlanco, .tinta = kMarino, .negrita
 
 constexpr Etiqueta kEtiquetas[] = {
     {"Label1", "Certificado Calidad Morvex Vehiculos Ocasion", 112, 8,
-     {.tinta = 0x008C4646, .px = 12, .negrita = true}},
+     {.tinta = kTintaTitulo, .px = 12, .negrita = true}},
     {"Label2",
      "Certificando un vehiculo de ocasion con el sistema Morvex, se podra tener la seguridad de \n"
      "que tanto el comprador como el vendedor valoraron objetivamente el estado del coche y en \n"

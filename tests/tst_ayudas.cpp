@@ -27,12 +27,12 @@ const char* const kControles[] = {"CEspecial1", "CEspecial2", "LabelP1",  "Label
                                   "LabelP7",    "LabelP8",    "LabelP9",  "LabelP10",
                                   "LabelP11",   "LabelValorUso", "LabelValorCambio"};
 
-const Colores kResaltado{ColorBGR(0x00FFE0E0), ColorBGR(0x000000FF)};
-const Colores kAmarillo{ColorBGR(0x0000FFFF), ColorBGR(0x00656549)};
-const Colores kBlanco{ColorBGR(0x00FFFFFF), ColorBGR(0x00656549)};
+const Colores kColoresResaltado{ColorBGR(0x00FFE0E0), ColorBGR(0x000000FF)};
+const Colores kColoresAmarillo{ColorBGR(0x0000FFFF), ColorBGR(0x00656549)};
+const Colores kColoresBlanco{ColorBGR(0x00FFFFFF), ColorBGR(0x00656549)};
 
 Colores Normales(const QString& nombre) {
-    return nombre.startsWith(QLatin1String("CEspecial")) ? kAmarillo : kBlanco;
+    return nombre.startsWith(QLatin1String("CEspecial")) ? kColoresAmarillo : kColoresBlanco;
 }
 
 } // namespace
@@ -104,8 +104,8 @@ void PruebasAyudas::deUnaFilaALaSiguiente() {
     MoverSobre("LabelP1");
     QVERIFY(Memo()->isVisible());
     MoverSobre("LabelP2");
-    QCOMPARE(ColoresDe("LabelP1"), kBlanco);
-    QCOMPARE(ColoresDe("LabelP2"), kResaltado);
+    QCOMPARE(ColoresDe("LabelP1"), kColoresBlanco);
+    QCOMPARE(ColoresDe("LabelP2"), kColoresResaltado);
     QCOMPARE(Memo()->geometry(), QRect(38, 302, 420, 120));
     QCOMPARE(Memo()->toPlainText(),
              QStringLiteral("Color coche: Moderno/ habitual/desfasado\n\nSe marcará NORMAL o "
@@ -161,7 +161,7 @@ void PruebasAyudas::cadaControl() {
     QVERIFY(lineas[2].size() > 100);
     for (const char* nombre : kControles) {
         const bool resaltado = control == QLatin1String(nombre);
-        QCOMPARE(ColoresDe(nombre), resaltado ? kResaltado : Normales(QString::fromLatin1(nombre)));
+        QCOMPARE(ColoresDe(nombre), resaltado ? kColoresResaltado : Normales(QString::fromLatin1(nombre)));
     }
 }
 
@@ -183,7 +183,7 @@ void PruebasAyudas::otrosControlesNoCambianNada() {
     MoverSobre(qPrintable(control), {30, 3});
     QVERIFY(Memo()->isVisible());
     QCOMPARE(Memo()->toPlainText(), texto);
-    QCOMPARE(ColoresDe("LabelP3"), kResaltado);
+    QCOMPARE(ColoresDe("LabelP3"), kColoresResaltado);
 }
 
 // A press on a plain caption goes on to the sheet, which then gets every move until the
@@ -204,7 +204,7 @@ void PruebasAyudas::arrastrarSobreUnTitulo() {
 
 void PruebasAyudas::hojaDesnudaOcultaYRestaura() {
     MoverSobre("CEspecial2");
-    QCOMPARE(ColoresDe("CEspecial2"), kResaltado);
+    QCOMPARE(ColoresDe("CEspecial2"), kColoresResaltado);
     MoverSobreHoja({300, 5}); // bare sheet beside the header button
     QVERIFY(Memo()->isHidden());
     TodosNormales(); // the special box is yellow again, not white
@@ -228,7 +228,7 @@ void PruebasAyudas::reinicioOcultaYConservaResalte() {
     MoverSobre("LabelP9");
     ventana->ResetValoracion();
     QVERIFY(Memo()->isHidden());
-    QCOMPARE(ColoresDe("LabelP9"), kResaltado);
+    QCOMPARE(ColoresDe("LabelP9"), kColoresResaltado);
 }
 
 void PruebasAyudas::ayudaCortadaEnElBorde() {

@@ -234,7 +234,7 @@ void TForm1::ResetColoresAyuda(const QString& nombre) {
     }
     for (size_t i = 0; i < kAyudas.size(); ++i) {
         if (nombre != QLatin1String(kAyudas[i].nombre))
-            PonerTinta(controlesAyuda_[i], ColorBGR(kTintaNormal));
+            PonerTinta(controlesAyuda_[i], ColorBGR(kTintaHoja));
     }
 }
 

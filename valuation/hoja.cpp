@@ -16,17 +16,9 @@
 
 namespace {
 
-constexpr unsigned kAmarillo = 0x0000FFFF;
 constexpr unsigned kRosa = 0x00E0D0FF;
 constexpr unsigned kRosaClaro = 0x00F0F0FF;
-constexpr unsigned kCianClaro = 0x00FFFFC0;
 constexpr unsigned kAguamarina = 0x00FFFF00;
-constexpr unsigned kBlanco = 0x00FFFFFF;
-constexpr unsigned kNegro = 0x00000000;
-constexpr unsigned kRojo = 0x000000FF;
-constexpr unsigned kTintaPrecio = 0x00654949;
-constexpr unsigned kTintaTitulo = 0x008C4646;
-constexpr unsigned kTintaHoja = 0x00656549;
 
 constexpr Estilo kNegrita12{.px = 12, .negrita = true};
 

@@ -34,6 +34,7 @@ private slots:
     void redondearFueraDeRango();
     void textoDelAviso_data();
     void textoDelAviso();
+    void separadorDelSistema();
 };
 
 void PruebasGeneral::normalizar_data() {
@@ -287,6 +288,18 @@ void PruebasGeneral::textoDelAviso() {
     QFETCH(QString, mensaje);
     QFETCH(QString, texto);
     QCOMPARE(TextoDelAviso(mensaje), texto);
+}
+
+// The separator follows the regional settings at start-up and whenever they change; the
+// suite runs once with LC_ALL=C and once with Spanish settings.
+void PruebasGeneral::separadorDelSistema() {
+    const bool espanol = qEnvironmentVariable("LC_ALL").startsWith(QLatin1String("es"));
+    const QChar esperado = espanol ? QLatin1Char(',') : QLatin1Char('.');
+    FijarSeparadorDecimal(QLatin1Char('x'));
+    QEvent cambio(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(qApp, &cambio);
+    QCOMPARE(SeparadorDecimal(), esperado);
+    FijarSeparadorDecimal(QLatin1Char(','));
 }
 
 MORVEX_TEST_MAIN(PruebasGeneral)

@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 120
 FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test soak fuzz screenshots clean
+.PHONY: all build deps run test soak fuzz bench screenshots clean
 
 all: build
 
@@ -54,6 +54,9 @@ fuzz: deps
 	    fi; \
 	done; \
 	echo "fuzz: $(words $(FUZZERS)) passed, 0 failed"
+
+bench: deps build
+	./$(BUILD)/bench/bench_calculo
 
 screenshots: deps build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/capturas docs

@@ -8,6 +8,9 @@
 #include "reloj.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLayout>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +28,7 @@ private slots:
     void arranque();
     void marco_data();
     void marco();
+    void ventanaPequenaSeDesplaza();
     void ordenDeTabulacion();
     void activarReescribeElTitulo();
     void alCertificadoYRegresar();
@@ -110,6 +114,17 @@ void PruebasPrograma::marco() {
     QWidget* hoja = Control<QWidget>(v, "Panel1");
     QCOMPARE(hoja->size(), QSize(627, ventana == QLatin1String("Form1") ? 900 : 2500));
     QCOMPARE(caja->widget(), hoja);
+}
+
+void PruebasPrograma::ventanaPequenaSeDesplaza() {
+    TForm1& valoracion = programa->Form1();
+    auto* exterior = qobject_cast<QScrollArea*>(valoracion.layout()->itemAt(0)->widget());
+    QVERIFY(exterior != nullptr);
+    QVERIFY(!exterior->verticalScrollBar()->isVisible());
+    valoracion.resize(400, 300);
+    QTRY_VERIFY(exterior->verticalScrollBar()->isVisible());
+    QVERIFY(exterior->horizontalScrollBar()->isVisible());
+    QCOMPARE(Control<QWidget>(valoracion, "BitBtn13")->pos(), QPoint(324, 661)); // not moved
 }
 
 void PruebasPrograma::ordenDeTabulacion() {
@@ -227,14 +242,31 @@ void PruebasPrograma::cadaEntregaPreparaDeNuevo() {
     QTest::mouseClick(Control<QPushButton>(certificado, "BitBtn13"), Qt::LeftButton);
     QVERIFY(!certificado.isVisible());
 
-    Control<QLineEdit>(valoracion, "EMarca")->setText(QStringLiteral("B"));
-    Control<QLineEdit>(valoracion, "EPVPCambio")->setText(QStringLiteral("12000"));
+    const struct {
+        const char* origen;
+        const char* texto;
+        const char* destino;
+    } segunda[] = {
+        {"EMarca", "B", "EMarca"},           {"EBastidor", "WVW000", "EBastidor"},
+        {"EMatricula", "9999 ZZZ", "EMatricula"}, {"EPVPNuevo", "20000", "EPrecioNuevo"},
+        {"EPVPCambio", "12000", "EPrecioCambio"}, {"EPVPVendedor", "11.500", "EPrecioVendedor"},
+        {"EPuntuacion", "6", "EPuntuacionValoracion"},
+    };
+    for (const auto& v : segunda)
+        Control<QLineEdit>(valoracion, v.origen)->setText(QString::fromUtf8(v.texto));
     Control<QLineEdit>(valoracion, "EPuntosObtenidos")->setText(QStringLiteral("500"));
+    Control<QComboBox>(valoracion, "ENombreMarca")->setEditText(QStringLiteral("OPEL"));
+    Control<QComboBox>(valoracion, "ETipoVehiculo")->setEditText(QStringLiteral("4x4"));
     QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
     QVERIFY(certificado.isVisible());
-    QCOMPARE(Texto(certificado, "EMarca"), QStringLiteral("B"));
+    for (const auto& v : segunda)
+        QCOMPARE(Texto(certificado, v.destino), QString::fromUtf8(v.texto));
+    QCOMPARE(Texto(certificado, "ENombreMarca"), QStringLiteral("OPEL"));
+    QCOMPARE(Texto(certificado, "ETipoVehiculo"), QStringLiteral("4x4"));
+    QCOMPARE(Texto(certificado, "EPVPVendedor"), QStringLiteral("11"));
+    QCOMPARE(Texto(certificado, "EPuntuacion"), QStringLiteral("6"));
     QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("12360"));
-    QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("9"));
+    QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("9")); // the 500 points
     QCOMPARE(Texto(certificado, "EProtocoloUCE"), QString());
 }
 

@@ -3,6 +3,8 @@
 // prepares it, a stopped clock, a chosen decimal separator, and a watch over message boxes that
 // answers them and keeps what they said, so that an unexpected box fails the test.
 
+#include "errores.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QList>
@@ -32,6 +34,16 @@ private:
     QTimer reloj_;
     QList<Aviso> recogidos_;
 };
+
+// The message of the calculation error that the action raises; "(no error)" when it raises none.
+template <class Accion> QString MensajeDeError(Accion&& accion) {
+    try {
+        accion();
+    } catch (const ErrorCalculo& error) {
+        return error.mensaje();
+    }
+    return QStringLiteral("(no error)");
+}
 
 // The moment the tests stop the clock at, unless a test sets another.
 QDateTime MomentoDePrueba(int ano, int mes, int dia = 15);

@@ -122,12 +122,8 @@ void PruebasPuntuacion::notaFallida_data() {
 void PruebasPuntuacion::notaFallida() {
     QFETCH(QString, puntos);
     QFETCH(QString, mensaje);
-    try {
-        NotaCertificado(kTodoBien, 0, puntos, false, kComa);
-        QFAIL("scored");
-    } catch (const ErrorCalculo& error) {
-        QCOMPARE(error.mensaje(), mensaje);
-    }
+    QCOMPARE(MensajeDeError([&] { NotaCertificado(kTodoBien, 0, puntos, false, kComa); }),
+             mensaje);
 }
 
 void PruebasPuntuacion::averias_data() {

@@ -40,8 +40,9 @@ int main(int argc, char* argv[]) {
 
     // A help pop-up, as the pointer over the third criterion brings it up.
     QWidget* criterio = programa.Form1().findChild<QWidget*>(QStringLiteral("LabelP3"));
-    QMouseEvent movimiento(QEvent::MouseMove, QPointF(20, 10), criterio->mapToGlobal(QPointF(20, 10)),
-                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent movimiento(QEvent::MouseMove, QPointF(20, 10),
+                           criterio->mapToGlobal(QPointF(20, 10)), Qt::NoButton, Qt::NoButton,
+                           Qt::NoModifier);
     QApplication::sendEvent(criterio, &movimiento);
     hecho &= Guardar(programa.Form1(), carpeta, QStringLiteral("valoracion-ayuda.png"));
 

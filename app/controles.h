@@ -11,9 +11,9 @@
 inline constexpr unsigned kHeredado = 0xFFFFFFFFu; // keep the sheet's own colour
 
 struct Estilo {
-    unsigned fondo = kHeredado;  // 0x00BBGGRR
+    unsigned fondo = kHeredado; // 0x00BBGGRR
     unsigned tinta = kHeredado;
-    int px = 0;                  // character height; 0 keeps the sheet's 11 px
+    int px = 0; // character height; 0 keeps the sheet's 11 px
     bool negrita = false;
 };
 

@@ -56,13 +56,13 @@ template <class Accion> void Proteger(QWidget* ventana, Accion&& accion) noexcep
 }
 
 struct DisenoMarco {
-    const char* nombre;          // objectName and window title
-    const char* titulo;          // text of the title line
-    int altoHoja;                // height of the white sheet
-    const char* textoAvance;     // caption of Button2
-    QPoint posAvance;            // Button2
-    QPoint posRegresar;          // BitBtn13 "Regresar"
-    bool regresarPrimero;        // tab order: BitBtn13 before Button2
+    const char* nombre;      // objectName and window title
+    const char* titulo;      // text of the title line
+    int altoHoja;            // height of the white sheet
+    const char* textoAvance; // caption of Button2
+    QPoint posAvance;        // Button2
+    QPoint posRegresar;      // BitBtn13 "Regresar"
+    bool regresarPrimero;    // tab order: BitBtn13 before Button2
 };
 
 class TMarco : public QWidget {

@@ -45,8 +45,8 @@ void BM_Certificado(benchmark::State& estado) {
     for (auto _ : estado) {
         const long double lista = PuntuacionLista(calificaciones);
         benchmark::DoNotOptimize(PrecioCorregido(lista, 19797));
-        benchmark::DoNotOptimize(NotaCertificado(lista, 2, QStringLiteral("300"), true,
-                                                 QLatin1Char(',')));
+        benchmark::DoNotOptimize(
+            NotaCertificado(lista, 2, QStringLiteral("300"), true, QLatin1Char(',')));
         benchmark::DoNotOptimize(LineaDefectos(Defectos(calificaciones)));
     }
 }

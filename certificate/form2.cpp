@@ -23,7 +23,8 @@ constexpr DisenoMarco kDiseno = {
     .regresarPrimero = false,
 };
 
-const QString kTextoAverias = QStringLiteral("Leer Memoria Averias  (Cada averia resta 0,5 puntos)");
+const QString kTextoAverias =
+    QStringLiteral("Leer Memoria Averias  (Cada averia resta 0,5 puntos)");
 
 } // namespace
 
@@ -50,16 +51,16 @@ void TForm2::CalcularAlCambiar() {
 }
 
 void TForm2::RecibirValoracion(const QStringList& valores) {
-    QString* const campos[] = {&FMarca,      &FBastidor,        &FMatricula,  &FPVPNuevo,
-                               &FPuntosObtenidos, &FPVPCambio,  &FPVPVendedor, &FPuntuacion,
-                               &FNombreMarca, &FTipoVehiculo};
+    QString* const campos[] = {&FMarca,           &FBastidor,    &FMatricula,   &FPVPNuevo,
+                               &FPuntosObtenidos, &FPVPCambio,   &FPVPVendedor, &FPuntuacion,
+                               &FNombreMarca,     &FTipoVehiculo};
     for (qsizetype i = 0; i < static_cast<qsizetype>(std::size(campos)); ++i)
         *campos[i] = valores.value(i);
 }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
-    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion,
-                             ENumTaller, EInfoAdicional1, EInfoAdicional2})
+    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
+                             EInfoAdicional1, EInfoAdicional2})
         campo->clear();
     LabelAverias->setText(kTextoAverias);
     MemoAverias->clear();

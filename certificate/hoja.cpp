@@ -21,6 +21,8 @@ constexpr Estilo kTituloSeccion{.px = 17, .negrita = true};
 constexpr Estilo kAzulNegrita{.tinta = kAzul, .negrita = true};
 constexpr Estilo kMarinoSobreBlanco{.fondo = kBlanco, .tinta = kMarino, .negrita = true};
 
+// One control a row reads best.
+// clang-format off
 constexpr Etiqueta kEtiquetas[] = {
     {"Label1", "Certificado Calidad Morvex Vehiculos Ocasion", 112, 8,
      {.tinta = kTintaTitulo, .px = 12, .negrita = true}},
@@ -106,6 +108,7 @@ constexpr Etiqueta kEtiquetas[] = {
     {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)", 8, 328, {}},
     {"LabelFecha", "Fecha del certificado: ", 160, 2192, {}},
 };
+// clang-format on
 
 // Checklist rows: a heading row above each group, then one row per item, 15 apart.
 constexpr int kAltoFila = 17;
@@ -124,7 +127,8 @@ constexpr Columna kColumnas[] = {
 
 QString NombreBoton(int elemento, const Columna& columna) {
     // The "Bien" buttons of items 44 and 55 carry a lower-case v.
-    const bool minuscula = (elemento == 44 || elemento == 55) && columna.sufijo == kColumnas[0].sufijo;
+    const bool minuscula =
+        (elemento == 44 || elemento == 55) && columna.sufijo == kColumnas[0].sufijo;
     return QStringLiteral("%1%2%3")
         .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
         .arg(elemento)
@@ -159,6 +163,7 @@ void TForm2::CrearHoja() {
     constexpr Estilo kAmarillaNegrita{.fondo = kAmarillo, .negrita = true};
     constexpr Estilo kResultado{.fondo = kRosado, .negrita = true};
     constexpr Estilo kRojaBlanca{.fondo = kRojo, .tinta = kBlanco, .negrita = true};
+    constexpr Estilo kCianNegrita{.fondo = kCianClaro, .negrita = true};
     static constexpr Edicion<TForm2> kEdiciones[] = {
         {&TForm2::EProtocoloUCE, "EProtocoloUCE", 104, 208, 153, {}, false},
         {&TForm2::ENumRecambio, "ENumRecambio", 104, 232, 225, {}, false},
@@ -172,18 +177,15 @@ void TForm2::CrearHoja() {
         {&TForm2::EMarca, "EMarca", 208, 448, 44, {}, false},
         {&TForm2::EBastidor, "EBastidor", 304, 448, 177, {}, false},
         {&TForm2::EMatricula, "EMatricula", 544, 448, 73, kNegrita, false},
-        {&TForm2::EPrecioNuevo, "EPrecioNuevo", 64, 552, 73,
-         {.fondo = kCianClaro, .negrita = true}, false},
+        {&TForm2::EPrecioNuevo, "EPrecioNuevo", 64, 552, 73, kCianNegrita, false},
         {&TForm2::EPrecioCambio, "EPrecioCambio", 224, 552, 73, kAmarillaNegrita, false},
         {&TForm2::EPrecioVendedor, "EPrecioVendedor", 376, 560, 73, kResultado, false},
-        {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca,
-         false},
+        {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca, false},
         {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, 1856, 97, kAmarillaNegrita, true},
         {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, 1856, 60, kResultado, true},
         {&TForm2::EPuntosITV, "EPuntosITV", 344, 1856, 60, kResultado, true},
         {&TForm2::EPuntosTotales, "EPuntosTotales", 480, 1856, 60, kAmarillaNegrita, true},
-        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, 2016, 60,
-         {.fondo = kCianClaro, .negrita = true}, true},
+        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, 2016, 60, kCianNegrita, true},
         {&TForm2::EPuntuacion, "EPuntuacion", 480, 2016, 60, kRojaBlanca, true},
         {&TForm2::EPrecioCompra, "EPrecioCompra", 488, 2044, 89, kAmarillaNegrita, true},
         {&TForm2::EVendedor, "EVendedor", 56, 2136, 305, {}, true},

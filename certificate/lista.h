@@ -6,15 +6,15 @@
 #include <array>
 
 struct ElementoLista {
-    const char* texto;        // caption, beginning with the item number and ".- "
-    int peso;                 // what the item adds to the score when rated "Bien"
+    const char* texto; // caption, beginning with the item number and ".- "
+    int peso;          // what the item adds to the score when rated "Bien"
 };
 
 struct GrupoLista {
     const char* nombre;
-    int arriba;               // top of the group's heading row on the sheet
-    int primero;              // first item, 1-based
-    int ultimo;               // last item
+    int arriba;  // top of the group's heading row on the sheet
+    int primero; // first item, 1-based
+    int ultimo;  // last item
 };
 
 inline constexpr std::array<GrupoLista, 6> kGrupos = {{

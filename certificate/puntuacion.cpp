@@ -76,9 +76,9 @@ std::array<QString, 55> Defectos(const Calificaciones& calificaciones) {
             continue;
         const QString texto = QString::fromUtf8(kElementos[i].texto);
         const QString sinNumero = texto.mid(texto.indexOf(QLatin1String(".- ")) + 3);
-        defectos[i] = sinNumero + (calificaciones[i] == Calificacion::Regular
-                                       ? QStringLiteral(" (Regular)")
-                                       : QStringLiteral(" (Mal)"));
+        defectos[i] =
+            sinNumero + (calificaciones[i] == Calificacion::Regular ? QStringLiteral(" (Regular)")
+                                                                    : QStringLiteral(" (Mal)"));
     }
     return defectos;
 }

@@ -21,10 +21,10 @@ long long PrecioCorregido(long double puntuacionLista, long double precioCambio)
 
 // The four score texts a run writes.
 struct Nota {
-    QString obtenidos;        // before the ITV point
-    QString itv;              // "1.0" or "0.0", always with a point
+    QString obtenidos; // before the ITV point
+    QString itv;       // "1.0" or "0.0", always with a point
     QString totales;
-    QString asteriscos;       // "* " once per whole point
+    QString asteriscos; // "* " once per whole point
 };
 
 // The score out of 10: the checklist score less half a point per fault, rounded to hundredths,

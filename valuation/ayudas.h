@@ -9,9 +9,9 @@
 
 struct Ayuda {
     const char* nombre;
-    int abajo;                // memo top = control top + abajo
-    int derecha;              // memo left = control left + derecha
-    unsigned fondoNormal;     // 0x00BBGGRR
+    int abajo;            // memo top = control top + abajo
+    int derecha;          // memo left = control left + derecha
+    unsigned fondoNormal; // 0x00BBGGRR
     const char* titulo;
     const char* texto;
 };
@@ -20,7 +20,6 @@ inline constexpr unsigned kFondoResaltado = 0x00FFE0E0;
 inline constexpr unsigned kTintaResaltado = 0x000000FF;
 inline constexpr int kAnchoAyuda = 420;
 inline constexpr int kAltoAyuda = 120;
-
 
 inline constexpr std::array<Ayuda, 15> kAyudas = {{
     {"CEspecial1", 20, 10, kAmarillo, "Vehiculo Especial 1",

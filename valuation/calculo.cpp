@@ -109,9 +109,7 @@ void CalcularValoracion(const EntradasValoracion& entradas, QDate hoy, QChar sep
     const int edadMeses =
         EnteroDe32Bits((mesHoy - mesFabricacion) + 12 * (anoHoy - anoFabricacion));
     const long double kilometros = ValorDeTexto(entradas.kilometros, separador);
-    const long double divisor = entradas.especial2   ? 2400
-                                : entradas.especial1 ? 1800
-                                                     : 1200;
+    const long double divisor = entradas.especial2 ? 2400 : entradas.especial1 ? 1800 : 1200;
     const Depreciacion d = Depreciar(pvpNuevo, kilometros, edadMeses, puntos, divisor);
 
     resultados.porcentaje = TextoNumero(Redondear(d.T * 100) / 100.0L, separador);

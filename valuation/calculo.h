@@ -31,14 +31,14 @@ struct ResultadosValoracion {
 
 // The depreciation of one car, every intermediate quantity kept for inspection.
 struct Depreciacion {
-    int N = 0;                 // mileage divisor, 1600 km per month of age, plus 1
-    long double r = 0;         // mileage ratio
-    long double k = 0;         // mileage term
-    long double p = 0;         // points term
-    long double T = 0;         // yearly depreciation rate, percent
-    long double V = 0;         // value of use
-    long double E = 0;         // trade margin, percent
-    long double V2 = 0;        // exchange value
+    int N = 0;          // mileage divisor, 1600 km per month of age, plus 1
+    long double r = 0;  // mileage ratio
+    long double k = 0;  // mileage term
+    long double p = 0;  // points term
+    long double T = 0;  // yearly depreciation rate, percent
+    long double V = 0;  // value of use
+    long double E = 0;  // trade margin, percent
+    long double V2 = 0; // exchange value
 };
 
 // Missing inputs, one line each ending in CR LF; empty when all four are there. Throws

@@ -4,10 +4,10 @@
 #include <array>
 
 struct Criterio {
-    const char* nombre;       // caption control
-    const char* linea1;       // caption, first line
-    const char* linea2;       // caption, second line (ends with the weight class)
-    int puntosClase;          // points of the weight class, a (57) to h (9)
+    const char* nombre; // caption control
+    const char* linea1; // caption, first line
+    const char* linea2; // caption, second line (ends with the weight class)
+    int puntosClase;    // points of the weight class, a (57) to h (9)
 };
 
 inline constexpr std::array<Criterio, 11> kCriterios = {{
@@ -28,13 +28,13 @@ inline constexpr std::array<Criterio, 11> kCriterios = {{
 // every row at "NORMAL" (column 3) gives the standard 300 points and every row at one column
 // gives that column's mark on the scale: 100 to 500.
 struct ColumnaValoracion {
-    const char* sufijo;       // radio buttons CP<row><sufijo>
-    const char* cabecera;     // head control
+    const char* sufijo;   // radio buttons CP<row><sufijo>
+    const char* cabecera; // head control
     const char* linea1;
     const char* linea2;
-    unsigned color;           // 0x00BBGGRR, shared by the head, the buttons and the scale mark
-    const char* marca;        // scale control
-    const char* puntos;       // scale text
+    unsigned color;     // 0x00BBGGRR, shared by the head, the buttons and the scale mark
+    const char* marca;  // scale control
+    const char* puntos; // scale text
 };
 
 inline constexpr std::array<ColumnaValoracion, 5> kColumnas = {{

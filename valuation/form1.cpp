@@ -1,18 +1,18 @@
 #include "form1.h"
 
-#include "general.h"
 #include "ayudas.h"
 #include "criterios.h"
+#include "general.h"
 #include "listas.h"
 #include "reloj.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,10 +63,13 @@ QStringList Anos(int anoActual) {
 TForm1::TForm1() : TMarco(kDiseno) {
     CrearHoja();
     PrepararAyudas();
-    connect(Button2, &QPushButton::clicked, this, [this] { Proteger(this, [this] { Button2Click(); }); });
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { Proteger(this, [this] { Button2Click(); }); });
     for (QPushButton* boton : {Button3, Button4, Button5})
-        connect(boton, &QPushButton::clicked, this, [this] { Proteger(this, [this] { CalcularValoracion(); }); });
-    connect(Button6, &QPushButton::clicked, this, [this] { Proteger(this, [this] { Button6Click(); }); });
+        connect(boton, &QPushButton::clicked, this,
+                [this] { Proteger(this, [this] { CalcularValoracion(); }); });
+    connect(Button6, &QPushButton::clicked, this,
+            [this] { Proteger(this, [this] { Button6Click(); }); });
     Proteger(this, [this] { ResetValoracion(); });
 }
 
@@ -109,8 +112,8 @@ void TForm1::CargarEjemplo() {
     EKilometros->setText(QStringLiteral("83680"));
     EAnoFabricacion->setEditText(QStringLiteral("2007"));
     EMesFabricacion->setEditText(QStringLiteral("Octubre"));
-    for (QLineEdit* campo : {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor,
-                             EPuntuacion})
+    for (QLineEdit* campo :
+         {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor, EPuntuacion})
         campo->setText(QStringLiteral("0"));
 }
 
@@ -163,9 +166,12 @@ void TForm1::CalcularValoracion() {
 
 void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
     const std::pair<QLineEdit*, const std::optional<QString>*> campos[] = {
-        {EPuntosObtenidos, &resultados.puntosObtenidos}, {ETotalCoste, &resultados.totalCoste},
-        {EPorcentaje, &resultados.porcentaje},           {EPVPValoracion, &resultados.pvpValoracion},
-        {EPVPCambio, &resultados.pvpCambio},             {EPVPCompra, &resultados.pvpCompra},
+        {EPuntosObtenidos, &resultados.puntosObtenidos},
+        {ETotalCoste, &resultados.totalCoste},
+        {EPorcentaje, &resultados.porcentaje},
+        {EPVPValoracion, &resultados.pvpValoracion},
+        {EPVPCambio, &resultados.pvpCambio},
+        {EPVPCompra, &resultados.pvpCompra},
     };
     for (const auto& [campo, texto] : campos) {
         if (texto->has_value())

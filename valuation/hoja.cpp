@@ -35,6 +35,8 @@ struct Recuadro {
 constexpr int kAnchoHoja = 627;
 constexpr Estilo kBanda{.fondo = kAguamarina, .tinta = kTintaHoja, .px = 12, .negrita = true};
 
+// One control a row reads best.
+// clang-format off
 constexpr Etiqueta kEtiquetas[] = {
     {"Label1", "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion", 146, 8,
      {.tinta = kTintaTitulo, .px = 12, .negrita = true}},
@@ -80,6 +82,7 @@ constexpr Recuadro kRecuadros[] = {
     {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0, 712,
      kAnchoHoja, 16, kBanda, true, false},
 };
+// clang-format on
 
 } // namespace
 
@@ -103,6 +106,11 @@ void TForm1::CrearHoja() {
     constexpr Estilo kResultado{.fondo = kRosaClaro};
     constexpr Estilo kPrecio{.fondo = kAmarillo, .tinta = kTintaPrecio, .px = 12, .negrita = true};
     constexpr Estilo kBlanca{.fondo = kBlanco};
+    constexpr Estilo kValorUso{.fondo = kCianClaro, .px = 12, .negrita = true};
+    constexpr Estilo kValorCambio{.fondo = kNegro, .tinta = kAmarillo, .px = 12, .negrita = true};
+    constexpr Estilo kVendedor{
+        .fondo = kCianClaro, .tinta = kTintaPrecio, .px = 12, .negrita = true};
+    constexpr Estilo kPuntuacion{.fondo = kRojo, .tinta = kBlanco, .px = 12, .negrita = true};
     static constexpr Edicion<TForm1> kEdiciones[] = {
         {&TForm1::ENumRecambio, "ENumRecambio", 88, 32, 90, kAmarillaNegrita, true},
         {&TForm1::ECodificacion, "ECodificacion", 182, 32, 75, kAmarillaNegrita, true},
@@ -114,10 +122,8 @@ void TForm1::CrearHoja() {
         {&TForm1::EKilometros, "EKilometros", 352, 118, 95, kAmarillaNegrita, false},
         {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, 612, 65, kResultado, false},
         {&TForm1::EPorcentaje, "EPorcentaje", 444, 612, 65, kResultado, false},
-        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, 646, 65,
-         {.fondo = kCianClaro, .px = 12, .negrita = true}, false},
-        {&TForm1::EPVPCambio, "EPVPCambio", 0, 670, 65,
-         {.fondo = kNegro, .tinta = kAmarillo, .px = 12, .negrita = true}, false},
+        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, 646, 65, kValorUso, false},
+        {&TForm1::EPVPCambio, "EPVPCambio", 0, 670, 65, kValorCambio, false},
         {&TForm1::EPintura, "EPintura", 244, 728, 65, kBlanca, false},
         {&TForm1::EMotor, "EMotor", 244, 750, 65, kBlanca, false},
         {&TForm1::EElectronica, "EElectronica", 244, 772, 65, kBlanca, false},
@@ -125,10 +131,8 @@ void TForm1::CrearHoja() {
         {&TForm1::EFrenos, "EFrenos", 556, 750, 65, kBlanca, false},
         {&TForm1::ETotalCoste, "ETotalCoste", 556, 772, 65, kPrecio, true},
         {&TForm1::EPVPCompra, "EPVPCompra", 470, 816, 65, kPrecio, false},
-        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, 842, 65,
-         {.fondo = kCianClaro, .tinta = kTintaPrecio, .px = 12, .negrita = true}, false},
-        {&TForm1::EPuntuacion, "EPuntuacion", 470, 868, 65,
-         {.fondo = kRojo, .tinta = kBlanco, .px = 12, .negrita = true}, false},
+        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, 842, 65, kVendedor, false},
+        {&TForm1::EPuntuacion, "EPuntuacion", 470, 868, 65, kPuntuacion, false},
     };
     CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
 
@@ -191,6 +195,7 @@ void TForm1::CrearHoja() {
         int x, y, ancho;
         Opcion opciones[3];
     };
+    // clang-format off
     static constexpr Grupo kGrupos[] = {
         {"Panel14", 8, 162, 132,
          {{&TForm1::CImportacion, "CImportacion", "Import", 4, 60},
@@ -201,6 +206,8 @@ void TForm1::CrearHoja() {
           {&TForm1::CDiesel, "CDiesel", "Diesel ", 76, 62},
           {&TForm1::CMixto, "CMixto", "Hibrido", 138, 66}}},
     };
+    // clang-format on
+
     for (const Grupo& g : kGrupos) {
         auto* panel = Nuevo<QFrame>(hoja, g.nombre);
         PonerFondo(panel, Qt::white);
@@ -225,7 +232,7 @@ void TForm1::CrearHoja() {
         const int x = kXColumnas + kPasoColumna * static_cast<int>(c);
         auto* cabecera = Nuevo<QLabel>(hoja, columna.cabecera);
         cabecera->setText(QStringLiteral("%1\n%2").arg(QString::fromLatin1(columna.linea1),
-                                                      QString::fromLatin1(columna.linea2)));
+                                                       QString::fromLatin1(columna.linea2)));
         cabecera->setAlignment(Qt::AlignCenter);
         cabecera->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(cabecera, ColorBGR(columna.color));
@@ -242,7 +249,7 @@ void TForm1::CrearHoja() {
         const int y = 240 + 32 * static_cast<int>(fila);
         auto* titulo = Nuevo<QLabel>(hoja, criterio.nombre);
         titulo->setText(QStringLiteral("%1\n%2").arg(QString::fromUtf8(criterio.linea1),
-                                                    QString::fromUtf8(criterio.linea2)));
+                                                     QString::fromUtf8(criterio.linea2)));
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(titulo, Qt::white);
         titulo->setGeometry(8, y, 241, 33);
@@ -251,8 +258,8 @@ void TForm1::CrearHoja() {
         auto* panel = Nuevo<QFrame>(hoja, qPrintable(QStringLiteral("Panel%1").arg(fila + 3)));
         panel->setGeometry(kXColumnas, y, kPasoColumna * 5, 32);
         for (size_t c = 0; c < kColumnas.size(); ++c) {
-            const QString nombre =
-                QStringLiteral("CP%1%2").arg(fila + 1).arg(QString::fromLatin1(kColumnas[c].sufijo));
+            const QString nombre = QStringLiteral("CP%1%2").arg(fila + 1).arg(
+                QString::fromLatin1(kColumnas[c].sufijo));
             auto* boton = Nuevo<QRadioButton>(panel, qPrintable(nombre));
             PonerFondo(boton, ColorBGR(kColumnas[c].color));
             boton->setGeometry(kPasoColumna * static_cast<int>(c) + 27, 8, 17, 17);

@@ -32,9 +32,8 @@ void PrepararAplicacion(QApplication& aplicacion) {
     LeerSeparadorDecimal();
 }
 
-Programa::Programa() {
-    form1_ = std::make_unique<TForm1>();
-    form2_ = std::make_unique<TForm2>();
+// Created in this order: the valuation window first, the main one; then the certificate.
+Programa::Programa() : form1_(std::make_unique<TForm1>()), form2_(std::make_unique<TForm2>()) {
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
                      [this](const QStringList& valores) { IrAlCertificado(valores); });

@@ -55,8 +55,10 @@ QString DatosQueFaltan(const EntradasValoracion& entradas, QChar separador) {
 
 long double PuntosValoracion(const std::array<int, 11>& columnas) {
     long double puntos = 0;
-    for (size_t i = 0; i < kCriterios.size(); ++i)
-        puntos = puntos + kCriterios[i].puntosClase * columnas[i] / kColumnaNormal;
+    for (size_t i = 0; i < kCriterios.size(); ++i) {
+        const int puntosCriterio = kCriterios[i].puntosClase * columnas[i] / kColumnaNormal;
+        puntos = puntos + puntosCriterio; // exact: the class points are multiples of 3
+    }
     return puntos;
 }
 

@@ -46,3 +46,12 @@ inline constexpr std::array<ColumnaValoracion, 5> kColumnas = {{
 }};
 
 inline constexpr int kColumnaNormal = 3;
+
+// Every class's points are a multiple of 3, so each rating counts a whole number of points.
+static_assert([] {
+    for (const Criterio& c : kCriterios) {
+        if (c.puntosClase % kColumnaNormal != 0)
+            return false;
+    }
+    return true;
+}());

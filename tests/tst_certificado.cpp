@@ -37,6 +37,8 @@ private slots:
     void cleanup();
 
     void hoja();
+    void textos_data();
+    void textos();
     void nadaMarcadoAlCrear();
     void trescientosPuntosAntesDeLaPrimeraEntrega();
     void preparacion();
@@ -134,6 +136,46 @@ void PruebasCertificado::hoja() {
     for (const auto& l : lugares)
         QCOMPARE(Control<QWidget>(l.nombre)->geometry(), l.lugar);
     QCOMPARE(Control<QLabel>("LabelFecha")->pos(), QPoint(160, 2192));
+}
+
+void PruebasCertificado::textos_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("texto");
+    const char* const textos[][2] = {
+        {"Label1", "Certificado Calidad Morvex Vehiculos Ocasion"},
+        {"Label3", "(1) Valoracion Objetiva"}, {"Label5", "Nº Recambio:"},
+        {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)"},
+        {"Label16", "2) Puntuacion Subjetiva"}, {"Label18", "Coche\nNuevo(€)"},
+        {"Label19", "Precio\nVendedor(€)\n"}, {"Label21", "Puntuacion\nValoracion "},
+        {"Label23", "3) Inspeccion Subjetiva"},
+        {"StaticTextGrupo1", "Carroceria parte exterior"},
+        {"StaticTextGrupo6", "Parte baja del coche"}, {"StaticTextGrupo6Regular", "Regular"},
+        {"StaticTextCV1", "1.- Pintura de Fabrica o pintado posterior brillante"},
+        {"CITV", "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria"},
+        {"Label25", "TOTAL PUNTUACION (OBJETIVA + SUBJETIVA)"}, {"Label28", "+"},
+        {"Label29", "de la ITV = "}, {"Label30", "sobre 10"},
+        {"Label34", "Puntuacion corregida = "}, {"Button3", "Calcular"},
+        {"Label35", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS="},
+        {"Label37", "Conforme VENDEDOR"}, {"Label38", "Conforme COMPRADOR"},
+    };
+    for (const auto& fila : textos)
+        QTest::newRow(fila[0]) << QString::fromLatin1(fila[0]) << QString::fromUtf8(fila[1]);
+    QTest::newRow("Label2, nine lines and a break")
+        << "Label2"
+        << QStringLiteral("Certificando un vehiculo de ocasion con el sistema Morvex, se podra tener la seguridad de \n"
+                          "que tanto el comprador como el vendedor valoraron objetivamente el estado del coche y en \n"
+                          "funcion de los resultados obtenidos con rango entre cero y diez (0-10) la tasacion del coche \n"
+                          "de ocasion va a ser la idonea para el estado del automovil\n\n"
+                          "La certificacion Morvex consta de tres tipos de valoraciones perfectamente diferenciadas:\n"
+                          "•(1)Extraccion de datos de la UCE del coche (Valoracion objetiva)\n"
+                          "•(2)Tasacion Valoracion Morvex de compra venta coches ocasion (Puntuacion subjetiva)\n"
+                          "•(3)Inspeccion ocular del coche realizada por profesional del sector (Inspeccion subjetiva)\n");
+}
+
+void PruebasCertificado::textos() {
+    QFETCH(QString, control);
+    QFETCH(QString, texto);
+    QCOMPARE(Texto(*ventana, qPrintable(control)), texto);
 }
 
 void PruebasCertificado::nadaMarcadoAlCrear() {

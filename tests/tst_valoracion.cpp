@@ -44,6 +44,10 @@ private slots:
     void cleanup();
 
     void estadoInicial();
+    void textos_data();
+    void textos();
+    void aspecto_data();
+    void aspecto();
     void maqueta();
     void listasTrasDosReinicios();
     void listaDeAnos_data();
@@ -146,6 +150,102 @@ void PruebasValoracion::estadoInicial() {
     QCOMPARE(Texto(*ventana, "CDiesel"), QStringLiteral("Diesel "));
     QVERIFY(ventana->findChild<QPlainTextEdit*>("MemoAyuda")->isHidden());
     QVERIFY(ventana->findChild<QLineEdit*>("ETotalCoste")->isReadOnly());
+}
+
+void PruebasValoracion::textos_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("texto");
+    const char* const textos[][2] = {
+        {"Button6", "Ejemplo de calculo"},
+        {"Label1", "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion"},
+        {"Label31", "Datos UCE:"},
+        {"Label32", "Para ser válidos los resultados hay que CERTIFICAR que los datos de la UCE se correspondan con Marca y Bastidor"},
+        {"Label2", "Coche"}, {"Label3", "Bastidor"}, {"Label4", "Matricula"},
+        {"Label5", "Datos Coche que se pretende comprar o vender"},
+        {"Label6", "Precio coche \nnuevo (euros)"},
+        {"CEspecial1", "Especial 1"}, {"CEspecial2", "Especial 2"},
+        {"Label7", "Kilometros \ncuadro"}, {"Label8", "Mes Fabricac"}, {"Label9", "Año Fabricac"},
+        {"CImportacion", "Import"}, {"CNacional", "Nacional"}, {"CGasolina", "Gasolina"},
+        {"CDiesel", "Diesel "}, {"CMixto", "Hibrido"}, {"CLeasing", "Leasing,Renting,RentCar"},
+        {"Label10", "Puntuacion subjetiva del vehiculo"},
+        {"StaticText1", "Conceptos valoracion compra\nen porcentajes"},
+        {"StaticText2", "MUY MAL\nNada Import"}, {"StaticText3", "MAL\nPoco Import"},
+        {"StaticText7", "NORMAL\nStandard"}, {"StaticText8", "BIEN\nImportante"},
+        {"StaticText10", "MUY BIEN\nMuy Import"},
+        {"LabelP1", "Imagen percibida sobre la Marca\ny el Modelo de Coche (g)"},
+        {"LabelP3", "Velocidad depreciacion coche por \nvariar mucho el modelo (f)"},
+        {"LabelP7", "Años del coche:Prejuicio por tener \nmodelo actual o NO (e)"},
+        {"LabelP8", "Kilometros Cuadro: Posibilidad de \nFalsedad/Engaño (a)"},
+        {"LabelP11", "Extras: Opciones NO incluidas en \nVehiculo Nuevo (c)"},
+        {"StaticText18", "PUNTUACIONES"}, {"Label11", "100"}, {"Label12", "200"},
+        {"Label13", "300"}, {"Label14", "400"}, {"Label15", "500"},
+        {"StaticText19", "Puntos Valoracion coche"},
+        {"StaticText21", "Porcentaje depreciacion Coche"}, {"Button3", "Calcular Precio"},
+        {"LabelValorUso", "Valor de Uso Cliente (Precio del Coche)"}, {"Label28", "€+IVA"},
+        {"LabelValorCambio", "Valor de Cambio (Precio TOTAL Compra sin IVA)"},
+        {"Label29", "€+IVA"},
+        {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil"},
+        {"Label19", "Pintura: abrillantar o pintar zonas"},
+        {"Label20", "Motor: correas, aceites, filtros, etc"},
+        {"Label21", "Componentes electronicos"},
+        {"Label22", "Tapizado: limpiar o reponer partes"},
+        {"Label23", "Frenos, Suspension, Neumaticos"}, {"Label24", "Total Coste Reacondicionado"},
+        {"Button4", "Precio Coche sin Reparar"}, {"Label25", "Precio Compra sin reparar"},
+        {"Label16", "euros"}, {"Label26", "Precio del coche segun Vendedor"}, {"Label17", "euros"},
+        {"Button5", "Calcular PUNTOS Coche"}, {"Label27", "Puntuacion"}, {"Label30", "puntos"},
+    };
+    for (const auto& fila : textos)
+        QTest::newRow(fila[0]) << QString::fromLatin1(fila[0]) << QString::fromUtf8(fila[1]);
+}
+
+void PruebasValoracion::textos() {
+    QFETCH(QString, control);
+    QFETCH(QString, texto);
+    QCOMPARE(Texto(*ventana, qPrintable(control)), texto);
+}
+
+void PruebasValoracion::aspecto_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<uint>("fondo"); // 0x00BBGGRR
+    QTest::addColumn<uint>("tinta");
+    QTest::addColumn<int>("alto");   // character height in pixels
+    QTest::addColumn<bool>("negrita");
+    QTest::newRow("sheet") << "Panel1" << 0x00FFFFFFu << 0x00656549u << 11 << false;
+    QTest::newRow("window") << "Form1" << 0x00719FFFu << 0x00000000u << 11 << false;
+    QTest::newRow("title line") << "LabelCaption" << 0x00719FFFu << 0x00D9FFFFu << 16 << true;
+    QTest::newRow("price new") << "EPVPNuevo" << 0x0000FFFFu << 0x00656549u << 11 << true;
+    QTest::newRow("brand") << "ENombreMarca" << 0x00E0D0FFu << 0x00656549u << 11 << false;
+    QTest::newRow("special box") << "CEspecial1" << 0x0000FFFFu << 0x00656549u << 11 << true;
+    QTest::newRow("band") << "Label10" << 0x00FFFF00u << 0x00656549u << 12 << true;
+    QTest::newRow("column MUY MAL") << "StaticText2" << 0x00D0D0FFu << 0x00656549u << 11 << false;
+    QTest::newRow("rating MUY MAL") << "CP1MuyMal" << 0x00D0D0FFu << 0x00656549u << 11 << false;
+    QTest::newRow("rating MUY BIEN") << "CP11MuyBien" << 0x00F0F0FFu << 0x00656549u << 11 << false;
+    QTest::newRow("points") << "EPuntosObtenidos" << 0x00F0F0FFu << 0x00656549u << 11 << false;
+    QTest::newRow("value of use") << "EPVPValoracion" << 0x00FFFFC0u << 0x00656549u << 12 << true;
+    QTest::newRow("exchange value") << "EPVPCambio" << 0x00000000u << 0x0000FFFFu << 12 << true;
+    QTest::newRow("total cost") << "ETotalCoste" << 0x0000FFFFu << 0x00654949u << 12 << true;
+    QTest::newRow("seller's price") << "EPVPVendedor" << 0x00FFFFC0u << 0x00654949u << 12 << true;
+    QTest::newRow("score") << "EPuntuacion" << 0x000000FFu << 0x00FFFFFFu << 12 << true;
+    QTest::newRow("sheet title") << "Label1" << 0x00FFFFFFu << 0x008C4646u << 12 << true;
+}
+
+void PruebasValoracion::aspecto() {
+    QFETCH(QString, control);
+    QFETCH(uint, fondo);
+    QFETCH(uint, tinta);
+    QFETCH(int, alto);
+    QFETCH(bool, negrita);
+    const QWidget* w = control == QLatin1String("Form1") ? ventana.get()
+                                                          : ventana->findChild<QWidget*>(control);
+    QVERIFY(w != nullptr);
+    const bool edicion = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
+    const QPalette& p = w->palette();
+    QCOMPARE(p.color(edicion ? QPalette::Base : QPalette::Window), ColorBGR(fondo));
+    QCOMPARE(p.color(edicion ? QPalette::Text : QPalette::WindowText), ColorBGR(tinta));
+    QCOMPARE(w->font().pixelSize(), alto);
+    QCOMPARE(w->font().bold(), negrita);
+    const QString familia = control == QLatin1String("Form1") ? "MS Sans Serif" : "Verdana";
+    QCOMPARE(w->font().family(), familia);
 }
 
 void PruebasValoracion::maqueta() {

@@ -96,6 +96,7 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
         campo->clear();
     LabelFecha->setText(LineaFecha(AhoraLocal()));
+    LabelFecha->adjustSize(); // a caption sized to its text, as every caption of the sheet
     FDefectos.fill(QString());
     CalcularCertificado();
 }

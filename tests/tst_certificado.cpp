@@ -88,6 +88,8 @@ void PruebasCertificado::cleanup() {
 }
 
 void PruebasCertificado::hoja() {
+    FijarReloj(QDateTime(QDate(2026, 9, 30), QTime(23, 59, 59))); // a long date line
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
     // The checklist rows are 17 high on a 15-pixel pitch, and the heading's column heads
     // 60 wide on a 58-pixel pitch: those overlaps are by design.
     const auto filas = [](const QWidget& a, const QWidget& b) {

@@ -104,8 +104,10 @@ void PruebasPrograma::marco() {
     QCOMPARE(Texto(v, qPrintable(control)), texto);
     QWidget* c = Control<QWidget>(v, qPrintable(control));
     QCOMPARE(c->pos(), lugar.topLeft());
-    if (!lugar.size().isEmpty())
+    if (!lugar.size().isEmpty()) {
         QCOMPARE(c->size(), lugar.size());
+        QVERIFY(c->fontMetrics().horizontalAdvance(texto) + 8 <= c->width());
+    }
     else
         QVERIFY(c->width() >= c->sizeHint().width()); // sized to its text
 

@@ -55,6 +55,15 @@ template <class Accion> void Proteger(QWidget* ventana, Accion&& accion) noexcep
     }
 }
 
+// Connects a control's signal to a handler of the window; the handler's errors end at its entry
+// (Proteger), so none crosses the signal.
+template <class Ventana, class Emisor, class Senal>
+void Manejar(Ventana* ventana, Emisor* emisor, Senal senal, void (Ventana::*manejador)()) {
+    QObject::connect(emisor, senal, ventana, [ventana, manejador] {
+        Proteger(ventana, [ventana, manejador] { (ventana->*manejador)(); });
+    });
+}
+
 struct DisenoMarco {
     const char* nombre;      // objectName and window title
     const char* titulo;      // text of the title line

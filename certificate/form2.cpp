@@ -37,17 +37,14 @@ TForm2::TForm2() : TMarco(kDiseno) {
 
 void TForm2::Conectar() {
     connect(Button2, &QPushButton::clicked, this, &TForm2::valoracionPedida);
-    connect(Button3, &QPushButton::clicked, this,
-            [this] { Proteger(this, [this] { CalcularCertificado(); }); });
+    Manejar(this, Button3, &QPushButton::clicked, &TForm2::Button3Click);
     // Every change of the tick, by the user or by the program.
-    connect(CITV, &QCheckBox::toggled, this,
-            [this] { Proteger(this, [this] { CalcularCertificado(); }); });
-    for (QLineEdit* campo : {EPrecioNuevo, EPrecioCambio, EPrecioVendedor, EPVPVendedor})
-        connect(campo, &QLineEdit::textChanged, this, &TForm2::CalcularAlCambiar);
-}
-
-void TForm2::CalcularAlCambiar() {
-    Proteger(this, [this] { CalcularCertificado(); });
+    Manejar(this, CITV, &QCheckBox::toggled, &TForm2::CITVClick);
+    // Every change of the text, typed or written; writing the same text changes nothing.
+    Manejar(this, EPrecioNuevo, &QLineEdit::textChanged, &TForm2::EPrecioNuevoChange);
+    Manejar(this, EPrecioCambio, &QLineEdit::textChanged, &TForm2::EPrecioCambioChange);
+    Manejar(this, EPrecioVendedor, &QLineEdit::textChanged, &TForm2::EPrecioVendedorChange);
+    Manejar(this, EPVPVendedor, &QLineEdit::textChanged, &TForm2::EPVPVendedorChange);
 }
 
 void TForm2::RecibirValoracion(const QStringList& valores) {

@@ -43,8 +43,14 @@ signals:
 private:
     void CrearHoja();
     void Conectar();
-    // A run started by a change notification reports its own failure and goes no further.
-    void CalcularAlCambiar();
+    // The six triggers of a scoring run. A run they start reports its own failure (Manejar)
+    // and whatever made the change goes on.
+    void Button3Click() { CalcularCertificado(); }
+    void CITVClick() { CalcularCertificado(); }
+    void EPrecioNuevoChange() { CalcularCertificado(); }
+    void EPrecioCambioChange() { CalcularCertificado(); }
+    void EPrecioVendedorChange() { CalcularCertificado(); }
+    void EPVPVendedorChange() { CalcularCertificado(); }
     Calificaciones LeerCalificaciones() const;
 
     // The valuation's values, as received

@@ -63,13 +63,11 @@ QStringList Anos(int anoActual) {
 TForm1::TForm1() : TMarco(kDiseno) {
     CrearHoja();
     PrepararAyudas();
-    connect(Button2, &QPushButton::clicked, this,
-            [this] { Proteger(this, [this] { Button2Click(); }); });
-    for (QPushButton* boton : {Button3, Button4, Button5})
-        connect(boton, &QPushButton::clicked, this,
-                [this] { Proteger(this, [this] { CalcularValoracion(); }); });
-    connect(Button6, &QPushButton::clicked, this,
-            [this] { Proteger(this, [this] { Button6Click(); }); });
+    Manejar(this, Button2, &QPushButton::clicked, &TForm1::Button2Click);
+    Manejar(this, Button3, &QPushButton::clicked, &TForm1::Button3Click);
+    Manejar(this, Button4, &QPushButton::clicked, &TForm1::Button4Click);
+    Manejar(this, Button5, &QPushButton::clicked, &TForm1::Button5Click);
+    Manejar(this, Button6, &QPushButton::clicked, &TForm1::Button6Click);
     Proteger(this, [this] { ResetValoracion(); });
 }
 

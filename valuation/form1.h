@@ -51,6 +51,10 @@ private:
     // The pointer moved over the bare sheet: hide the help, normal colours everywhere.
     void Panel1MouseMove();
     void Button2Click();
+    // The three calculation buttons do the same: the whole calculation.
+    void Button3Click() { CalcularValoracion(); }
+    void Button4Click() { CalcularValoracion(); }
+    void Button5Click() { CalcularValoracion(); }
     void Button6Click();
     void CargarEjemplo();
     EntradasValoracion LeerEntradas() const;

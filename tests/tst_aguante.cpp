@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -71,6 +72,19 @@ private:
         return control;
     }
     int Azar(int hasta) { return static_cast<int>(azar_.bounded(hasta)); }
+    // Now and then a short text of printable Latin-1 goes in key by key, as typed; otherwise it
+    // is written at once, which notifies the same change.
+    void Escribir(QLineEdit* campo, const QString& texto) {
+        const bool tecleable = std::all_of(texto.begin(), texto.end(), [](QChar c) {
+            return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+        });
+        if (tecleable && texto.size() <= 20 && Azar(4) == 0) {
+            campo->clear();
+            QTest::keyClicks(campo, texto);
+        } else {
+            campo->setText(texto);
+        }
+    }
 
     QRandomGenerator azar_;
     std::unique_ptr<Programa> programa_;
@@ -124,7 +138,7 @@ void PruebaAguante::Accion() {
     case 1: {
         const char* campo = kEntradasValoracion[Azar(std::size(kEntradasValoracion))];
         const QString texto = TextoAlAzar();
-        En<QLineEdit>(valoracion, QString::fromLatin1(campo))->setText(texto);
+        Escribir(En<QLineEdit>(valoracion, QString::fromLatin1(campo)), texto);
         hecho = QStringLiteral("Form1 %1 <- %2").arg(campo, texto.left(40));
         break;
     }
@@ -165,7 +179,7 @@ void PruebaAguante::Accion() {
     case 8: {
         const char* campo = kEntradasCertificado[Azar(std::size(kEntradasCertificado))];
         const QString texto = TextoAlAzar();
-        En<QLineEdit>(certificado, QString::fromLatin1(campo))->setText(texto);
+        Escribir(En<QLineEdit>(certificado, QString::fromLatin1(campo)), texto);
         hecho = QStringLiteral("Form2 %1 <- %2").arg(campo, texto.left(40));
         break;
     }

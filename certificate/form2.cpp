@@ -65,7 +65,7 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
         for (const QString& averia : averias)
             MemoAverias->appendPlainText(averia);
     }
-    // Each write of a new text scores at once, nested in the write.
+    // A new text in one of the price fields scores at once, nested in the write.
     EMarca->setText(FMarca);
     EBastidor->setText(FBastidor);
     EMatricula->setText(FMatricula);

@@ -9,5 +9,3 @@ std::optional<QDateTime> relojFijo;
 QDateTime AhoraLocal() { return relojFijo ? *relojFijo : QDateTime::currentDateTime(); }
 
 void FijarReloj(const QDateTime& momento) { relojFijo = momento; }
-
-void SoltarReloj() { relojFijo.reset(); }

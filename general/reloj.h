@@ -6,6 +6,5 @@
 
 QDateTime AhoraLocal();
 
-// Stops the clock at the given moment, until SoltarReloj lets it run again.
+// Stops the clock at the given moment (tests).
 void FijarReloj(const QDateTime& momento);
-void SoltarReloj();

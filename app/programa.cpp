@@ -22,6 +22,13 @@ protected:
     }
 };
 
+// Shows a window in front of the other; without a window manager only raise() does that.
+void AlFrente(QWidget& ventana) {
+    ventana.show();
+    ventana.raise();
+    ventana.activateWindow();
+}
+
 } // namespace
 
 void PrepararAplicacion(QApplication& aplicacion) {
@@ -46,16 +53,12 @@ Programa::~Programa() = default;
 void Programa::Mostrar() { form1_->show(); }
 
 void Programa::IrAlCertificado(const QStringList& valores) {
-    form2_->show();
-    form2_->raise();
-    form2_->activateWindow();
+    AlFrente(*form2_);
     form2_->RecibirValoracion(valores);
     Proteger(form2_.get(), [this] { form2_->PrepararCertificado(); });
 }
 
 void Programa::VolverALaValoracion() {
-    form1_->show();
-    form1_->raise();
-    form1_->activateWindow();
+    AlFrente(*form1_);
     Proteger(form1_.get(), [this] { form1_->ResetValoracion(); });
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-long double Centesimas(long double valor) { return Redondear(valor * 100) / 100.0L; }
-
 constexpr const char* kDiasSemana[] = {"Lunes, ",   "Martes, ", "Miercoles, ", "Jueves, ",
                                        "Viernes, ", "Sabado, ", "Domingo, "};
 
@@ -42,18 +40,18 @@ long long PrecioCorregido(long double puntuacionLista, long double precioCambio)
 Nota NotaCertificado(long double puntuacionLista, int averias, const QString& puntosValoracion,
                      bool itv, QChar separador) {
     long double s = puntuacionLista - 0.5L * averias;
-    s = Centesimas(s);
+    s = RedondearCentesimas(s);
     long double puntos = ValorDeTexto(puntosValoracion, separador);
     if (puntos > 500)
         puntos = 500;
     s = s + (puntos - 100) / 200;
 
     Nota nota;
-    nota.obtenidos = TextoNumero(Centesimas(s), separador);
+    nota.obtenidos = TextoNumero(RedondearCentesimas(s), separador);
     if (itv)
         s = s + 1;
     nota.itv = itv ? QStringLiteral("1.0") : QStringLiteral("0.0");
-    nota.totales = TextoNumero(Centesimas(s), separador);
+    nota.totales = TextoNumero(RedondearCentesimas(s), separador);
     const long long estrellas = Redondear(s);
     for (long long i = 0; i < estrellas; ++i)
         nota.asteriscos += QStringLiteral("* ");

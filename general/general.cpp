@@ -9,8 +9,6 @@ constexpr std::array<const char*, 12> kMeses = {
     "Julio     ", "Agosto    ", "Septiembre", "Octubre   ", "Noviembre ", "Diciembre ",
 };
 
-bool EsDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
-
 } // namespace
 
 QString NormalizarNumero(const QString& texto, QChar separador) {

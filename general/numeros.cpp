@@ -3,8 +3,6 @@
 #include "errores.h"
 
 #include <QLocale>
-#include <cerrno>
-#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -14,8 +12,6 @@
 namespace {
 
 QChar separadorActual = QLatin1Char('.');
-
-bool EsDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
 // strtold under the "C" locale, whatever LC_NUMERIC the application runs with.
 long double LeerEnLocaleC(const std::string& ascii) {
@@ -36,31 +32,35 @@ void LeerSeparadorDecimal() {
 
 long double ConvertirTexto(const QString& texto, QChar separador) {
     // Walk the grammar once, building the same number in ASCII for strtold.
-    std::string ascii;
     qsizetype i = 0;
     const qsizetype n = texto.size();
-    if (i < n && (texto[i] == QLatin1Char('+') || texto[i] == QLatin1Char('-')))
-        ascii += static_cast<char>(texto[i++].unicode());
-    bool mantisa = false;
-    std::string digitos;
-    while (i < n && EsDigito(texto[i])) {
-        digitos += static_cast<char>(texto[i++].unicode());
-        mantisa = true;
-    }
+    const auto tomarDigitos = [&] {
+        std::string digitos;
+        while (i < n && EsDigito(texto[i]))
+            digitos += static_cast<char>(texto[i++].unicode());
+        return digitos;
+    };
+    const auto tomarSigno = [&] {
+        std::string signo;
+        if (i < n && (texto[i] == QLatin1Char('+') || texto[i] == QLatin1Char('-')))
+            signo += static_cast<char>(texto[i++].unicode());
+        return signo;
+    };
+
+    std::string ascii = tomarSigno();
+    const std::string digitos = tomarDigitos();
+    bool mantisa = !digitos.empty();
     std::string decimales;
     if (i < n && texto[i] == separador) {
         ++i;
         mantisa = true;
-        while (i < n && EsDigito(texto[i]))
-            decimales += static_cast<char>(texto[i++].unicode());
+        decimales = tomarDigitos();
     }
     std::string exponente;
     if (mantisa && i < n && (texto[i] == QLatin1Char('E') || texto[i] == QLatin1Char('e'))) {
         ++i;
-        if (i < n && (texto[i] == QLatin1Char('+') || texto[i] == QLatin1Char('-')))
-            exponente += static_cast<char>(texto[i++].unicode());
-        while (i < n && EsDigito(texto[i]))
-            exponente += static_cast<char>(texto[i++].unicode());
+        exponente = tomarSigno();
+        exponente += tomarDigitos();
     }
     if (!mantisa || i != n)
         throw ErrorConversion(texto);
@@ -122,3 +122,5 @@ long long Redondear(long double valor) {
         throw ErrorOperacionInvalida();
     return static_cast<long long>(entero);
 }
+
+long double RedondearCentesimas(long double valor) { return Redondear(valor * 100) / 100.0L; }

@@ -27,3 +27,9 @@ QString TextoNumero(long double valor, QChar separador = SeparadorDecimal());
 // Nearest whole number, a half to the even neighbour. Throws ErrorOperacionInvalida when the
 // value is NaN or does not fit a signed 64-bit integer.
 long long Redondear(long double valor);
+
+// Rounded to hundredths: times 100, rounded as above, divided by 100.
+long double RedondearCentesimas(long double valor);
+
+// A digit 0 to 9, and nothing else that Unicode calls a digit.
+inline bool EsDigito(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }

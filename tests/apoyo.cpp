@@ -46,6 +46,14 @@ QDateTime MomentoDePrueba(int ano, int mes, int dia) {
     return QDateTime(QDate(ano, mes, dia), QTime(12, 0));
 }
 
+QString BotonLista(int n, const char* calificacion) {
+    const bool minuscula = (n == 44 || n == 55) && qstrcmp(calificacion, "Bien") == 0;
+    return QStringLiteral("%1%2%3")
+        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
+        .arg(n)
+        .arg(QLatin1String(calificacion));
+}
+
 QString Texto(const QWidget& ventana, const char* nombre) {
     QObject* control = ventana.findChild<QObject*>(QString::fromLatin1(nombre));
     if (auto* edicion = qobject_cast<QLineEdit*>(control))

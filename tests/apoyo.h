@@ -48,6 +48,10 @@ template <class Accion> QString MensajeDeError(Accion&& accion) {
 // The moment the tests stop the clock at, unless a test sets another.
 QDateTime MomentoDePrueba(int ano, int mes, int dia = 15);
 
+// Name of a checklist button: item n, rating "Bien", "Regular" or "Mal"; the "Bien" buttons of
+// items 44 and 55 are written with a lower-case v.
+QString BotonLista(int n, const char* calificacion);
+
 // Text of a control of `ventana` found by its name, whatever its kind.
 QString Texto(const QWidget& ventana, const char* nombre);
 

@@ -194,11 +194,7 @@ void PruebaAguante::Accion() {
     case 10: {
         const int n = 1 + Azar(55);
         const char* calificacion = kCalificaciones[Azar(3)];
-        const QString nombre = ((n == 44 || n == 55) && calificacion == kCalificaciones[0]
-                                    ? QStringLiteral("Cv%1")
-                                    : QStringLiteral("CV%1"))
-                                   .arg(n) +
-                               QLatin1String(calificacion);
+        const QString nombre = BotonLista(n, calificacion);
         QTest::mouseClick(En<QRadioButton>(certificado, nombre), Qt::LeftButton);
         hecho = QStringLiteral("Form2 click %1").arg(nombre);
         break;
@@ -275,11 +271,10 @@ void PruebaAguante::CompararCertificado() {
     TForm2& c = programa_->Form2();
     Calificaciones calificaciones;
     for (int n = 1; n <= 55; ++n) {
-        const QString bien = ((n == 44 || n == 55) ? QStringLiteral("Cv%1Bien") : QStringLiteral("CV%1Bien")).arg(n);
-        calificaciones[n - 1] = En<QRadioButton>(c, bien)->isChecked() ? Calificacion::Bien
-                                : En<QRadioButton>(c, Nombre("CV%1Regular", n))->isChecked()
+        calificaciones[n - 1] = En<QRadioButton>(c, BotonLista(n, "Bien"))->isChecked() ? Calificacion::Bien
+                                : En<QRadioButton>(c, BotonLista(n, "Regular"))->isChecked()
                                     ? Calificacion::Regular
-                                : En<QRadioButton>(c, Nombre("CV%1Mal", n))->isChecked()
+                                : En<QRadioButton>(c, BotonLista(n, "Mal"))->isChecked()
                                     ? Calificacion::Mal
                                     : Calificacion::Ninguna;
     }

@@ -118,10 +118,8 @@ void PruebasCertificado::hoja() {
     QCOMPARE(Texto(*ventana, "StaticTextCV55"),
              QStringLiteral("55.- Manchas aceite en parte inferior motor. Sin petrolear"));
     for (int n = 1; n <= 55; ++n) {
-        const QString bien = (n == 44 || n == 55) ? QStringLiteral("Cv%1Bien").arg(n)
-                                                  : QStringLiteral("CV%1Bien").arg(n);
-        for (const QString& nombre : {bien, QStringLiteral("CV%1Regular").arg(n),
-                                      QStringLiteral("CV%1Mal").arg(n)}) {
+        for (const QString& nombre : {BotonLista(n, "Bien"), BotonLista(n, "Regular"),
+                                      BotonLista(n, "Mal")}) {
             QVERIFY2(Boton(nombre) != nullptr, qPrintable(nombre));
             QCOMPARE(Boton(nombre)->size(), QSize(17, 17));
         }
@@ -214,9 +212,7 @@ void PruebasCertificado::preparacion() {
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
     QCOMPARE(Resultados(), (QStringList{"10300", "8", "0.0", "8", "* * * * * * * * ", ""}));
     for (int n = 1; n <= 55; ++n) {
-        const QString bien = (n == 44 || n == 55) ? QStringLiteral("Cv%1Bien").arg(n)
-                                                  : QStringLiteral("CV%1Bien").arg(n);
-        QVERIFY(Boton(bien)->isChecked());
+        QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
     }
     QVERIFY(!Control<QCheckBox>("CITV")->isChecked());
 }
@@ -325,7 +321,7 @@ void PruebasCertificado::calificacionesMezcladas() {
                           "Palanca velocidades, Freno mano y Pedales mando (Mal); "}));
     for (int n = 1; n <= 55; ++n) {
         if (n != 3 && n != 17)
-            QTest::mouseClick(Boton(QStringLiteral("CV%1Mal").arg(n)), Qt::LeftButton);
+            QTest::mouseClick(Boton(BotonLista(n, "Mal")), Qt::LeftButton);
     }
     QTest::mouseClick(Boton(QStringLiteral("CV3Mal")), Qt::LeftButton);
     Calcular();

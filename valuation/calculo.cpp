@@ -8,25 +8,23 @@
 
 namespace {
 
-// "0" before the trimmed text: blank counts as missing, and no sign is ever accepted.
-bool FaltaNumero(const QString& texto, QChar separador) {
+// Without the blanks and control characters (codes 32 and below) at either end.
+QString Recortado(const QString& texto) {
     qsizetype inicio = 0;
     qsizetype fin = texto.size();
     while (inicio < fin && texto[inicio].unicode() <= 32)
         ++inicio;
     while (fin > inicio && texto[fin - 1].unicode() <= 32)
         --fin;
-    const QString recortado = texto.mid(inicio, fin - inicio);
-    return ConvertirTexto(QLatin1Char('0') + recortado, separador) == 0;
+    return texto.mid(inicio, fin - inicio);
 }
 
-bool FaltaTexto(const QString& texto) {
-    for (const QChar c : texto) {
-        if (c.unicode() > 32)
-            return false;
-    }
-    return true;
+// "0" before the trimmed text: blank counts as missing, and no sign is ever accepted.
+bool FaltaNumero(const QString& texto, QChar separador) {
+    return ConvertirTexto(QLatin1Char('0') + Recortado(texto), separador) == 0;
 }
+
+bool FaltaTexto(const QString& texto) { return Recortado(texto).isEmpty(); }
 
 int EnteroDe32Bits(long long valor) {
     if (valor < std::numeric_limits<int>::min() || valor > std::numeric_limits<int>::max())
@@ -114,7 +112,7 @@ void CalcularValoracion(const EntradasValoracion& entradas, QDate hoy, QChar sep
     const long double divisor = entradas.especial2 ? 2400 : entradas.especial1 ? 1800 : 1200;
     const Depreciacion d = Depreciar(pvpNuevo, kilometros, edadMeses, puntos, divisor);
 
-    resultados.porcentaje = TextoNumero(Redondear(d.T * 100) / 100.0L, separador);
+    resultados.porcentaje = TextoNumero(RedondearCentesimas(d.T), separador);
     resultados.pvpValoracion = TextoNumero(Redondear(d.V), separador);
     const long long cambio = Redondear(d.V2);
     resultados.pvpCambio = TextoNumero(cambio, separador);

@@ -131,7 +131,6 @@ EntradasValoracion TForm1::LeerEntradas() const {
     entradas.especial1 = CEspecial1->isChecked();
     entradas.especial2 = CEspecial2->isChecked();
     for (size_t fila = 0; fila < CP.size(); ++fila) {
-        entradas.columnas[fila] = 0;
         for (size_t c = 0; c < CP[fila].size(); ++c) {
             if (CP[fila][c]->isChecked())
                 entradas.columnas[fila] = static_cast<int>(c) + 1;

@@ -60,8 +60,6 @@ private:
     EntradasValoracion LeerEntradas() const;
     void EscribirResultados(const ResultadosValoracion& resultados);
 
-    friend struct HojaValoracion;
-
     // Control-unit data and car identity
     QLineEdit* ENumRecambio;
     QLineEdit* ECodificacion;

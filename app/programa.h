@@ -1,5 +1,6 @@
 #pragma once
 // The program unit: both windows, created in order at start-up, and the ways between them.
+// Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the top.
 
 #include <QStringList>
 #include <memory>

@@ -2,7 +2,8 @@
 // The quality certificate window: one white sheet 2500 pixels high with the control-unit data,
 // the car's identity, the valuation figures handed over, the 55-item checklist, the ITV, the
 // score out of 10, the corrected purchase price and the date line. The sheet is built from the
-// tables in hoja.cpp; the arithmetic is in puntuacion.h.
+// tables in hoja_certificado.cpp; the arithmetic is in puntuacion.h.
+// Direction of use: general/ <- frame/ <- certificate/ <- app/; never the valuation.
 
 #include "marco.h"
 #include "puntuacion.h"

@@ -2,7 +2,7 @@
 
 #include "errores.h"
 #include "general.h"
-#include "lista.h"
+#include "comprobaciones.h"
 
 namespace {
 

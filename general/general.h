@@ -5,6 +5,7 @@
 //  - numeros.h: decimal separator, text to number, number to text, rounding;
 //  - errores.h: the error a calculation raises when a text or a value does not fit;
 //  - reloj.h: today's date and time, through one place a test can set.
+// Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the bottom.
 
 #include <QChar>
 #include <QString>

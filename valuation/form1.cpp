@@ -3,7 +3,7 @@
 #include "ayudas.h"
 #include "criterios.h"
 #include "general.h"
-#include "listas.h"
+#include "desplegables.h"
 #include "reloj.h"
 
 #include <QCheckBox>

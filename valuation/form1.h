@@ -1,8 +1,9 @@
 #pragma once
 // The valuation window: one white sheet with the car's data, eleven rated criteria, the
 // valuation results, the reconditioning costs and the final prices. The sheet is built from the
-// tables in hoja.cpp; the arithmetic is in calculo.h. The window reads texts, calls the
+// tables in hoja_valoracion.cpp; the arithmetic is in calculo.h. The window reads texts, calls the
 // calculation and writes texts.
+// Direction of use: general/ <- frame/ <- valuation/ <- app/; never the certificate.
 
 #include "calculo.h"
 #include "marco.h"

@@ -3,7 +3,7 @@
 
 #include "controles.h"
 #include "form2.h"
-#include "lista.h"
+#include "comprobaciones.h"
 
 #include <QCheckBox>
 #include <QFrame>

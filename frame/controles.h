@@ -1,25 +1,12 @@
 #pragma once
-// Building a sheet from tables: the looks of a control, creating a named control, and the
+// Building a sheet from tables: creating a named control with its looks, and the
 // captions both windows place by the dozen.
 
-#include "marco.h"
+#include "aspecto.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <span>
-
-inline constexpr unsigned kHeredado = 0xFFFFFFFFu; // keep the sheet's own colour
-
-struct Estilo {
-    unsigned fondo = kHeredado; // 0x00BBGGRR
-    unsigned tinta = kHeredado;
-    int px = 0; // character height; 0 keeps the sheet's 11 px
-    bool negrita = false;
-};
-
-inline constexpr Estilo kNegrita{.negrita = true};
-
-void Aplicar(QWidget* control, const Estilo& estilo);
 
 template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
     auto* control = new Control(padre);

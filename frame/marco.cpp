@@ -18,32 +18,6 @@ constexpr int kAltoVentana = 739;
 
 } // namespace
 
-QColor ColorBGR(unsigned bbggrr) {
-    return QColor(bbggrr & 0xFF, (bbggrr >> 8) & 0xFF, (bbggrr >> 16) & 0xFF);
-}
-
-QFont Fuente(const char* familia, int altoPixeles, bool negrita) {
-    QFont fuente(QString::fromLatin1(familia));
-    fuente.setPixelSize(altoPixeles);
-    fuente.setBold(negrita);
-    return fuente;
-}
-
-void PonerFondo(QWidget* control, QColor fondo) {
-    QPalette paleta = control->palette();
-    for (const auto rol : {QPalette::Window, QPalette::Base, QPalette::Button})
-        paleta.setColor(rol, fondo);
-    control->setPalette(paleta);
-    control->setAutoFillBackground(true);
-}
-
-void PonerTinta(QWidget* control, QColor tinta) {
-    QPalette paleta = control->palette();
-    for (const auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        paleta.setColor(rol, tinta);
-    control->setPalette(paleta);
-}
-
 void MostrarError(QWidget* ventana, const QString& mensaje) {
     QMessageBox caja(QMessageBox::Critical, kTituloAplicacion, TextoDelAviso(mensaje),
                      QMessageBox::Ok, ventana);

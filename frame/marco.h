@@ -1,8 +1,10 @@
 #pragma once
-// The program shell: the frame both windows share (title line, scrolling white sheet, the two
-// buttons at the bottom), their looks, and the application's error handler. The windows build
-// on it; navigation between them lives in programa.h.
+// The frame both windows share: title line, scrolling white sheet, the two buttons at the
+// bottom, and the application's error handler. Direction of use: general/ <- frame/ <- the
+// windows (valuation/, certificate/) <- app/. Looks in aspecto.h, control builders in
+// controles.h.
 
+#include "aspecto.h"
 #include "errores.h"
 
 #include <QPoint>
@@ -16,28 +18,6 @@ class QScrollArea;
 
 // The application's title, as the message boxes show it.
 extern const QString kTituloAplicacion;
-
-// The program's colours, written 0x00BBGGRR.
-inline constexpr unsigned kAmarillo = 0x0000FFFF;
-inline constexpr unsigned kRojo = 0x000000FF;
-inline constexpr unsigned kAzul = 0x00FF0000;
-inline constexpr unsigned kMarino = 0x00800000;
-inline constexpr unsigned kBlanco = 0x00FFFFFF;
-inline constexpr unsigned kNegro = 0x00000000;
-inline constexpr unsigned kCianClaro = 0x00FFFFC0;
-inline constexpr unsigned kTintaHoja = 0x00656549;   // the sheets' text
-inline constexpr unsigned kTintaTitulo = 0x008C4646; // the title on each sheet
-inline constexpr unsigned kTintaPrecio = 0x00654949;
-
-// 0x00BBGGRR, the way the program's colours are written, to a QColor.
-QColor ColorBGR(unsigned bbggrr);
-
-// A font by family and character height in pixels; a family the machine lacks falls back.
-QFont Fuente(const char* familia, int altoPixeles, bool negrita = false);
-
-// Background and text colour of a control, whatever its kind.
-void PonerFondo(QWidget* control, QColor fondo);
-void PonerTinta(QWidget* control, QColor tinta);
 
 // The application's error handler: a modal box with the error icon, the application's title and
 // the message, a full stop appended where the message needs one.

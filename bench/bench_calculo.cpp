@@ -32,7 +32,7 @@ void BM_Valoracion(benchmark::State& estado, const char* ano) {
     const QDate hoy(2026, 12, 1);
     for (auto _ : estado) {
         ResultadosValoracion r;
-        CalcularValoracion(e, hoy, QLatin1Char(','), r);
+        ValorarCoche(e, hoy, QLatin1Char(','), r);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -110,14 +110,15 @@ Calificaciones TForm2::LeerCalificaciones() const {
 }
 
 void TForm2::CalcularCertificado() {
+    const QChar separador = SeparadorDecimal();
     const Calificaciones calificaciones = LeerCalificaciones();
     const long double puntuacion = PuntuacionLista(calificaciones);
     // A new text here scores once more, nested; that run finds the text already normalised.
-    EPVPVendedor->setText(NormalizarNumero(EPVPVendedor->text()));
-    const long double precioCambio = ValorDeTexto(EPrecioCambio->text());
-    EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio)));
+    EPVPVendedor->setText(NormalizarNumero(EPVPVendedor->text(), separador));
+    const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
+    EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador));
     const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
-                                      FPuntosObtenidos, CITV->isChecked(), SeparadorDecimal());
+                                      FPuntosObtenidos, CITV->isChecked(), separador);
     EPuntosObtenidos->setText(nota.obtenidos);
     EPuntosITV->setText(nota.itv);
     EPuntosTotales->setText(nota.totales);

@@ -16,7 +16,7 @@
 // digits, one leading sign and one decimal separator; blanks, NULs and commas are skipped; any
 // other character ends the digits. Never empty ("0" at worst); at most three decimals, or at
 // most 16 characters when there is no separator.
-QString NormalizarNumero(const QString& texto, QChar separador = SeparadorDecimal());
+QString NormalizarNumero(const QString& texto, QChar separador);
 
 // Spanish month name padded with blanks to ten characters; empty text outside 1 to 12.
 QString NombreMes(int mes);
@@ -26,4 +26,4 @@ QString NombreMes(int mes);
 int NumeroMes(const QString& texto);
 
 // The value of a typed number: NormalizarNumero, then the plain decimal conversion.
-long double ValorDeTexto(const QString& texto, QChar separador = SeparadorDecimal());
+long double ValorDeTexto(const QString& texto, QChar separador);

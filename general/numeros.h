@@ -16,13 +16,13 @@ void FijarSeparadorDecimal(QChar separador);
 // Plain decimal conversion: an optional sign, digits, optionally the separator and digits,
 // optionally E or e with an optional sign and digits; nothing else. A separator alone is 0.
 // Throws ErrorConversion for any other text and for a value beyond the extended range.
-long double ConvertirTexto(const QString& texto, QChar separador = SeparadorDecimal());
+long double ConvertirTexto(const QString& texto, QChar separador);
 
 // Number text: rounded to 15 significant digits, plain notation, no trailing zeros, no separator
 // without decimals, "-" before a negative value. Values of 10^15 and above, and nonzero values
 // below 0.00001, are written as mantissa, "E" and exponent ("1,5E20", "1E-6").
 // Throws ErrorOperacionInvalida for NaN and infinities.
-QString TextoNumero(long double valor, QChar separador = SeparadorDecimal());
+QString TextoNumero(long double valor, QChar separador);
 
 // Nearest whole number, a half to the even neighbour. Throws ErrorOperacionInvalida when the
 // value is NaN or does not fit a signed 64-bit integer.

@@ -42,10 +42,6 @@ QString Avisos::Resumen() const {
     return QStringLiteral("unexpected message boxes: ") + textos.join(QStringLiteral(" | "));
 }
 
-QDateTime MomentoDePrueba(int ano, int mes, int dia) {
-    return QDateTime(QDate(ano, mes, dia), QTime(12, 0));
-}
-
 QString BotonLista(int n, const char* calificacion) {
     const bool minuscula = (n == 44 || n == 55) && qstrcmp(calificacion, "Bien") == 0;
     return QStringLiteral("%1%2%3")

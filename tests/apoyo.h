@@ -3,7 +3,7 @@
 // prepares it, a stopped clock, a chosen decimal separator, and a watch over message boxes that
 // answers them and keeps what they said, so that an unexpected box fails the test.
 
-#include "errores.h"
+#include "apoyo_calculo.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -34,19 +34,6 @@ private:
     QTimer reloj_;
     QList<Aviso> recogidos_;
 };
-
-// The message of the calculation error that the action raises; "(no error)" when it raises none.
-template <class Accion> QString MensajeDeError(Accion&& accion) {
-    try {
-        accion();
-    } catch (const ErrorCalculo& error) {
-        return error.mensaje();
-    }
-    return QStringLiteral("(no error)");
-}
-
-// The moment the tests stop the clock at, unless a test sets another.
-QDateTime MomentoDePrueba(int ano, int mes, int dia = 15);
 
 // Name of a checklist button: item n, rating "Bien", "Regular" or "Mal"; the "Bien" buttons of
 // items 44 and 55 are written with a lower-case v.

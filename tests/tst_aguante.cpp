@@ -28,6 +28,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const kEntradasValoracion[] = {
@@ -139,7 +141,7 @@ void PruebaAguante::Accion() {
         const char* campo = kEntradasValoracion[Azar(std::size(kEntradasValoracion))];
         const QString texto = TextoAlAzar();
         Escribir(En<QLineEdit>(valoracion, QString::fromLatin1(campo)), texto);
-        hecho = QStringLiteral("Form1 %1 <- %2").arg(campo, texto.left(40));
+        hecho = QStringLiteral("Form1 %1 <- %2").arg(QLatin1String(campo), texto.left(40));
         break;
     }
     case 2: {
@@ -155,8 +157,8 @@ void PruebaAguante::Accion() {
     case 3: {
         const QString nombre = Azar(3) ? Nombre("CP%1", 1 + Azar(11)) +
                                              QLatin1String(kColumnas[Azar(5)])
-                                       : QStringList{"CEspecial1", "CEspecial2", "CLeasing",
-                                                     "CNacional", "CMixto"}[Azar(5)];
+                                       : QStringList{u"CEspecial1"_s, u"CEspecial2"_s, u"CLeasing"_s,
+                                                     u"CNacional"_s, u"CMixto"_s}[Azar(5)];
         auto* boton = En<QAbstractButton>(valoracion, nombre);
         QTest::mouseClick(boton, Qt::LeftButton, {}, boton->rect().center());
         hecho = QStringLiteral("Form1 click %1").arg(nombre);
@@ -167,7 +169,7 @@ void PruebaAguante::Accion() {
         const char* boton = QList<const char*>{"Button3", "Button4", "Button5", "Button6"}[Azar(4)];
         QTest::mouseClick(En<QPushButton>(valoracion, QString::fromLatin1(boton)), Qt::LeftButton);
         compararValoracion_ = true;
-        hecho = QStringLiteral("Form1 press %1").arg(boton);
+        hecho = QStringLiteral("Form1 press %1").arg(QLatin1String(boton));
         break;
     }
     case 6:
@@ -180,7 +182,7 @@ void PruebaAguante::Accion() {
         const char* campo = kEntradasCertificado[Azar(std::size(kEntradasCertificado))];
         const QString texto = TextoAlAzar();
         Escribir(En<QLineEdit>(certificado, QString::fromLatin1(campo)), texto);
-        hecho = QStringLiteral("Form2 %1 <- %2").arg(campo, texto.left(40));
+        hecho = QStringLiteral("Form2 %1 <- %2").arg(QLatin1String(campo), texto.left(40));
         break;
     }
     case 9: {
@@ -258,7 +260,7 @@ void PruebaAguante::CompararValoracion() {
         }
     }
     ResultadosValoracion r;
-    CalcularValoracion(e, AhoraLocal().date(), SeparadorDecimal(), r);
+    ValorarCoche(e, AhoraLocal().date(), SeparadorDecimal(), r);
     const QStringList esperado{*r.puntosObtenidos, *r.totalCoste,  *r.porcentaje,
                                *r.pvpValoracion,   *r.pvpCambio,   *r.pvpCompra};
     QStringList escrito;
@@ -269,6 +271,7 @@ void PruebaAguante::CompararValoracion() {
 
 void PruebaAguante::CompararCertificado() {
     TForm2& c = programa_->Form2();
+    const QChar separador = SeparadorDecimal();
     Calificaciones calificaciones;
     for (int n = 1; n <= 55; ++n) {
         calificaciones[n - 1] = En<QRadioButton>(c, BotonLista(n, "Bien"))->isChecked() ? Calificacion::Bien
@@ -280,13 +283,14 @@ void PruebaAguante::CompararCertificado() {
     }
     const long double lista = PuntuacionLista(calificaciones);
     const QString precio =
-        TextoNumero(PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"))));
+        TextoNumero(PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"), separador)),
+                    separador);
     const Nota nota = NotaCertificado(lista, ContarAverias(Texto(c, "MemoAverias")),
                                       puntosEntregados_,
                                       En<QCheckBox>(c, QStringLiteral("CITV"))->isChecked(),
-                                      SeparadorDecimal());
+                                      separador);
     const QStringList esperado{precio, nota.obtenidos, nota.itv, nota.totales, nota.asteriscos,
-                               NormalizarNumero(vendedorAntes_),
+                               NormalizarNumero(vendedorAntes_, separador),
                                LineaDefectos(Defectos(calificaciones))};
     QStringList escrito;
     for (const char* nombre : kEscritosCertificado)

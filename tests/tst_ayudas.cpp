@@ -14,6 +14,8 @@
 #include <QScrollArea>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Colores {
@@ -58,8 +60,8 @@ private slots:
     void ayudaCortadaEnElBorde();
 
 private:
-    QWidget* Control(const char* nombre) { return ventana->findChild<QWidget*>(nombre); }
-    QPlainTextEdit* Memo() { return ventana->findChild<QPlainTextEdit*>("MemoAyuda"); }
+    QWidget* Control(const char* nombre) { return ventana->findChild<QWidget*>(QLatin1String(nombre)); }
+    QPlainTextEdit* Memo() { return ventana->findChild<QPlainTextEdit*>(u"MemoAyuda"_s); }
     Colores ColoresDe(const char* nombre) {
         const QPalette paleta = Control(nombre)->palette();
         return {paleta.color(QPalette::Window), paleta.color(QPalette::WindowText)};
@@ -88,7 +90,7 @@ void PruebasAyudas::cleanup() {
 }
 
 void PruebasAyudas::MoverSobreHoja(QPoint punto) {
-    auto* caja = ventana->findChild<QScrollArea*>("ScrollBox1");
+    auto* caja = ventana->findChild<QScrollArea*>(u"ScrollBox1"_s);
     caja->ensureVisible(punto.x(), punto.y(), 10, 10);
     QWidget* hoja = ventana->hoja();
     QTest::mouseMove(ventana.get(), hoja->mapTo(ventana.get(), punto));

@@ -1,12 +1,14 @@
 // The valuation arithmetic on plain values: the input check, the worked example through the
 // years, the intermediate quantities, costs, ratings and the refusals.
 
-#include "apoyo.h"
+#include "apoyo_calculo.h"
 
 #include "calculo.h"
 #include "errores.h"
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -34,7 +36,7 @@ QStringList Textos(const ResultadosValoracion& r) {
 
 QStringList Calcular(const EntradasValoracion& e, QDate hoy, QChar separador = kComa) {
     ResultadosValoracion r;
-    CalcularValoracion(e, hoy, separador, r);
+    ValorarCoche(e, hoy, separador, r);
     return Textos(r);
 }
 
@@ -82,15 +84,15 @@ void PruebasCalculo::datosQueFaltan_data() {
     const QString km = QStringLiteral("Falta por cubrir Kilometros Cuadro\r\n");
     const QString ano = QStringLiteral("Falta por cubrir Ano Fabricacion\r\n");
     const QString mes = QStringLiteral("Falta por cubrir Mes Fabricacion\r\n");
-    QTest::newRow("all four") << "" << "" << "" << "" << precio + km + ano + mes;
-    QTest::newRow("only month") << "31470" << "83680" << "2007" << "" << mes;
-    QTest::newRow("blank price, blank year") << "   " << "1" << " \t" << "x" << precio + ano;
-    QTest::newRow("zero between blanks") << " 0 " << "1" << "2007" << "Enero" << precio;
-    QTest::newRow("0,00") << "0,00" << "1" << "2007" << "Enero" << precio;
-    QTest::newRow("000 km") << "1" << "000" << "2007" << "Enero" << km;
-    QTest::newRow("0,001 is there") << "0,001" << "1" << "2007" << "Enero" << "";
-    QTest::newRow("1e3 km") << "1" << "1e3" << "2007" << "Enero" << "";
-    QTest::newRow("letters pass for year and month") << "1" << "1" << "abc" << "octubre" << "";
+    QTest::newRow("all four") << u""_s << u""_s << u""_s << u""_s << precio + km + ano + mes;
+    QTest::newRow("only month") << u"31470"_s << u"83680"_s << u"2007"_s << u""_s << mes;
+    QTest::newRow("blank price, blank year") << u"   "_s << u"1"_s << u" \t"_s << u"x"_s << precio + ano;
+    QTest::newRow("zero between blanks") << u" 0 "_s << u"1"_s << u"2007"_s << u"Enero"_s << precio;
+    QTest::newRow("0,00") << u"0,00"_s << u"1"_s << u"2007"_s << u"Enero"_s << precio;
+    QTest::newRow("000 km") << u"1"_s << u"000"_s << u"2007"_s << u"Enero"_s << km;
+    QTest::newRow("0,001 is there") << u"0,001"_s << u"1"_s << u"2007"_s << u"Enero"_s << u""_s;
+    QTest::newRow("1e3 km") << u"1"_s << u"1e3"_s << u"2007"_s << u"Enero"_s << u""_s;
+    QTest::newRow("letters pass for year and month") << u"1"_s << u"1"_s << u"abc"_s << u"octubre"_s << u""_s;
 }
 
 void PruebasCalculo::datosQueFaltan() {
@@ -111,12 +113,12 @@ void PruebasCalculo::datosNoNumericos_data() {
     QTest::addColumn<QString>("precio");
     QTest::addColumn<QString>("kilometros");
     QTest::addColumn<QString>("convertido");
-    QTest::newRow("thousands point") << "31.470" << "" << "031.470";
-    QTest::newRow("euro sign") << QStringLiteral("31470 €") << "1" << QStringLiteral("031470 €");
-    QTest::newRow("minus km") << "1" << "-5" << "0-5";
-    QTest::newRow("trimmed first") << " 12a " << "1" << "012a";
-    QTest::newRow("beyond range") << "1e99999" << "1" << "01e99999";
-    QTest::newRow("price fails before km is read") << "x" << "-5" << "0x";
+    QTest::newRow("thousands point") << u"31.470"_s << u""_s << u"031.470"_s;
+    QTest::newRow("euro sign") << QStringLiteral("31470 €") << u"1"_s << QStringLiteral("031470 €");
+    QTest::newRow("minus km") << u"1"_s << u"-5"_s << u"0-5"_s;
+    QTest::newRow("trimmed first") << u" 12a "_s << u"1"_s << u"012a"_s;
+    QTest::newRow("beyond range") << u"1e99999"_s << u"1"_s << u"01e99999"_s;
+    QTest::newRow("price fails before km is read") << u"x"_s << u"-5"_s << u"0x"_s;
 }
 
 void PruebasCalculo::datosNoNumericos() {
@@ -136,24 +138,24 @@ void PruebasCalculo::ejemploSegunLaFecha_data() {
     QTest::addColumn<bool>("especial2");
     QTest::addColumn<QStringList>("resultados");
     QTest::newRow("March 2010") << QDate(2010, 3, 1) << false << false
-                                << QStringList{"300", "0", "13,57", "22629", "19797", "19797"};
+                                << QStringList{u"300"_s, u"0"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"19797"_s};
     QTest::newRow("June 2012") << QDate(2012, 6, 30) << false << false
-                               << QStringList{"300", "0", "12,16", "17792", "15565", "15565"};
+                               << QStringList{u"300"_s, u"0"_s, u"12,16"_s, u"17792"_s, u"15565"_s, u"15565"_s};
     QTest::newRow("June 2012, special 1") << QDate(2012, 6, 1) << true << false
-                                          << QStringList{"300", "0", "12,16", "21531", "18836",
-                                                         "18836"};
+                                          << QStringList{u"300"_s, u"0"_s, u"12,16"_s, u"21531"_s, u"18836"_s,
+                                                         u"18836"_s};
     QTest::newRow("June 2012, special 2") << QDate(2012, 6, 1) << false << true
-                                          << QStringList{"300", "0", "12,16", "23679", "20715",
-                                                         "20715"};
+                                          << QStringList{u"300"_s, u"0"_s, u"12,16"_s, u"23679"_s, u"20715"_s,
+                                                         u"20715"_s};
     QTest::newRow("June 2012, both special") << QDate(2012, 6, 1) << true << true
-                                             << QStringList{"300", "0", "12,16", "23679",
-                                                            "20715", "20715"};
+                                             << QStringList{u"300"_s, u"0"_s, u"12,16"_s, u"23679"_s,
+                                                            u"20715"_s, u"20715"_s};
     QTest::newRow("October 2007, age 0") << QDate(2007, 10, 31) << false << false
-                                         << QStringList{"300", "0", "135702,09", "31470",
-                                                        "27531", "27531"};
+                                         << QStringList{u"300"_s, u"0"_s, u"135702,09"_s, u"31470"_s,
+                                                        u"27531"_s, u"27531"_s};
     QTest::newRow("July 2007, age -3") << QDate(2007, 7, 1) << false << false
-                                       << QStringList{"300", "0", "-17,63", "31470", "27531",
-                                                      "27531"};
+                                       << QStringList{u"300"_s, u"0"_s, u"-17,63"_s, u"31470"_s, u"27531"_s,
+                                                      u"27531"_s};
 }
 
 void PruebasCalculo::ejemploSegunLaFecha() {
@@ -182,21 +184,21 @@ void PruebasCalculo::pasosIntermedios() {
 void PruebasCalculo::separadorPunto() {
     EntradasValoracion e = Ejemplo();
     QCOMPARE(Calcular(e, QDate(2010, 3, 1), QLatin1Char('.')),
-             (QStringList{"300", "0", "13.57", "22629", "19797", "19797"}));
+             (QStringList{u"300"_s, u"0"_s, u"13.57"_s, u"22629"_s, u"19797"_s, u"19797"_s}));
 }
 
 void PruebasCalculo::costes_data() {
     QTest::addColumn<QStringList>("costes"); // paint, upholstery, engine, brakes, electronics
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("compra");
-    QTest::newRow("three costs") << QStringList{"150", "0", "200,5", "0", "49,5"} << "400"
+    QTest::newRow("three costs") << QStringList{u"150"_s, u"0"_s, u"200,5"_s, u"0"_s, u"49,5"_s} << u"400"_s
                                  << "15165";
-    QTest::newRow("cents kept") << QStringList{"100,25", "0", "0", "0", "0"} << "100,25"
+    QTest::newRow("cents kept") << QStringList{u"100,25"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << u"100,25"_s
                                 << "15464,75";
-    QTest::newRow("above exchange value") << QStringList{"20000", "0", "0", "0", "0"} << "20000"
+    QTest::newRow("above exchange value") << QStringList{u"20000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << u"20000"_s
                                           << "-4435";
-    QTest::newRow("empty fields count 0") << QStringList{"", "", "", "", ""} << "0" << "15565";
-    QTest::newRow("negative cost lowers total") << QStringList{"-100", "50", "", "", ""} << "-50"
+    QTest::newRow("empty fields count 0") << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s} << u"0"_s << u"15565"_s;
+    QTest::newRow("negative cost lowers total") << QStringList{u"-100"_s, u"50"_s, u""_s, u""_s, u""_s} << u"-50"_s
                                                 << "15615";
 }
 
@@ -218,12 +220,12 @@ void PruebasCalculo::valoraciones_data() {
     QTest::addColumn<QString>("porcentaje");
     // Every row in one column gives that column's mark; fewer points, a faster depreciation:
     // T = 2,92432... (mileage) + 2000 / (P + 1) + 4.
-    QTest::newRow("MUY MAL") << 1 << "100" << "26,73";
-    QTest::newRow("MAL") << 2 << "200" << "16,87";
-    QTest::newRow("NORMAL") << 3 << "300" << "13,57";
-    QTest::newRow("BIEN") << 4 << "400" << "11,91";
-    QTest::newRow("MUY BIEN") << 5 << "500" << "10,92";
-    QTest::newRow("no rating set") << 0 << "0" << "2006,92";
+    QTest::newRow("MUY MAL") << 1 << u"100"_s << u"26,73"_s;
+    QTest::newRow("MAL") << 2 << u"200"_s << u"16,87"_s;
+    QTest::newRow("NORMAL") << 3 << u"300"_s << u"13,57"_s;
+    QTest::newRow("BIEN") << 4 << u"400"_s << u"11,91"_s;
+    QTest::newRow("MUY BIEN") << 5 << u"500"_s << u"10,92"_s;
+    QTest::newRow("no rating set") << 0 << u"0"_s << u"2006,92"_s;
 }
 
 void PruebasCalculo::valoraciones() {
@@ -240,9 +242,9 @@ void PruebasCalculo::valoraciones() {
 void PruebasCalculo::anoConDecimales_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("igualQue");
-    QTest::newRow("2007,5 to 2008") << "2007,5" << "2008";
-    QTest::newRow("2006,5 to 2006") << "2006,5" << "2006";
-    QTest::newRow("2006,51 to 2007") << "2006,51" << "2007";
+    QTest::newRow("2007,5 to 2008") << u"2007,5"_s << u"2008"_s;
+    QTest::newRow("2006,5 to 2006") << u"2006,5"_s << u"2006"_s;
+    QTest::newRow("2006,51 to 2007") << u"2006,51"_s << u"2007"_s;
 }
 
 void PruebasCalculo::anoConDecimales() {
@@ -260,20 +262,20 @@ void PruebasCalculo::fallosConResultadosParciales_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QStringList>("escritos");
-    QTest::newRow("cost is a sign alone") << "x-5" << "2007"
+    QTest::newRow("cost is a sign alone") << u"x-5"_s << u"2007"_s
                                           << "'-' is not a valid floating point value"
-                                          << QStringList{"300", "-", "-", "-", "-", "-"};
-    QTest::newRow("year is a sign alone") << "0" << "+"
+                                          << QStringList{u"300"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
+    QTest::newRow("year is a sign alone") << u"0"_s << u"+"_s
                                           << "'+' is not a valid floating point value"
-                                          << QStringList{"300", "0", "-", "-", "-", "-"};
+                                          << QStringList{u"300"_s, u"0"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
     QTest::newRow("cost beyond range")
-        << QString(5000, QLatin1Char('9')) + "," << "2007"
+        << QString(5000, QLatin1Char('9')) + u","_s << u"2007"_s
         << QStringLiteral("'%1,' is not a valid floating point value")
                .arg(QString(5000, QLatin1Char('9')))
-        << QStringList{"300", "-", "-", "-", "-", "-"};
+        << QStringList{u"300"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
     QTest::newRow("total cost overflows")
-        << QString(4932, QLatin1Char('9')) + "," << "2007" << "Invalid floating point operation"
-        << QStringList{"300", "-", "-", "-", "-", "-"};
+        << QString(4932, QLatin1Char('9')) + u","_s << u"2007"_s << u"Invalid floating point operation"_s
+        << QStringList{u"300"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
 }
 
 void PruebasCalculo::fallosConResultadosParciales() {
@@ -285,7 +287,7 @@ void PruebasCalculo::fallosConResultadosParciales() {
     e.costes.fill(coste);
     e.anoFabricacion = ano;
     ResultadosValoracion r;
-    QCOMPARE(MensajeDeError([&] { CalcularValoracion(e, QDate(2010, 3, 1), kComa, r); }), mensaje);
+    QCOMPARE(MensajeDeError([&] { ValorarCoche(e, QDate(2010, 3, 1), kComa, r); }), mensaje);
     QCOMPARE(Textos(r), escritos);
 }
 
@@ -301,10 +303,10 @@ void PruebasCalculo::rechazosSinResultados_data() {
         << "abc" << "Octubre"
         << QStringLiteral("Año Fabricac: 'abc' no es un año de fabricación posible. Escriba un "
                           "año entre 1886 y 9999.");
-    QTest::newRow("year 1885") << "1885" << "Octubre" << "";
-    QTest::newRow("year 10000") << "10000" << "Octubre" << "";
-    QTest::newRow("year of 16 digits") << QString(20, QLatin1Char('9')) << "Octubre" << "";
-    QTest::newRow("negative year") << "-2007" << "Octubre" << "";
+    QTest::newRow("year 1885") << u"1885"_s << u"Octubre"_s << u""_s;
+    QTest::newRow("year 10000") << u"10000"_s << u"Octubre"_s << u""_s;
+    QTest::newRow("year of 16 digits") << QString(20, QLatin1Char('9')) << u"Octubre"_s << u""_s;
+    QTest::newRow("negative year") << u"-2007"_s << u"Octubre"_s << u""_s;
 }
 
 void PruebasCalculo::rechazosSinResultados() {
@@ -316,7 +318,7 @@ void PruebasCalculo::rechazosSinResultados() {
     e.mesFabricacion = mes;
     ResultadosValoracion r;
     const QString visto =
-        MensajeDeError([&] { CalcularValoracion(e, QDate(2010, 3, 1), kComa, r); });
+        MensajeDeError([&] { ValorarCoche(e, QDate(2010, 3, 1), kComa, r); });
     if (!mensaje.isEmpty())
         QCOMPARE(visto, mensaje);
     else
@@ -330,13 +332,13 @@ void PruebasCalculo::valoresAbsurdos_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("mes");
     QTest::addColumn<QDate>("hoy");
-    QTest::newRow("oldest car, 16-digit km") << "31470" << "9999999999999999" << "1886"
+    QTest::newRow("oldest car, 16-digit km") << u"31470"_s << u"9999999999999999"_s << u"1886"_s
                                              << "Enero" << QDate(2026, 12, 1);
-    QTest::newRow("far future car") << "31470" << "83680" << "9999" << "Diciembre"
+    QTest::newRow("far future car") << u"31470"_s << u"83680"_s << u"9999"_s << u"Diciembre"_s
                                     << QDate(1900, 1, 1);
-    QTest::newRow("thousand-digit price") << QString(1000, QLatin1Char('9')) + ",5" << "1"
+    QTest::newRow("thousand-digit price") << QString(1000, QLatin1Char('9')) + u",5"_s << u"1"_s
                                           << "2000" << "Enero" << QDate(2026, 12, 1);
-    QTest::newRow("tiny km") << "1" << ",001" << "2007" << "Mayo" << QDate(2026, 12, 1);
+    QTest::newRow("tiny km") << u"1"_s << u",001"_s << u"2007"_s << u"Mayo"_s << QDate(2026, 12, 1);
 }
 
 // No text is ever "nan" or "inf": a value without a whole number ends in the rounding error.
@@ -353,7 +355,7 @@ void PruebasCalculo::valoresAbsurdos() {
     e.mesFabricacion = mes;
     ResultadosValoracion r;
     try {
-        CalcularValoracion(e, hoy, kComa, r);
+        ValorarCoche(e, hoy, kComa, r);
     } catch (const ErrorCalculo& error) {
         QCOMPARE(error.mensaje(), QStringLiteral("Invalid floating point operation"));
     }
@@ -364,5 +366,5 @@ void PruebasCalculo::valoresAbsurdos() {
     }
 }
 
-MORVEX_TEST_MAIN(PruebasCalculo)
+QTEST_GUILESS_MAIN(PruebasCalculo)
 #include "tst_calculo.moc"

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const kResultados[] = {"EPrecioCompra", "EPuntosObtenidos", "EPuntosITV",
@@ -22,8 +24,8 @@ const char* const kResultados[] = {"EPrecioCompra", "EPuntosObtenidos", "EPuntos
 
 // The ten values of a hand-over, with the points and exchange value given.
 QStringList Valores(const QString& puntos, const QString& cambio) {
-    return {"1.9 TDI", "VSSZZZ1MZ8B000001", "1234 BCD", "31470", puntos, cambio, "15.000", "7",
-            "SEAT", "Familiar"};
+    return {u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, puntos, cambio, u"15.000"_s, u"7"_s,
+            u"SEAT"_s, u"Familiar"_s};
 }
 
 } // namespace
@@ -210,7 +212,7 @@ void PruebasCertificado::preparacion() {
     };
     for (const auto& e : esperados)
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
-    QCOMPARE(Resultados(), (QStringList{"10300", "8", "0.0", "8", "* * * * * * * * ", ""}));
+    QCOMPARE(Resultados(), (QStringList{u"10300"_s, u"8"_s, u"0.0"_s, u"8"_s, u"* * * * * * * * "_s, u""_s}));
     for (int n = 1; n <= 55; ++n) {
         QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
     }
@@ -222,16 +224,16 @@ void PruebasCertificado::tablaDePuntuacion_data() {
     QTest::addColumn<bool>("itv");
     QTest::addColumn<QStringList>("resultado"); // obtained, ITV, total
     QTest::addColumn<int>("pares");
-    QTest::newRow("300") << "300" << false << QStringList{"8", "0.0", "8"} << 8;
-    QTest::newRow("300, ITV") << "300" << true << QStringList{"8", "1.0", "9"} << 9;
-    QTest::newRow("500, ITV") << "500" << true << QStringList{"9", "1.0", "10"} << 10;
-    QTest::newRow("600") << "600" << false << QStringList{"9", "0.0", "9"} << 9;
-    QTest::newRow("250") << "250" << false << QStringList{"7,75", "0.0", "7,75"} << 8;
-    QTest::newRow("312,5, ITV") << "312,5" << true << QStringList{"8,06", "1.0", "9,06"} << 9;
-    QTest::newRow("100") << "100" << false << QStringList{"7", "0.0", "7"} << 7;
-    QTest::newRow("0") << "0" << false << QStringList{"6,5", "0.0", "6,5"} << 6;
-    QTest::newRow("0, ITV") << "0" << true << QStringList{"6,5", "1.0", "7,5"} << 8;
-    QTest::newRow("empty text") << "" << false << QStringList{"6,5", "0.0", "6,5"} << 6;
+    QTest::newRow("300") << u"300"_s << false << QStringList{u"8"_s, u"0.0"_s, u"8"_s} << 8;
+    QTest::newRow("300, ITV") << u"300"_s << true << QStringList{u"8"_s, u"1.0"_s, u"9"_s} << 9;
+    QTest::newRow("500, ITV") << u"500"_s << true << QStringList{u"9"_s, u"1.0"_s, u"10"_s} << 10;
+    QTest::newRow("600") << u"600"_s << false << QStringList{u"9"_s, u"0.0"_s, u"9"_s} << 9;
+    QTest::newRow("250") << u"250"_s << false << QStringList{u"7,75"_s, u"0.0"_s, u"7,75"_s} << 8;
+    QTest::newRow("312,5, ITV") << u"312,5"_s << true << QStringList{u"8,06"_s, u"1.0"_s, u"9,06"_s} << 9;
+    QTest::newRow("100") << u"100"_s << false << QStringList{u"7"_s, u"0.0"_s, u"7"_s} << 7;
+    QTest::newRow("0") << u"0"_s << false << QStringList{u"6,5"_s, u"0.0"_s, u"6,5"_s} << 6;
+    QTest::newRow("0, ITV") << u"0"_s << true << QStringList{u"6,5"_s, u"1.0"_s, u"7,5"_s} << 8;
+    QTest::newRow("empty text") << u""_s << false << QStringList{u"6,5"_s, u"0.0"_s, u"6,5"_s} << 6;
 }
 
 void PruebasCertificado::tablaDePuntuacion() {
@@ -316,9 +318,9 @@ void PruebasCertificado::calificacionesMezcladas() {
     Calcular();
     // 2075 / 304,28 = 6,8194: rounded 6,82, +1 for 300 points; the price 1,19 % up.
     QCOMPARE(Resultados(),
-             (QStringList{"10119", "7,82", "0.0", "7,82", "* * * * * * * * ",
-                          "3.-Sintomas de daños externos de accidentes (Regular); 17.-Suavidad "
-                          "Palanca velocidades, Freno mano y Pedales mando (Mal); "}));
+             (QStringList{u"10119"_s, u"7,82"_s, u"0.0"_s, u"7,82"_s, u"* * * * * * * * "_s,
+                          u"3.-Sintomas de daños externos de accidentes (Regular); 17.-Suavidad "
+                          u"Palanca velocidades, Freno mano y Pedales mando (Mal); "_s}));
     for (int n = 1; n <= 55; ++n) {
         if (n != 3 && n != 17)
             QTest::mouseClick(Boton(BotonLista(n, "Mal")), Qt::LeftButton);

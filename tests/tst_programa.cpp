@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "numeros.h"
 #include "programa.h"
 #include "reloj.h"
 
@@ -38,6 +39,7 @@ private slots:
     void certificadoTrasElArranque();
     void certificadoConLaValoracionVacia();
     void cadaEntregaPreparaDeNuevo();
+    void cambioRegionalLeeElSeparador();
 
 private:
     QWidget& Ventana(const QString& nombre) {
@@ -270,6 +272,16 @@ void PruebasPrograma::cadaEntregaPreparaDeNuevo() {
     QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("12360"));
     QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("9")); // the 500 points
     QCOMPARE(Texto(certificado, "EProtocoloUCE"), QString());
+}
+
+// A change of the regional settings reads the decimal separator again (the suite runs with
+// LC_ALL=C, whose separator is the point).
+void PruebasPrograma::cambioRegionalLeeElSeparador() {
+    FijarSeparadorDecimal(QLatin1Char('x'));
+    QEvent cambio(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(qApp, &cambio);
+    QCOMPARE(SeparadorDecimal(), QLatin1Char('.'));
+    FijarSeparadorDecimal(QLatin1Char(','));
 }
 
 MORVEX_TEST_MAIN(PruebasPrograma)

@@ -1,11 +1,13 @@
 // The certificate's arithmetic on plain values.
 
-#include "apoyo.h"
+#include "apoyo_calculo.h"
 
 #include "errores.h"
 #include "puntuacion.h"
 
 #include <cstdio>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -77,19 +79,19 @@ void PruebasPuntuacion::nota_data() {
     QTest::addColumn<QString>("itvTexto");
     QTest::addColumn<QString>("totales");
     QTest::addColumn<int>("pares");
-    QTest::newRow("300") << "300" << false << 0 << "8" << "0.0" << "8" << 8;
-    QTest::newRow("300, ITV") << "300" << true << 0 << "8" << "1.0" << "9" << 9;
-    QTest::newRow("500, ITV") << "500" << true << 0 << "9" << "1.0" << "10" << 10;
-    QTest::newRow("600 capped") << "600" << false << 0 << "9" << "0.0" << "9" << 9;
-    QTest::newRow("250") << "250" << false << 0 << "7,75" << "0.0" << "7,75" << 8;
-    QTest::newRow("312,5, ITV") << "312,5" << true << 0 << "8,06" << "1.0" << "9,06" << 9;
-    QTest::newRow("100") << "100" << false << 0 << "7" << "0.0" << "7" << 7;
-    QTest::newRow("0: 6.5 to even") << "0" << false << 0 << "6,5" << "0.0" << "6,5" << 6;
-    QTest::newRow("0, ITV: 7.5 to even") << "0" << true << 0 << "6,5" << "1.0" << "7,5" << 8;
-    QTest::newRow("empty text") << "" << false << 0 << "6,5" << "0.0" << "6,5" << 6;
-    QTest::newRow("one fault") << "300" << false << 1 << "7,5" << "0.0" << "7,5" << 8;
-    QTest::newRow("three faults") << "300" << true << 3 << "6,5" << "1.0" << "7,5" << 8;
-    QTest::newRow("far below 100") << "-2000" << false << 0 << "-3,5" << "0.0" << "-3,5" << 0;
+    QTest::newRow("300") << u"300"_s << false << 0 << u"8"_s << u"0.0"_s << u"8"_s << 8;
+    QTest::newRow("300, ITV") << u"300"_s << true << 0 << u"8"_s << u"1.0"_s << u"9"_s << 9;
+    QTest::newRow("500, ITV") << u"500"_s << true << 0 << u"9"_s << u"1.0"_s << u"10"_s << 10;
+    QTest::newRow("600 capped") << u"600"_s << false << 0 << u"9"_s << u"0.0"_s << u"9"_s << 9;
+    QTest::newRow("250") << u"250"_s << false << 0 << u"7,75"_s << u"0.0"_s << u"7,75"_s << 8;
+    QTest::newRow("312,5, ITV") << u"312,5"_s << true << 0 << u"8,06"_s << u"1.0"_s << u"9,06"_s << 9;
+    QTest::newRow("100") << u"100"_s << false << 0 << u"7"_s << u"0.0"_s << u"7"_s << 7;
+    QTest::newRow("0: 6.5 to even") << u"0"_s << false << 0 << u"6,5"_s << u"0.0"_s << u"6,5"_s << 6;
+    QTest::newRow("0, ITV: 7.5 to even") << u"0"_s << true << 0 << u"6,5"_s << u"1.0"_s << u"7,5"_s << 8;
+    QTest::newRow("empty text") << u""_s << false << 0 << u"6,5"_s << u"0.0"_s << u"6,5"_s << 6;
+    QTest::newRow("one fault") << u"300"_s << false << 1 << u"7,5"_s << u"0.0"_s << u"7,5"_s << 8;
+    QTest::newRow("three faults") << u"300"_s << true << 3 << u"6,5"_s << u"1.0"_s << u"7,5"_s << 8;
+    QTest::newRow("far below 100") << u"-2000"_s << false << 0 << u"-3,5"_s << u"0.0"_s << u"-3,5"_s << 0;
 }
 
 void PruebasPuntuacion::nota() {
@@ -110,12 +112,12 @@ void PruebasPuntuacion::nota() {
 void PruebasPuntuacion::notaFallida_data() {
     QTest::addColumn<QString>("puntos");
     QTest::addColumn<QString>("mensaje");
-    QTest::newRow("sign alone") << "x-" << "'-' is not a valid floating point value";
+    QTest::newRow("sign alone") << u"x-"_s << u"'-' is not a valid floating point value"_s;
     const QString enorme = QString(5000, QLatin1Char('9')) + QLatin1Char(',');
     QTest::newRow("beyond range") << enorme
                                   << QStringLiteral("'%1' is not a valid floating point value")
                                          .arg(enorme);
-    QTest::newRow("no whole number") << "-" + QString(4000, QLatin1Char('9')) + ","
+    QTest::newRow("no whole number") << u"-"_s + QString(4000, QLatin1Char('9')) + u","_s
                                      << "Invalid floating point operation";
 }
 
@@ -129,9 +131,9 @@ void PruebasPuntuacion::notaFallida() {
 void PruebasPuntuacion::averias_data() {
     QTest::addColumn<QString>("memoria");
     QTest::addColumn<int>("cuenta");
-    QTest::newRow("empty") << "" << 0;
-    QTest::newRow("blank lines only") << "  \n\t\n" << 0;
-    QTest::newRow("two faults, a blank line between") << "P0300 fallo encendido\n\n P0420\n" << 2;
+    QTest::newRow("empty") << u""_s << 0;
+    QTest::newRow("blank lines only") << u"  \n\t\n"_s << 0;
+    QTest::newRow("two faults, a blank line between") << u"P0300 fallo encendido\n\n P0420\n"_s << 2;
 }
 
 void PruebasPuntuacion::averias() {
@@ -174,5 +176,5 @@ void PruebasPuntuacion::lineaFecha() {
     QCOMPARE(LineaFecha(momento), linea);
 }
 
-MORVEX_TEST_MAIN(PruebasPuntuacion)
+QTEST_GUILESS_MAIN(PruebasPuntuacion)
 #include "tst_puntuacion.moc"

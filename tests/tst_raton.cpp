@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class PruebasRaton : public QObject {
     Q_OBJECT
 
@@ -25,8 +27,8 @@ void PruebasRaton::punteroSobreUnCriterio() {
     TForm1 ventana;
     ventana.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ventana));
-    auto* memo = ventana.findChild<QPlainTextEdit*>("MemoAyuda");
-    QWidget* criterio = ventana.findChild<QWidget*>("LabelP3");
+    auto* memo = ventana.findChild<QPlainTextEdit*>(u"MemoAyuda"_s);
+    QWidget* criterio = ventana.findChild<QWidget*>(u"LabelP3"_s);
 
     QCursor::setPos(criterio->mapToGlobal(QPoint(20, 10)));
     QTRY_VERIFY(memo->isVisible());

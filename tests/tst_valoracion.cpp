@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const kResultados[] = {"EPuntosObtenidos", "EPorcentaje", "EPVPValoracion",
@@ -70,15 +72,15 @@ private slots:
     void entregaAlCertificado();
 
 private:
-    QLineEdit* Edicion(const char* nombre) { return ventana->findChild<QLineEdit*>(nombre); }
-    QComboBox* Lista(const char* nombre) { return ventana->findChild<QComboBox*>(nombre); }
+    QLineEdit* Edicion(const char* nombre) { return ventana->findChild<QLineEdit*>(QLatin1String(nombre)); }
+    QComboBox* Lista(const char* nombre) { return ventana->findChild<QComboBox*>(QLatin1String(nombre)); }
     QRadioButton* Opcion(int fila, int columna) {
         return ventana->findChild<QRadioButton*>(
             QStringLiteral("CP%1%2").arg(fila).arg(QLatin1String(kColumnas[columna - 1])));
     }
     void Escribir(const char* nombre, const QString& texto);
     void Pulsar(const char* boton) {
-        QTest::mouseClick(ventana->findChild<QPushButton*>(boton), Qt::LeftButton);
+        QTest::mouseClick(ventana->findChild<QPushButton*>(QLatin1String(boton)), Qt::LeftButton);
     }
     QStringList Resultados() const;
     QStringList TodosLosTextos() const;
@@ -128,7 +130,7 @@ void PruebasValoracion::MarcarResultados() {
 }
 
 void PruebasValoracion::estadoInicial() {
-    QCOMPARE(Resultados(), (QStringList{"300", "13,57", "22629", "19797", "0", "19797"}));
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
     struct Esperado {
         const char* nombre;
         const char* texto;
@@ -144,12 +146,12 @@ void PruebasValoracion::estadoInicial() {
     for (const Esperado& e : esperados)
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
     for (const char* nombre : {"CEspecial1", "CEspecial2", "CLeasing"})
-        QVERIFY(!ventana->findChild<QCheckBox*>(nombre)->isChecked());
+        QVERIFY(!ventana->findChild<QCheckBox*>(QLatin1String(nombre))->isChecked());
     for (const char* nombre : {"CImportacion", "CDiesel"})
-        QVERIFY(ventana->findChild<QRadioButton*>(nombre)->isChecked());
+        QVERIFY(ventana->findChild<QRadioButton*>(QLatin1String(nombre))->isChecked());
     QCOMPARE(Texto(*ventana, "CDiesel"), QStringLiteral("Diesel "));
-    QVERIFY(ventana->findChild<QPlainTextEdit*>("MemoAyuda")->isHidden());
-    QVERIFY(ventana->findChild<QLineEdit*>("ETotalCoste")->isReadOnly());
+    QVERIFY(ventana->findChild<QPlainTextEdit*>(u"MemoAyuda"_s)->isHidden());
+    QVERIFY(ventana->findChild<QLineEdit*>(u"ETotalCoste"_s)->isReadOnly());
 }
 
 void PruebasValoracion::textos_data() {
@@ -244,7 +246,7 @@ void PruebasValoracion::aspecto() {
     QCOMPARE(p.color(edicion ? QPalette::Text : QPalette::WindowText), ColorBGR(tinta));
     QCOMPARE(w->font().pixelSize(), alto);
     QCOMPARE(w->font().bold(), negrita);
-    const QString familia = control == QLatin1String("Form1") ? "MS Sans Serif" : "Verdana";
+    const QString familia = control == QLatin1String("Form1") ? u"MS Sans Serif"_s : u"Verdana"_s;
     QCOMPARE(w->font().family(), familia);
 }
 
@@ -270,8 +272,8 @@ void PruebasValoracion::maqueta() {
                              {"LabelP1", {8, 240}},        {"LabelP11", {8, 560}},
                              {"LabelValorUso", {216, 648}}, {"LabelValorCambio", {152, 672}}};
     for (const Lugar& l : lugares)
-        QCOMPARE(ventana->findChild<QWidget*>(l.nombre)->pos(), l.esquina);
-    QCOMPARE(ventana->findChild<QWidget*>("LabelP5")->size(), QSize(241, 33));
+        QCOMPARE(ventana->findChild<QWidget*>(QLatin1String(l.nombre))->pos(), l.esquina);
+    QCOMPARE(ventana->findChild<QWidget*>(u"LabelP5"_s)->size(), QSize(241, 33));
 }
 
 void PruebasValoracion::listasTrasDosReinicios() {
@@ -349,15 +351,15 @@ void PruebasValoracion::botonesDeCalculo() {
     Escribir("EPintura", QStringLiteral("150"));
     Escribir("EMotor", QStringLiteral("200,5"));
     Escribir("EElectronica", QStringLiteral("49,5"));
-    ventana->findChild<QCheckBox*>("CEspecial1")->setChecked(true);
+    ventana->findChild<QCheckBox*>(u"CEspecial1"_s)->setChecked(true);
     QCOMPARE(Texto(*ventana, "EPVPValoracion"), QStringLiteral("22629")); // nothing until pressed
     Pulsar(qPrintable(boton));
-    QCOMPARE(Resultados(), (QStringList{"300", "12,16", "21531", "18836", "400", "18436"}));
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"12,16"_s, u"21531"_s, u"18836"_s, u"400"_s, u"18436"_s}));
 }
 
 void PruebasValoracion::ejemploDeCalculo() {
     FijarReloj(MomentoDePrueba(2012, 6));
-    ventana->findChild<QCheckBox*>("CEspecial2")->setChecked(true);
+    ventana->findChild<QCheckBox*>(u"CEspecial2"_s)->setChecked(true);
     for (const char* nombre : {"EPVPNuevo", "EKilometros", "EAnoFabricacion", "EMesFabricacion",
                                "EPintura", "EPVPVendedor", "EPuntuacion"})
         Escribir(nombre, QStringLiteral("7"));
@@ -367,8 +369,8 @@ void PruebasValoracion::ejemploDeCalculo() {
     QCOMPARE(Texto(*ventana, "EMesFabricacion"), QStringLiteral("Octubre"));
     QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("0"));
     QCOMPARE(Texto(*ventana, "EMarca"), QStringLiteral("GTI"));
-    QVERIFY(ventana->findChild<QCheckBox*>("CEspecial2")->isChecked());
-    QCOMPARE(Resultados(), (QStringList{"300", "12,16", "23679", "20715", "0", "20715"}));
+    QVERIFY(ventana->findChild<QCheckBox*>(u"CEspecial2"_s)->isChecked());
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"12,16"_s, u"23679"_s, u"20715"_s, u"0"_s, u"20715"_s}));
 }
 
 void PruebasValoracion::valoracionesCuentan() {
@@ -416,7 +418,7 @@ void PruebasValoracion::costeFallido() {
     const QList<Aviso> vistos = avisos.Tomar();
     QCOMPARE(vistos.size(), 1);
     QCOMPARE(vistos[0].texto, QStringLiteral("'-' is not a valid floating point value."));
-    QCOMPARE(Resultados(), (QStringList{"300", "marca", "marca", "marca", "marca", "marca"}));
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s}));
 }
 
 void PruebasValoracion::anoFallido() {
@@ -427,7 +429,7 @@ void PruebasValoracion::anoFallido() {
     const QList<Aviso> vistos = avisos.Tomar();
     QCOMPARE(vistos.size(), 1);
     QCOMPARE(vistos[0].texto, QStringLiteral("'+' is not a valid floating point value."));
-    QCOMPARE(Resultados(), (QStringList{"300", "marca", "marca", "marca", "12,5", "marca"}));
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"12,5"_s, u"marca"_s}));
 }
 
 void PruebasValoracion::operacionInvalida() {
@@ -444,7 +446,7 @@ void PruebasValoracion::operacionInvalida() {
     QCOMPARE(r[0], QStringLiteral("300"));
     QCOMPARE(r[4], QStringLiteral("0"));
     QVERIFY(r[1] != QStringLiteral("marca")); // the rate is written, the value of use is not
-    QCOMPARE(r.mid(2, 2), (QStringList{"marca", "marca"}));
+    QCOMPARE(r.mid(2, 2), (QStringList{u"marca"_s, u"marca"_s}));
     QCOMPARE(r[5], QStringLiteral("marca"));
 }
 
@@ -481,7 +483,7 @@ void PruebasValoracion::mesEnMinusculas() {
     Escribir("EMesFabricacion", QStringLiteral(" octubre "));
     MarcarResultados();
     Pulsar("Button3");
-    QCOMPARE(Resultados(), (QStringList{"300", "13,57", "22629", "19797", "0", "19797"}));
+    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
 }
 
 void PruebasValoracion::textosHostiles_data() {
@@ -493,8 +495,8 @@ void PruebasValoracion::textosHostiles_data() {
     QTest::newRow("plus") << "+";
     QTest::newRow("separators") << ",,,...";
     QTest::newRow("thousand digits") << QString(1000, QLatin1Char('9'));
-    QTest::newRow("thousand digits and decimals") << QString(1000, QLatin1Char('9')) + ",99";
-    QTest::newRow("five thousand digits, separator") << QString(5000, QLatin1Char('9')) + ",";
+    QTest::newRow("thousand digits and decimals") << QString(1000, QLatin1Char('9')) + u",99"_s;
+    QTest::newRow("five thousand digits, separator") << QString(5000, QLatin1Char('9')) + u","_s;
     QTest::newRow("exponent") << "1e99999";
     QTest::newRow("negative exponent") << "1e-99999";
     QTest::newRow("non-Latin") << QStringLiteral("二千 €");
@@ -534,8 +536,8 @@ void PruebasValoracion::entregaAlCertificado() {
     Pulsar("Button2");
     QCOMPARE(entregas.size(), 1);
     QCOMPARE(entregas[0][0].toStringList(),
-             (QStringList{"1.9 TDI", "VSSZZZ1MZ8B000001", "1234 BCD", "31470", "300", " typed ",
-                          "15.000", "7", "SEAT", "Familiar"}));
+             (QStringList{u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, u"300"_s, u" typed "_s,
+                          u"15.000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s}));
 }
 
 MORVEX_TEST_MAIN(PruebasValoracion)

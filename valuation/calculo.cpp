@@ -77,8 +77,8 @@ Depreciacion Depreciar(long double pvpNuevo, long double kilometros, int edadMes
     return d;
 }
 
-void CalcularValoracion(const EntradasValoracion& entradas, QDate hoy, QChar separador,
-                        ResultadosValoracion& resultados) {
+void ValorarCoche(const EntradasValoracion& entradas, QDate hoy, QChar separador,
+                  ResultadosValoracion& resultados) {
     const int mesFabricacion = NumeroMes(entradas.mesFabricacion);
     if (mesFabricacion == 0) {
         throw ErrorCalculo(QStringLiteral("Mes Fabricac: '%1' no es ningún mes. Elija uno de la "

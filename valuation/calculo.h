@@ -55,5 +55,5 @@ Depreciacion Depreciar(long double pvpNuevo, long double kilometros, int edadMes
 // The whole calculation after a passed input check. Throws ErrorCalculo: a conversion or a
 // rounding that fails keeps in `resultados` what was computed before it; a month that is none of
 // the twelve, or an impossible year, leaves `resultados` empty.
-void CalcularValoracion(const EntradasValoracion& entradas, QDate hoy, QChar separador,
-                        ResultadosValoracion& resultados);
+void ValorarCoche(const EntradasValoracion& entradas, QDate hoy, QChar separador,
+                  ResultadosValoracion& resultados);

@@ -153,7 +153,7 @@ void TForm1::CalcularValoracion() {
         return;
     ResultadosValoracion resultados;
     try {
-        ::CalcularValoracion(LeerEntradas(), AhoraLocal().date(), SeparadorDecimal(), resultados);
+        ValorarCoche(LeerEntradas(), AhoraLocal().date(), SeparadorDecimal(), resultados);
     } catch (const ErrorCalculo&) {
         EscribirResultados(resultados);
         throw;

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     try {
         if (!DatosQueFaltan(e, separador).isEmpty())
             return 0;
-        CalcularValoracion(e, hoy, separador, r);
+        ValorarCoche(e, hoy, separador, r);
     } catch (const ErrorCalculo&) {
         // the message the window shows; what was computed before stays in r
     }

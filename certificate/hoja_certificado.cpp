@@ -1,9 +1,9 @@
 // Construction of the certificate sheet from tables: every control with its name, caption, place
 // and looks, the checklist from its one table. Behaviour is in form2.cpp.
 
+#include "comprobaciones.h"
 #include "controles.h"
 #include "form2.h"
-#include "comprobaciones.h"
 
 #include <QCheckBox>
 #include <QFrame>

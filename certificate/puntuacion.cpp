@@ -1,8 +1,8 @@
 #include "puntuacion.h"
 
+#include "comprobaciones.h"
 #include "errores.h"
 #include "general.h"
-#include "comprobaciones.h"
 
 namespace {
 

@@ -93,9 +93,9 @@ std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv) {
     return aplicacion;
 }
 
-QStringList DefectosDeMaqueta(
-    const QWidget& hoja,
-    const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido) {
+QStringList
+DefectosDeMaqueta(const QWidget& hoja,
+                  const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido) {
     QStringList defectos;
     QList<QWidget*> controles;
     for (QWidget* control : hoja.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -131,8 +131,7 @@ QStringList DefectosDeMaqueta(
             const QRect comun = controles[i]->geometry().intersected(controles[j]->geometry());
             const bool roce = comun.width() <= 2 && (qobject_cast<QLabel*>(controles[i]) ||
                                                      qobject_cast<QLabel*>(controles[j]));
-            if (!comun.isEmpty() && !roce &&
-                !solapeAdmitido(*controles[i], *controles[j]) &&
+            if (!comun.isEmpty() && !roce && !solapeAdmitido(*controles[i], *controles[j]) &&
                 !solapeAdmitido(*controles[j], *controles[i])) {
                 defectos << controles[i]->objectName() + QStringLiteral(" overlaps ") +
                                 controles[j]->objectName();

@@ -61,6 +61,6 @@ std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv);
 // What a person would see as a fault of the sheet's layout: a visible control reaching past
 // the sheet, a caption that does not fit its control, two controls on top of each other.
 // `solapeAdmitido` names the pairs of controls that are meant to overlap.
-QStringList DefectosDeMaqueta(
-    const QWidget& hoja,
-    const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido);
+QStringList
+DefectosDeMaqueta(const QWidget& hoja,
+                  const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido);

@@ -32,21 +32,23 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// clang-format off
 const char* const kEntradasValoracion[] = {
     "EMarca",    "EBastidor", "EMatricula", "EPVPNuevo",    "EKilometros",  "EPintura",
     "ETapizado", "EMotor",    "EFrenos",    "EElectronica", "EPVPVendedor", "EPuntuacion",
     "EPuntosObtenidos", "EPorcentaje", "EPVPValoracion", "EPVPCambio", "EPVPCompra"};
+// clang-format on
 const char* const kListasValoracion[] = {"EMesFabricacion", "EAnoFabricacion", "ENombreMarca",
                                          "ETipoVehiculo", "EMesesLeasing"};
 const char* const kResultadosValoracion[] = {"EPuntosObtenidos", "ETotalCoste", "EPorcentaje",
                                              "EPVPValoracion",   "EPVPCambio",  "EPVPCompra"};
-const char* const kEntradasCertificado[] = {"EPrecioNuevo", "EPrecioCambio", "EPrecioVendedor",
-                                            "EProtocoloUCE", "EMarca", "EInfoAdicional1"};
-const char* const kEscritosCertificado[] = {"EPrecioCompra", "EPuntosObtenidos", "EPuntosITV",
-                                            "EPuntosTotales", "EPuntosAsteriscos",
-                                            "EPVPVendedor", "MemoDefectosEncontrados"};
-const char* const kAyudas[] = {"CEspecial1", "CEspecial2", "LabelP1", "LabelP6", "LabelP11",
-                               "LabelValorUso", "LabelValorCambio"};
+const char* const kEntradasCertificado[] = {"EPrecioNuevo",  "EPrecioCambio", "EPrecioVendedor",
+                                            "EProtocoloUCE", "EMarca",        "EInfoAdicional1"};
+const char* const kEscritosCertificado[] = {
+    "EPrecioCompra", "EPuntosObtenidos",       "EPuntosITV", "EPuntosTotales", "EPuntosAsteriscos",
+    "EPVPVendedor",  "MemoDefectosEncontrados"};
+const char* const kAyudas[] = {"CEspecial1", "CEspecial2",    "LabelP1",         "LabelP6",
+                               "LabelP11",   "LabelValorUso", "LabelValorCambio"};
 const char* const kColumnas[] = {"MuyMal", "Mal", "Normal", "Bien", "MuyBien"};
 const char* const kCalificaciones[] = {"Bien", "Regular", "Mal"};
 
@@ -78,7 +80,8 @@ private:
     // is written at once, which notifies the same change.
     void Escribir(QLineEdit* campo, const QString& texto) {
         const bool tecleable = std::all_of(texto.begin(), texto.end(), [](QChar c) {
-            return (c.unicode() >= 0x20 && c.unicode() < 0x7F) || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+            return (c.unicode() >= 0x20 && c.unicode() < 0x7F) ||
+                   (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
         });
         if (tecleable && texto.size() <= 20 && Azar(4) == 0) {
             campo->clear();
@@ -102,6 +105,7 @@ private:
 };
 
 QString PruebaAguante::TextoAlAzar() {
+    // clang-format off
     static const QString kFijos[] = {
         QString(), QStringLiteral("   "), QStringLiteral("abc"), QStringLiteral("-"),
         QStringLiteral("+"), QStringLiteral(","), QStringLiteral("."), QStringLiteral(",,.."),
@@ -112,6 +116,7 @@ QString PruebaAguante::TextoAlAzar() {
         QStringLiteral("31470"), QStringLiteral("83680"), QStringLiteral("15.000"),
         QStringLiteral("100,25"), QStringLiteral("-7,25"), QStringLiteral("300"),
         QStringLiteral("500"), QStringLiteral("x-5"), QStringLiteral("0,00")};
+    // clang-format on
     switch (Azar(6)) {
     case 0:
         return QString(1 + Azar(6000), QLatin1Char('0' + Azar(10))) +
@@ -145,20 +150,21 @@ void PruebaAguante::Accion() {
         break;
     }
     case 2: {
-        auto* lista = En<QComboBox>(valoracion, QString::fromLatin1(
-                                                    kListasValoracion[Azar(std::size(kListasValoracion))]));
+        auto* lista = En<QComboBox>(
+            valoracion, QString::fromLatin1(kListasValoracion[Azar(std::size(kListasValoracion))]));
         if (Azar(2) && lista->count() > 0)
             lista->setCurrentIndex(Azar(lista->count()));
         else
             lista->setEditText(TextoAlAzar());
-        hecho = QStringLiteral("Form1 %1 = %2").arg(lista->objectName(), lista->currentText().left(40));
+        hecho =
+            QStringLiteral("Form1 %1 = %2").arg(lista->objectName(), lista->currentText().left(40));
         break;
     }
     case 3: {
-        const QString nombre = Azar(3) ? Nombre("CP%1", 1 + Azar(11)) +
-                                             QLatin1String(kColumnas[Azar(5)])
-                                       : QStringList{u"CEspecial1"_s, u"CEspecial2"_s, u"CLeasing"_s,
-                                                     u"CNacional"_s, u"CMixto"_s}[Azar(5)];
+        const QString nombre =
+            Azar(3) ? Nombre("CP%1", 1 + Azar(11)) + QLatin1String(kColumnas[Azar(5)])
+                    : QStringList{u"CEspecial1"_s, u"CEspecial2"_s, u"CLeasing"_s, u"CNacional"_s,
+                                  u"CMixto"_s}[Azar(5)];
         auto* boton = En<QAbstractButton>(valoracion, nombre);
         QTest::mouseClick(boton, Qt::LeftButton, {}, boton->rect().center());
         hecho = QStringLiteral("Form1 click %1").arg(nombre);
@@ -190,7 +196,8 @@ void PruebaAguante::Accion() {
         for (int i = Azar(4); i > 0; --i)
             averias += TextoAlAzar().left(30) + QLatin1Char('\n');
         En<QPlainTextEdit>(certificado, QStringLiteral("MemoAverias"))->setPlainText(averias);
-        hecho = QStringLiteral("Form2 MemoAverias <- %1 lines").arg(averias.count(QLatin1Char('\n')));
+        hecho =
+            QStringLiteral("Form2 MemoAverias <- %1 lines").arg(averias.count(QLatin1Char('\n')));
         break;
     }
     case 10: {
@@ -216,9 +223,11 @@ void PruebaAguante::Accion() {
         break;
     }
     case 12: {
-        QWidget* control = En<QWidget>(valoracion, QString::fromLatin1(kAyudas[Azar(std::size(kAyudas))]));
-        QMouseEvent movimiento(QEvent::MouseMove, QPointF(3, 3), control->mapToGlobal(QPointF(3, 3)),
-                               Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QWidget* control =
+            En<QWidget>(valoracion, QString::fromLatin1(kAyudas[Azar(std::size(kAyudas))]));
+        QMouseEvent movimiento(QEvent::MouseMove, QPointF(3, 3),
+                               control->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
+                               Qt::NoModifier);
         QApplication::sendEvent(Azar(4) ? control : valoracion.hoja(), &movimiento);
         hecho = QStringLiteral("Form1 pointer over %1").arg(control->objectName());
         break;
@@ -255,14 +264,15 @@ void PruebaAguante::CompararValoracion() {
     e.especial2 = En<QCheckBox>(v, QStringLiteral("CEspecial2"))->isChecked();
     for (int fila = 0; fila < 11; ++fila) {
         for (int c = 0; c < 5; ++c) {
-            if (En<QRadioButton>(v, Nombre("CP%1", fila + 1) + QLatin1String(kColumnas[c]))->isChecked())
+            if (En<QRadioButton>(v, Nombre("CP%1", fila + 1) + QLatin1String(kColumnas[c]))
+                    ->isChecked())
                 e.columnas[fila] = c + 1;
         }
     }
     ResultadosValoracion r;
     ValorarCoche(e, AhoraLocal().date(), SeparadorDecimal(), r);
-    const QStringList esperado{*r.puntosObtenidos, *r.totalCoste,  *r.porcentaje,
-                               *r.pvpValoracion,   *r.pvpCambio,   *r.pvpCompra};
+    const QStringList esperado{*r.puntosObtenidos, *r.totalCoste, *r.porcentaje,
+                               *r.pvpValoracion,   *r.pvpCambio,  *r.pvpCompra};
     QStringList escrito;
     for (const char* nombre : kResultadosValoracion)
         escrito << texto(nombre);
@@ -274,22 +284,23 @@ void PruebaAguante::CompararCertificado() {
     const QChar separador = SeparadorDecimal();
     Calificaciones calificaciones;
     for (int n = 1; n <= 55; ++n) {
-        calificaciones[n - 1] = En<QRadioButton>(c, BotonLista(n, "Bien"))->isChecked() ? Calificacion::Bien
-                                : En<QRadioButton>(c, BotonLista(n, "Regular"))->isChecked()
-                                    ? Calificacion::Regular
-                                : En<QRadioButton>(c, BotonLista(n, "Mal"))->isChecked()
-                                    ? Calificacion::Mal
-                                    : Calificacion::Ninguna;
+        calificaciones[n - 1] =
+            En<QRadioButton>(c, BotonLista(n, "Bien"))->isChecked()      ? Calificacion::Bien
+            : En<QRadioButton>(c, BotonLista(n, "Regular"))->isChecked() ? Calificacion::Regular
+            : En<QRadioButton>(c, BotonLista(n, "Mal"))->isChecked()     ? Calificacion::Mal
+                                                                         : Calificacion::Ninguna;
     }
     const long double lista = PuntuacionLista(calificaciones);
-    const QString precio =
-        TextoNumero(PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"), separador)),
-                    separador);
-    const Nota nota = NotaCertificado(lista, ContarAverias(Texto(c, "MemoAverias")),
-                                      puntosEntregados_,
-                                      En<QCheckBox>(c, QStringLiteral("CITV"))->isChecked(),
-                                      separador);
-    const QStringList esperado{precio, nota.obtenidos, nota.itv, nota.totales, nota.asteriscos,
+    const QString precio = TextoNumero(
+        PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"), separador)), separador);
+    const Nota nota =
+        NotaCertificado(lista, ContarAverias(Texto(c, "MemoAverias")), puntosEntregados_,
+                        En<QCheckBox>(c, QStringLiteral("CITV"))->isChecked(), separador);
+    const QStringList esperado{precio,
+                               nota.obtenidos,
+                               nota.itv,
+                               nota.totales,
+                               nota.asteriscos,
                                NormalizarNumero(vendedorAntes_, separador),
                                LineaDefectos(Defectos(calificaciones))};
     QStringList escrito;
@@ -308,10 +319,11 @@ void PruebaAguante::Verificar() {
         QVERIFY2(!noNumero.match(Texto(programa_->Form1(), nombre)).hasMatch(), nombre);
     for (const char* nombre : kEscritosCertificado)
         QVERIFY2(!noNumero.match(Texto(programa_->Form2(), nombre)).hasMatch(), nombre);
-    for (QWidget* ventana : {static_cast<QWidget*>(&programa_->Form1()),
-                             static_cast<QWidget*>(&programa_->Form2())}) {
+    for (QWidget* ventana :
+         {static_cast<QWidget*>(&programa_->Form1()), static_cast<QWidget*>(&programa_->Form2())}) {
         bool responde = false;
-        QMetaObject::invokeMethod(ventana, [&responde] { responde = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            ventana, [&responde] { responde = true; }, Qt::QueuedConnection);
         QCoreApplication::processEvents();
         QVERIFY2(responde, qPrintable(ventana->objectName()));
     }
@@ -341,7 +353,8 @@ void PruebaAguante::aguante() {
         Accion();
         Verificar();
         if (QTest::currentTestFailed()) {
-            qWarning().noquote() << QStringLiteral("seed %1, failed at action %2; the last actions:\n  ")
+            qWarning().noquote() << QStringLiteral(
+                                        "seed %1, failed at action %2; the last actions:\n  ")
                                         .arg(semilla)
                                         .arg(i + 1)
                                  << ultimas_.join(QStringLiteral("\n  "));

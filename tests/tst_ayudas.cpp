@@ -24,9 +24,9 @@ struct Colores {
     bool operator==(const Colores&) const = default;
 };
 
-const char* const kControles[] = {"CEspecial1", "CEspecial2", "LabelP1",  "LabelP2",
-                                  "LabelP3",    "LabelP4",    "LabelP5",  "LabelP6",
-                                  "LabelP7",    "LabelP8",    "LabelP9",  "LabelP10",
+const char* const kControles[] = {"CEspecial1", "CEspecial2",    "LabelP1",         "LabelP2",
+                                  "LabelP3",    "LabelP4",       "LabelP5",         "LabelP6",
+                                  "LabelP7",    "LabelP8",       "LabelP9",         "LabelP10",
                                   "LabelP11",   "LabelValorUso", "LabelValorCambio"};
 
 const Colores kColoresResaltado{ColorBGR(0x00FFE0E0), ColorBGR(0x000000FF)};
@@ -60,7 +60,9 @@ private slots:
     void ayudaCortadaEnElBorde();
 
 private:
-    QWidget* Control(const char* nombre) { return ventana->findChild<QWidget*>(QLatin1String(nombre)); }
+    QWidget* Control(const char* nombre) {
+        return ventana->findChild<QWidget*>(QLatin1String(nombre));
+    }
     QPlainTextEdit* Memo() { return ventana->findChild<QPlainTextEdit*>(u"MemoAyuda"_s); }
     Colores ColoresDe(const char* nombre) {
         const QPalette paleta = Control(nombre)->palette();
@@ -127,6 +129,7 @@ void PruebasAyudas::cadaControl_data() {
         QPoint esquina;
         const char* titulo;
     };
+    // clang-format off
     const Caso casos[] = {
         {"CEspecial1", {186, 140}, "Vehiculo Especial 1"},
         {"CEspecial2", {186, 156}, "Vehiculo Especial 2"},
@@ -144,6 +147,7 @@ void PruebasAyudas::cadaControl_data() {
         {"LabelValorUso", {236, 668}, "Valor de Uso (Precio del Coche)"},
         {"LabelValorCambio", {172, 692}, "Valor de Cambio (Precio para reventa)"},
     };
+    // clang-format on
     for (const Caso& c : casos)
         QTest::newRow(c.control) << c.control << c.esquina << QString::fromUtf8(c.titulo);
 }
@@ -163,12 +167,14 @@ void PruebasAyudas::cadaControl() {
     QVERIFY(lineas[2].size() > 100);
     for (const char* nombre : kControles) {
         const bool resaltado = control == QLatin1String(nombre);
-        QCOMPARE(ColoresDe(nombre), resaltado ? kColoresResaltado : Normales(QString::fromLatin1(nombre)));
+        QCOMPARE(ColoresDe(nombre),
+                 resaltado ? kColoresResaltado : Normales(QString::fromLatin1(nombre)));
     }
 }
 
 void PruebasAyudas::otrosControlesNoCambianNada_data() {
     QTest::addColumn<QString>("control");
+    // clang-format off
     QTest::newRow("rating button") << "CP3Bien";
     QTest::newRow("rating row, between buttons") << "Panel5";
     QTest::newRow("edit") << "EPVPNuevo";
@@ -176,6 +182,7 @@ void PruebasAyudas::otrosControlesNoCambianNada_data() {
     QTest::newRow("plain caption") << "Label1";
     QTest::newRow("button") << "Button3";
     QTest::newRow("help memo itself") << "MemoAyuda";
+    // clang-format on
 }
 
 void PruebasAyudas::otrosControlesNoCambianNada() {
@@ -214,9 +221,11 @@ void PruebasAyudas::hojaDesnudaOcultaYRestaura() {
 
 void PruebasAyudas::resetColoresAyuda_data() {
     QTest::addColumn<QString>("nombre");
+    // clang-format off
     QTest::newRow("unknown name") << "LabelP12";
     QTest::newRow("letter case differs") << "labelp4";
     QTest::newRow("empty") << "";
+    // clang-format on
 }
 
 void PruebasAyudas::resetColoresAyuda() {

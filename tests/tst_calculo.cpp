@@ -84,6 +84,7 @@ void PruebasCalculo::datosQueFaltan_data() {
     const QString km = QStringLiteral("Falta por cubrir Kilometros Cuadro\r\n");
     const QString ano = QStringLiteral("Falta por cubrir Ano Fabricacion\r\n");
     const QString mes = QStringLiteral("Falta por cubrir Mes Fabricacion\r\n");
+    // clang-format off
     QTest::newRow("all four") << u""_s << u""_s << u""_s << u""_s << precio + km + ano + mes;
     QTest::newRow("only month") << u"31470"_s << u"83680"_s << u"2007"_s << u""_s << mes;
     QTest::newRow("blank price, blank year") << u"   "_s << u"1"_s << u" \t"_s << u"x"_s << precio + ano;
@@ -93,6 +94,7 @@ void PruebasCalculo::datosQueFaltan_data() {
     QTest::newRow("0,001 is there") << u"0,001"_s << u"1"_s << u"2007"_s << u"Enero"_s << u""_s;
     QTest::newRow("1e3 km") << u"1"_s << u"1e3"_s << u"2007"_s << u"Enero"_s << u""_s;
     QTest::newRow("letters pass for year and month") << u"1"_s << u"1"_s << u"abc"_s << u"octubre"_s << u""_s;
+    // clang-format on
 }
 
 void PruebasCalculo::datosQueFaltan() {
@@ -113,12 +115,14 @@ void PruebasCalculo::datosNoNumericos_data() {
     QTest::addColumn<QString>("precio");
     QTest::addColumn<QString>("kilometros");
     QTest::addColumn<QString>("convertido");
+    // clang-format off
     QTest::newRow("thousands point") << u"31.470"_s << u""_s << u"031.470"_s;
     QTest::newRow("euro sign") << QStringLiteral("31470 €") << u"1"_s << QStringLiteral("031470 €");
     QTest::newRow("minus km") << u"1"_s << u"-5"_s << u"0-5"_s;
     QTest::newRow("trimmed first") << u" 12a "_s << u"1"_s << u"012a"_s;
     QTest::newRow("beyond range") << u"1e99999"_s << u"1"_s << u"01e99999"_s;
     QTest::newRow("price fails before km is read") << u"x"_s << u"-5"_s << u"0x"_s;
+    // clang-format on
 }
 
 void PruebasCalculo::datosNoNumericos() {
@@ -137,6 +141,7 @@ void PruebasCalculo::ejemploSegunLaFecha_data() {
     QTest::addColumn<bool>("especial1");
     QTest::addColumn<bool>("especial2");
     QTest::addColumn<QStringList>("resultados");
+    // clang-format off
     QTest::newRow("March 2010") << QDate(2010, 3, 1) << false << false
                                 << QStringList{u"300"_s, u"0"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"19797"_s};
     QTest::newRow("June 2012") << QDate(2012, 6, 30) << false << false
@@ -156,6 +161,7 @@ void PruebasCalculo::ejemploSegunLaFecha_data() {
     QTest::newRow("July 2007, age -3") << QDate(2007, 7, 1) << false << false
                                        << QStringList{u"300"_s, u"0"_s, u"-17,63"_s, u"31470"_s, u"27531"_s,
                                                       u"27531"_s};
+    // clang-format on
 }
 
 void PruebasCalculo::ejemploSegunLaFecha() {
@@ -191,6 +197,7 @@ void PruebasCalculo::costes_data() {
     QTest::addColumn<QStringList>("costes"); // paint, upholstery, engine, brakes, electronics
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("compra");
+    // clang-format off
     QTest::newRow("three costs") << QStringList{u"150"_s, u"0"_s, u"200,5"_s, u"0"_s, u"49,5"_s} << u"400"_s
                                  << "15165";
     QTest::newRow("cents kept") << QStringList{u"100,25"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s} << u"100,25"_s
@@ -200,6 +207,7 @@ void PruebasCalculo::costes_data() {
     QTest::newRow("empty fields count 0") << QStringList{u""_s, u""_s, u""_s, u""_s, u""_s} << u"0"_s << u"15565"_s;
     QTest::newRow("negative cost lowers total") << QStringList{u"-100"_s, u"50"_s, u""_s, u""_s, u""_s} << u"-50"_s
                                                 << "15615";
+    // clang-format on
 }
 
 void PruebasCalculo::costes() {
@@ -220,12 +228,14 @@ void PruebasCalculo::valoraciones_data() {
     QTest::addColumn<QString>("porcentaje");
     // Every row in one column gives that column's mark; fewer points, a faster depreciation:
     // T = 2,92432... (mileage) + 2000 / (P + 1) + 4.
+    // clang-format off
     QTest::newRow("MUY MAL") << 1 << u"100"_s << u"26,73"_s;
     QTest::newRow("MAL") << 2 << u"200"_s << u"16,87"_s;
     QTest::newRow("NORMAL") << 3 << u"300"_s << u"13,57"_s;
     QTest::newRow("BIEN") << 4 << u"400"_s << u"11,91"_s;
     QTest::newRow("MUY BIEN") << 5 << u"500"_s << u"10,92"_s;
     QTest::newRow("no rating set") << 0 << u"0"_s << u"2006,92"_s;
+    // clang-format on
 }
 
 void PruebasCalculo::valoraciones() {
@@ -242,9 +252,11 @@ void PruebasCalculo::valoraciones() {
 void PruebasCalculo::anoConDecimales_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("igualQue");
+    // clang-format off
     QTest::newRow("2007,5 to 2008") << u"2007,5"_s << u"2008"_s;
     QTest::newRow("2006,5 to 2006") << u"2006,5"_s << u"2006"_s;
     QTest::newRow("2006,51 to 2007") << u"2006,51"_s << u"2007"_s;
+    // clang-format on
 }
 
 void PruebasCalculo::anoConDecimales() {
@@ -262,6 +274,7 @@ void PruebasCalculo::fallosConResultadosParciales_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QStringList>("escritos");
+    // clang-format off
     QTest::newRow("cost is a sign alone") << u"x-5"_s << u"2007"_s
                                           << "'-' is not a valid floating point value"
                                           << QStringList{u"300"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
@@ -276,6 +289,7 @@ void PruebasCalculo::fallosConResultadosParciales_data() {
     QTest::newRow("total cost overflows")
         << QString(4932, QLatin1Char('9')) + u","_s << u"2007"_s << u"Invalid floating point operation"_s
         << QStringList{u"300"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s, u"-"_s};
+    // clang-format on
 }
 
 void PruebasCalculo::fallosConResultadosParciales() {
@@ -295,6 +309,7 @@ void PruebasCalculo::rechazosSinResultados_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("mes");
     QTest::addColumn<QString>("mensaje");
+    // clang-format off
     QTest::newRow("unknown month")
         << "2007" << "Octobre"
         << QStringLiteral("Mes Fabricac: 'Octobre' no es ningún mes. Elija uno de la lista, de "
@@ -307,6 +322,7 @@ void PruebasCalculo::rechazosSinResultados_data() {
     QTest::newRow("year 10000") << u"10000"_s << u"Octubre"_s << u""_s;
     QTest::newRow("year of 16 digits") << QString(20, QLatin1Char('9')) << u"Octubre"_s << u""_s;
     QTest::newRow("negative year") << u"-2007"_s << u"Octubre"_s << u""_s;
+    // clang-format on
 }
 
 void PruebasCalculo::rechazosSinResultados() {
@@ -317,12 +333,12 @@ void PruebasCalculo::rechazosSinResultados() {
     e.anoFabricacion = ano;
     e.mesFabricacion = mes;
     ResultadosValoracion r;
-    const QString visto =
-        MensajeDeError([&] { ValorarCoche(e, QDate(2010, 3, 1), kComa, r); });
+    const QString visto = MensajeDeError([&] { ValorarCoche(e, QDate(2010, 3, 1), kComa, r); });
     if (!mensaje.isEmpty())
         QCOMPARE(visto, mensaje);
     else
-        QVERIFY2(visto.startsWith(QStringLiteral("Año Fabricac: '%1'").arg(ano)), qPrintable(visto));
+        QVERIFY2(visto.startsWith(QStringLiteral("Año Fabricac: '%1'").arg(ano)),
+                 qPrintable(visto));
     QCOMPARE(Textos(r), QStringList(6, QStringLiteral("-")));
 }
 
@@ -332,6 +348,7 @@ void PruebasCalculo::valoresAbsurdos_data() {
     QTest::addColumn<QString>("ano");
     QTest::addColumn<QString>("mes");
     QTest::addColumn<QDate>("hoy");
+    // clang-format off
     QTest::newRow("oldest car, 16-digit km") << u"31470"_s << u"9999999999999999"_s << u"1886"_s
                                              << "Enero" << QDate(2026, 12, 1);
     QTest::newRow("far future car") << u"31470"_s << u"83680"_s << u"9999"_s << u"Diciembre"_s
@@ -339,6 +356,7 @@ void PruebasCalculo::valoresAbsurdos_data() {
     QTest::newRow("thousand-digit price") << QString(1000, QLatin1Char('9')) + u",5"_s << u"1"_s
                                           << "2000" << "Enero" << QDate(2026, 12, 1);
     QTest::newRow("tiny km") << u"1"_s << u",001"_s << u"2007"_s << u"Mayo"_s << QDate(2026, 12, 1);
+    // clang-format on
 }
 
 // No text is ever "nan" or "inf": a value without a whole number ends in the rounding error.

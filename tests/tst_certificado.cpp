@@ -18,14 +18,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const char* const kResultados[] = {"EPrecioCompra", "EPuntosObtenidos", "EPuntosITV",
-                                   "EPuntosTotales", "EPuntosAsteriscos",
-                                   "MemoDefectosEncontrados"};
+const char* const kResultados[] = {"EPrecioCompra",     "EPuntosObtenidos",
+                                   "EPuntosITV",        "EPuntosTotales",
+                                   "EPuntosAsteriscos", "MemoDefectosEncontrados"};
 
 // The ten values of a hand-over, with the points and exchange value given.
 QStringList Valores(const QString& puntos, const QString& cambio) {
-    return {u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, puntos, cambio, u"15.000"_s, u"7"_s,
-            u"SEAT"_s, u"Familiar"_s};
+    return {u"1.9 TDI"_s,  u"VSSZZZ1MZ8B000001"_s,
+            u"1234 BCD"_s, u"31470"_s,
+            puntos,        cambio,
+            u"15.000"_s,   u"7"_s,
+            u"SEAT"_s,     u"Familiar"_s};
 }
 
 } // namespace
@@ -105,8 +108,8 @@ void PruebasCertificado::hoja() {
     const struct {
         int elemento;
         int arriba;
-    } filasDadas[] = {{1, 660}, {10, 795}, {11, 840}, {17, 930}, {18, 975}, {30, 1185},
-                      {36, 1305}, {43, 1440}, {55, 1620}};
+    } filasDadas[] = {{1, 660},   {10, 795},  {11, 840},  {17, 930}, {18, 975},
+                      {30, 1185}, {36, 1305}, {43, 1440}, {55, 1620}};
     for (const auto& f : filasDadas) {
         auto* fila = Control<QWidget>(qPrintable(QStringLiteral("PanelCV%1").arg(f.elemento)));
         QCOMPARE(fila->geometry(), QRect(0, f.arriba, 625, 17));
@@ -120,8 +123,8 @@ void PruebasCertificado::hoja() {
     QCOMPARE(Texto(*ventana, "StaticTextCV55"),
              QStringLiteral("55.- Manchas aceite en parte inferior motor. Sin petrolear"));
     for (int n = 1; n <= 55; ++n) {
-        for (const QString& nombre : {BotonLista(n, "Bien"), BotonLista(n, "Regular"),
-                                      BotonLista(n, "Mal")}) {
+        for (const QString& nombre :
+             {BotonLista(n, "Bien"), BotonLista(n, "Regular"), BotonLista(n, "Mal")}) {
             QVERIFY2(Boton(nombre) != nullptr, qPrintable(nombre));
             QCOMPARE(Boton(nombre)->size(), QSize(17, 17));
         }
@@ -130,11 +133,12 @@ void PruebasCertificado::hoja() {
     const struct {
         const char* nombre;
         QRect lugar;
-    } lugares[] = {{"EProtocoloUCE", {104, 208, 153, 21}},   {"MemoAverias", {8, 344, 609, 65}},
-                   {"EPrecioCambio", {224, 552, 73, 21}},    {"CITV", {8, 1704, 481, 17}},
-                   {"EPuntosTotales", {480, 1856, 60, 21}},  {"Button3", {560, 2014, 59, 25}},
-                   {"EPrecioCompra", {488, 2044, 89, 21}},   {"EComprador", {400, 2136, 217, 21}},
-                   {"MemoDefectosEncontrados", {8, 1928, 601, 81}}};
+    } lugares[] = {
+        {"EProtocoloUCE", {104, 208, 153, 21}},         {"MemoAverias", {8, 344, 609, 65}},
+        {"EPrecioCambio", {224, 552, 73, 21}},          {"CITV", {8, 1704, 481, 17}},
+        {"EPuntosTotales", {480, 1856, 60, 21}},        {"Button3", {560, 2014, 59, 25}},
+        {"EPrecioCompra", {488, 2044, 89, 21}},         {"EComprador", {400, 2136, 217, 21}},
+        {"MemoDefectosEncontrados", {8, 1928, 601, 81}}};
     for (const auto& l : lugares)
         QCOMPARE(Control<QWidget>(l.nombre)->geometry(), l.lugar);
     QCOMPARE(Control<QLabel>("LabelFecha")->pos(), QPoint(160, 2192));
@@ -143,6 +147,7 @@ void PruebasCertificado::hoja() {
 void PruebasCertificado::textos_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("texto");
+    // clang-format off
     const char* const textos[][2] = {
         {"Label1", "Certificado Calidad Morvex Vehiculos Ocasion"},
         {"Label3", "(1) Valoracion Objetiva"}, {"Label5", "Nº Recambio:"},
@@ -160,7 +165,9 @@ void PruebasCertificado::textos_data() {
         {"Label35", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS="},
         {"Label37", "Conforme VENDEDOR"}, {"Label38", "Conforme COMPRADOR"},
     };
+    // clang-format on
     for (const auto& fila : textos)
+        // clang-format off
         QTest::newRow(fila[0]) << QString::fromLatin1(fila[0]) << QString::fromUtf8(fila[1]);
     QTest::newRow("Label2, nine lines and a break")
         << "Label2"
@@ -172,6 +179,7 @@ void PruebasCertificado::textos_data() {
                           "•(1)Extraccion de datos de la UCE del coche (Valoracion objetiva)\n"
                           "•(2)Tasacion Valoracion Morvex de compra venta coches ocasion (Puntuacion subjetiva)\n"
                           "•(3)Inspeccion ocular del coche realizada por profesional del sector (Inspeccion subjetiva)\n");
+    // clang-format on
 }
 
 void PruebasCertificado::textos() {
@@ -202,6 +210,7 @@ void PruebasCertificado::preparacion() {
     const struct {
         const char* nombre;
         const char* texto;
+        // clang-format off
     } esperados[] = {
         {"EProtocoloUCE", ""},       {"MemoAverias", ""},        {"EVendedor", ""},
         {"EComprador", ""},          {"EMarca", "1.9 TDI"},      {"EBastidor", "VSSZZZ1MZ8B000001"},
@@ -210,9 +219,11 @@ void PruebasCertificado::preparacion() {
         {"EPuntuacion", "7"},        {"ENombreMarca", "SEAT"},   {"ETipoVehiculo", "Familiar"},
         {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)"},
     };
+    // clang-format on
     for (const auto& e : esperados)
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
-    QCOMPARE(Resultados(), (QStringList{u"10300"_s, u"8"_s, u"0.0"_s, u"8"_s, u"* * * * * * * * "_s, u""_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"10300"_s, u"8"_s, u"0.0"_s, u"8"_s, u"* * * * * * * * "_s, u""_s}));
     for (int n = 1; n <= 55; ++n) {
         QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
     }
@@ -224,6 +235,7 @@ void PruebasCertificado::tablaDePuntuacion_data() {
     QTest::addColumn<bool>("itv");
     QTest::addColumn<QStringList>("resultado"); // obtained, ITV, total
     QTest::addColumn<int>("pares");
+    // clang-format off
     QTest::newRow("300") << u"300"_s << false << QStringList{u"8"_s, u"0.0"_s, u"8"_s} << 8;
     QTest::newRow("300, ITV") << u"300"_s << true << QStringList{u"8"_s, u"1.0"_s, u"9"_s} << 9;
     QTest::newRow("500, ITV") << u"500"_s << true << QStringList{u"9"_s, u"1.0"_s, u"10"_s} << 10;
@@ -234,6 +246,7 @@ void PruebasCertificado::tablaDePuntuacion_data() {
     QTest::newRow("0") << u"0"_s << false << QStringList{u"6,5"_s, u"0.0"_s, u"6,5"_s} << 6;
     QTest::newRow("0, ITV") << u"0"_s << true << QStringList{u"6,5"_s, u"1.0"_s, u"7,5"_s} << 8;
     QTest::newRow("empty text") << u""_s << false << QStringList{u"6,5"_s, u"0.0"_s, u"6,5"_s} << 6;
+    // clang-format on
 }
 
 void PruebasCertificado::tablaDePuntuacion() {
@@ -243,8 +256,8 @@ void PruebasCertificado::tablaDePuntuacion() {
     QFETCH(int, pares);
     Preparar(Valores(puntos, QStringLiteral("10000")));
     if (itv)
-        QTest::mouseClick(Control<QCheckBox>("CITV"), Qt::LeftButton,
-                          {}, Control<QCheckBox>("CITV")->rect().center());
+        QTest::mouseClick(Control<QCheckBox>("CITV"), Qt::LeftButton, {},
+                          Control<QCheckBox>("CITV")->rect().center());
     QCOMPARE(Control<QCheckBox>("CITV")->isChecked(), itv);
     QCOMPARE((QStringList{Texto(*ventana, "EPuntosObtenidos"), Texto(*ventana, "EPuntosITV"),
                           Texto(*ventana, "EPuntosTotales")}),
@@ -256,6 +269,7 @@ void PruebasCertificado::tablaDePuntuacion() {
 void PruebasCertificado::precios_data() {
     QTest::addColumn<QString>("cambio");
     QTest::addColumn<QString>("precio");
+    // clang-format off
     QTest::newRow("12000") << "12000" << "12360";
     QTest::newRow("33") << "33" << "34";
     QTest::newRow("0") << "0" << "0";
@@ -263,6 +277,7 @@ void PruebasCertificado::precios_data() {
     QTest::newRow("letters") << "abc" << "0";
     QTest::newRow("separator alone") << "," << "0";
     QTest::newRow("thousands point stops") << "12.000" << "12";
+    // clang-format on
 }
 
 void PruebasCertificado::precios() {
@@ -314,7 +329,7 @@ void PruebasCertificado::calificacionesMezcladas() {
     Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
     QTest::mouseClick(Boton(QStringLiteral("CV3Regular")), Qt::LeftButton); // weight 50
     QTest::mouseClick(Boton(QStringLiteral("CV17Mal")), Qt::LeftButton);    // weight 30
-    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("8")); // no run by itself
+    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("8"));     // no run by itself
     Calcular();
     // 2075 / 304,28 = 6,8194: rounded 6,82, +1 for 300 points; the price 1,19 % up.
     QCOMPARE(Resultados(),
@@ -337,8 +352,8 @@ void PruebasCertificado::averiasRestan() {
     Calcular();
     QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("7"));
     QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("10300"));
-    ventana->PrepararCertificado(2, {QStringLiteral("P0300"), QStringLiteral("P0420"),
-                                     QStringLiteral("P0171")});
+    ventana->PrepararCertificado(
+        2, {QStringLiteral("P0300"), QStringLiteral("P0420"), QStringLiteral("P0171")});
     QCOMPARE(Texto(*ventana, "MemoAverias"), QStringLiteral("P0300\nP0420\nP0171"));
     QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("6,5"));
 }

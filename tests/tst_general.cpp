@@ -52,6 +52,7 @@ void PruebasGeneral::normalizar_data() {
         QString entrada;
         QString esperado;
     };
+    // clang-format off
     const Caso casos[] = {
         {"plain", coma, u"15000"_s, u"15000"_s},
         {"decimals", coma, u"15000,5"_s, u"15000,5"_s},
@@ -85,6 +86,7 @@ void PruebasGeneral::normalizar_data() {
         {"point: comma inside", punto, u"12,5"_s, u"125"_s},
         {"point: blanks", punto, u" 7 . 5"_s, u"7.5"_s},
     };
+    // clang-format on
     for (const Caso& caso : casos)
         QTest::newRow(caso.nombre) << caso.separador << caso.entrada << caso.esperado;
 }
@@ -105,6 +107,7 @@ void PruebasGeneral::normalizarEsIdempotente() {
 void PruebasGeneral::nombreMes_data() {
     QTest::addColumn<int>("mes");
     QTest::addColumn<QString>("nombre");
+    // clang-format off
     QTest::newRow("0") << 0 << QString();
     QTest::newRow("1") << 1 << u"Enero     "_s;
     QTest::newRow("8") << 8 << u"Agosto    "_s;
@@ -113,6 +116,7 @@ void PruebasGeneral::nombreMes_data() {
     QTest::newRow("13") << 13 << QString();
     QTest::newRow("negative") << -1 << QString();
     QTest::newRow("lowest int") << std::numeric_limits<int>::min() << QString();
+    // clang-format on
 }
 
 void PruebasGeneral::nombreMes() {
@@ -124,6 +128,7 @@ void PruebasGeneral::nombreMes() {
 void PruebasGeneral::numeroMes_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<int>("mes");
+    // clang-format off
     QTest::newRow("exact") << u"Octubre"_s << 10;
     QTest::newRow("small letters") << u"octubre"_s << 10;
     QTest::newRow("blanks around") << u" Octubre "_s << 10;
@@ -132,6 +137,7 @@ void PruebasGeneral::numeroMes_data() {
     QTest::newRow("number") << u"10"_s << 0;
     QTest::newRow("prefix") << u"Oct"_s << 0;
     QTest::newRow("empty") << u""_s << 0;
+    // clang-format on
 }
 
 void PruebasGeneral::numeroMes() {
@@ -143,6 +149,7 @@ void PruebasGeneral::numeroMes() {
 void PruebasGeneral::convertir_data() {
     QTest::addColumn<QString>("texto");
     QTest::addColumn<double>("valor");
+    // clang-format off
     QTest::newRow("integer") << u"31470"_s << 31470.0;
     QTest::newRow("decimals") << u"100,25"_s << 100.25;
     QTest::newRow("negative") << u"-7,25"_s << -7.25;
@@ -157,6 +164,7 @@ void PruebasGeneral::convertir_data() {
     QTest::newRow("zeros") << u"000"_s << 0.0;
     QTest::newRow("tiny underflows to zero") << u"1e-99999"_s << 0.0;
     QTest::newRow("thousand digits") << u"1"_s + QString(1000, QLatin1Char('0')) << HUGE_VAL;
+    // clang-format on
 }
 
 void PruebasGeneral::convertir() {
@@ -171,6 +179,7 @@ void PruebasGeneral::convertir() {
 
 void PruebasGeneral::convertirRechaza_data() {
     QTest::addColumn<QString>("texto");
+    // clang-format off
     QTest::newRow("empty") << u""_s;
     QTest::newRow("minus alone") << u"-"_s;
     QTest::newRow("plus alone") << u"+"_s;
@@ -183,6 +192,7 @@ void PruebasGeneral::convertirRechaza_data() {
     QTest::newRow("digits beyond range") << u"1"_s + QString(5000, QLatin1Char('0'));
     QTest::newRow("two separators") << u"1,2,3"_s;
     QTest::newRow("infinity") << u"inf"_s;
+    // clang-format on
 }
 
 void PruebasGeneral::convertirRechaza() {
@@ -196,6 +206,7 @@ void PruebasGeneral::textoNumero_data() {
     QTest::addColumn<QChar>("separador");
     QTest::addColumn<QString>("texto");
     const QChar coma = QLatin1Char(',');
+    // clang-format off
     QTest::newRow("whole") << u"8"_s << coma << u"8"_s;
     QTest::newRow("decimals") << u"7.75"_s << coma << u"7,75"_s;
     QTest::newRow("point") << u"7.75"_s << QChar(QLatin1Char('.')) << u"7.75"_s;
@@ -213,6 +224,7 @@ void PruebasGeneral::textoNumero_data() {
     QTest::newRow("rounds up to 10^15") << u"999999999999999.9"_s << coma << u"1E15"_s;
     QTest::newRow("huge") << u"1e999"_s << coma << u"1E999"_s;
     QTest::newRow("tens") << u"10300"_s << coma << u"10300"_s;
+    // clang-format on
 }
 
 void PruebasGeneral::textoNumero() {
@@ -233,6 +245,7 @@ void PruebasGeneral::textoNumeroRechazaNoFinitos() {
 void PruebasGeneral::redondear_data() {
     QTest::addColumn<QString>("valor");
     QTest::addColumn<qlonglong>("entero");
+    // clang-format off
     QTest::newRow("half down to even") << u"22630.5"_s << 22630LL;
     QTest::newRow("half up to even") << u"22629.5"_s << 22630LL;
     QTest::newRow("6.5") << u"6.5"_s << 6LL;
@@ -241,6 +254,7 @@ void PruebasGeneral::redondear_data() {
     QTest::newRow("below half") << u"22629.4705901990887"_s << 22629LL;
     QTest::newRow("lowest") << u"-9223372036854775808"_s << std::numeric_limits<qlonglong>::min();
     QTest::newRow("highest") << u"9223372036854775807"_s << std::numeric_limits<qlonglong>::max();
+    // clang-format on
 }
 
 void PruebasGeneral::redondear() {
@@ -251,12 +265,14 @@ void PruebasGeneral::redondear() {
 
 void PruebasGeneral::redondearFueraDeRango_data() {
     QTest::addColumn<QString>("valor");
+    // clang-format off
     QTest::newRow("2^63") << u"9223372036854775808"_s;
     QTest::newRow("2^63 - 0.5 rounds to 2^63") << u"9223372036854775807.5"_s;
     QTest::newRow("below lowest") << u"-9223372036854775809"_s;
     QTest::newRow("huge") << u"1e4000"_s;
     QTest::newRow("infinity") << u"inf"_s;
     QTest::newRow("NaN") << u"nan"_s;
+    // clang-format on
 }
 
 void PruebasGeneral::redondearFueraDeRango() {
@@ -268,6 +284,7 @@ void PruebasGeneral::redondearFueraDeRango() {
 void PruebasGeneral::textoDelAviso_data() {
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QString>("texto");
+    // clang-format off
     QTest::newRow("letter") << u"Invalid floating point operation"_s
                             << "Invalid floating point operation.";
     QTest::newRow("digit") << u"abc 1"_s << u"abc 1."_s;
@@ -275,6 +292,7 @@ void PruebasGeneral::textoDelAviso_data() {
     QTest::newRow("bracket sorts before") << u"(x)"_s << u"(x)"_s;
     QTest::newRow("quote sorts before") << u"'x'"_s << u"'x'"_s;
     QTest::newRow("empty") << u""_s << u""_s;
+    // clang-format on
 }
 
 void PruebasGeneral::textoDelAviso() {

@@ -10,12 +10,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLayout>
-#include <QScrollBar>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <memory>
 
 class PruebasPrograma : public QObject {
@@ -44,7 +44,7 @@ private slots:
 private:
     QWidget& Ventana(const QString& nombre) {
         return nombre == QLatin1String("Form1") ? static_cast<QWidget&>(programa->Form1())
-                                                 : programa->Form2();
+                                                : programa->Form2();
     }
     template <class T> T* Control(QWidget& ventana, const char* nombre) {
         return ventana.findChild<T*>(QString::fromLatin1(nombre));
@@ -69,8 +69,8 @@ void PruebasPrograma::cleanup() {
 void PruebasPrograma::arranque() {
     QVERIFY(programa->Form1().isVisible());
     QVERIFY(!programa->Form2().isVisible());
-    for (QWidget* ventana : {static_cast<QWidget*>(&programa->Form1()),
-                             static_cast<QWidget*>(&programa->Form2())}) {
+    for (QWidget* ventana :
+         {static_cast<QWidget*>(&programa->Form1()), static_cast<QWidget*>(&programa->Form2())}) {
         QCOMPARE(ventana->pos(), QPoint(268, 1));
         QCOMPARE(ventana->size(), QSize(656, 739));
         QCOMPARE(ventana->windowTitle(), ventana->objectName());
@@ -83,6 +83,7 @@ void PruebasPrograma::marco_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QRect>("lugar");
+    // clang-format off
     QTest::newRow("Form1 title") << "Form1" << "LabelCaption"
                                  << "SCANNER MORVEX: Valoracion Coches Ocasion" << QRect(88, 4, 0, 0);
     QTest::newRow("Form1 forward") << "Form1" << "Button2" << "Certificado de Calidad"
@@ -95,6 +96,7 @@ void PruebasPrograma::marco_data() {
                                    << QRect(16, 653, 265, 40);
     QTest::newRow("Form2 close") << "Form2" << "BitBtn13" << "Regresar"
                                  << QRect(332, 653, 129, 40);
+    // clang-format on
 }
 
 void PruebasPrograma::marco() {
@@ -109,8 +111,7 @@ void PruebasPrograma::marco() {
     if (!lugar.size().isEmpty()) {
         QCOMPARE(c->size(), lugar.size());
         QVERIFY(c->fontMetrics().horizontalAdvance(texto) + 8 <= c->width());
-    }
-    else
+    } else
         QVERIFY(c->width() >= c->sizeHint().width()); // sized to its text
 
     auto* caja = Control<QScrollArea>(v, "ScrollBox1");
@@ -212,20 +213,22 @@ void PruebasPrograma::certificadoTrasElArranque() {
     const struct {
         const char* nombre;
         const char* texto;
+        // clang-format off
     } esperados[] = {
         {"EPrecioNuevo", "31470"},   {"EPrecioCambio", "19797"}, {"EPrecioVendedor", "0"},
         {"EPVPVendedor", "0"},       {"EPuntuacion", "0"},       {"EPuntosObtenidos", "8"},
         {"EPuntosTotales", "8"},     {"EPrecioCompra", "20391"}, {"ENombreMarca", ""},
         {"LabelFecha", "Fecha del certificado: Lunes, 15 de Marzo      de 2010     12:00:00"},
     };
+    // clang-format on
     for (const auto& e : esperados)
         QCOMPARE(Texto(certificado, e.nombre), QString::fromUtf8(e.texto));
 }
 
 void PruebasPrograma::certificadoConLaValoracionVacia() {
     TForm1& valoracion = programa->Form1();
-    for (const char* nombre : {"EMarca", "EBastidor", "EMatricula", "EPVPNuevo",
-                               "EPuntosObtenidos", "EPVPCambio", "EPVPVendedor", "EPuntuacion"})
+    for (const char* nombre : {"EMarca", "EBastidor", "EMatricula", "EPVPNuevo", "EPuntosObtenidos",
+                               "EPVPCambio", "EPVPVendedor", "EPuntuacion"})
         Control<QLineEdit>(valoracion, nombre)->clear();
     QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
     TForm2& certificado = programa->Form2();
@@ -250,12 +253,14 @@ void PruebasPrograma::cadaEntregaPreparaDeNuevo() {
         const char* origen;
         const char* texto;
         const char* destino;
+        // clang-format off
     } segunda[] = {
         {"EMarca", "B", "EMarca"},           {"EBastidor", "WVW000", "EBastidor"},
         {"EMatricula", "9999 ZZZ", "EMatricula"}, {"EPVPNuevo", "20000", "EPrecioNuevo"},
         {"EPVPCambio", "12000", "EPrecioCambio"}, {"EPVPVendedor", "11.500", "EPrecioVendedor"},
         {"EPuntuacion", "6", "EPuntuacionValoracion"},
     };
+    // clang-format on
     for (const auto& v : segunda)
         Control<QLineEdit>(valoracion, v.origen)->setText(QString::fromUtf8(v.texto));
     Control<QLineEdit>(valoracion, "EPuntosObtenidos")->setText(QStringLiteral("500"));

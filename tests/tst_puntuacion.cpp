@@ -57,12 +57,14 @@ void PruebasPuntuacion::puntuacionLista() {
 void PruebasPuntuacion::precioCorregido_data() {
     QTest::addColumn<double>("cambio");
     QTest::addColumn<qlonglong>("precio");
+    // clang-format off
     QTest::newRow("10000") << 10000.0 << 10300LL;
     QTest::newRow("12000") << 12000.0 << 12360LL;
     QTest::newRow("33") << 33.0 << 34LL;
     QTest::newRow("0") << 0.0 << 0LL;
     QTest::newRow("19797") << 19797.0 << 20391LL;
     QTest::newRow("negative") << -10000.0 << -10300LL;
+    // clang-format on
 }
 
 void PruebasPuntuacion::precioCorregido() {
@@ -79,6 +81,7 @@ void PruebasPuntuacion::nota_data() {
     QTest::addColumn<QString>("itvTexto");
     QTest::addColumn<QString>("totales");
     QTest::addColumn<int>("pares");
+    // clang-format off
     QTest::newRow("300") << u"300"_s << false << 0 << u"8"_s << u"0.0"_s << u"8"_s << 8;
     QTest::newRow("300, ITV") << u"300"_s << true << 0 << u"8"_s << u"1.0"_s << u"9"_s << 9;
     QTest::newRow("500, ITV") << u"500"_s << true << 0 << u"9"_s << u"1.0"_s << u"10"_s << 10;
@@ -92,6 +95,7 @@ void PruebasPuntuacion::nota_data() {
     QTest::newRow("one fault") << u"300"_s << false << 1 << u"7,5"_s << u"0.0"_s << u"7,5"_s << 8;
     QTest::newRow("three faults") << u"300"_s << true << 3 << u"6,5"_s << u"1.0"_s << u"7,5"_s << 8;
     QTest::newRow("far below 100") << u"-2000"_s << false << 0 << u"-3,5"_s << u"0.0"_s << u"-3,5"_s << 0;
+    // clang-format on
 }
 
 void PruebasPuntuacion::nota() {
@@ -114,26 +118,29 @@ void PruebasPuntuacion::notaFallida_data() {
     QTest::addColumn<QString>("mensaje");
     QTest::newRow("sign alone") << u"x-"_s << u"'-' is not a valid floating point value"_s;
     const QString enorme = QString(5000, QLatin1Char('9')) + QLatin1Char(',');
+    // clang-format off
     QTest::newRow("beyond range") << enorme
                                   << QStringLiteral("'%1' is not a valid floating point value")
                                          .arg(enorme);
     QTest::newRow("no whole number") << u"-"_s + QString(4000, QLatin1Char('9')) + u","_s
                                      << "Invalid floating point operation";
+    // clang-format on
 }
 
 void PruebasPuntuacion::notaFallida() {
     QFETCH(QString, puntos);
     QFETCH(QString, mensaje);
-    QCOMPARE(MensajeDeError([&] { NotaCertificado(kTodoBien, 0, puntos, false, kComa); }),
-             mensaje);
+    QCOMPARE(MensajeDeError([&] { NotaCertificado(kTodoBien, 0, puntos, false, kComa); }), mensaje);
 }
 
 void PruebasPuntuacion::averias_data() {
     QTest::addColumn<QString>("memoria");
     QTest::addColumn<int>("cuenta");
+    // clang-format off
     QTest::newRow("empty") << u""_s << 0;
     QTest::newRow("blank lines only") << u"  \n\t\n"_s << 0;
     QTest::newRow("two faults, a blank line between") << u"P0300 fallo encendido\n\n P0420\n"_s << 2;
+    // clang-format on
 }
 
 void PruebasPuntuacion::averias() {
@@ -151,14 +158,16 @@ void PruebasPuntuacion::defectos() {
     const auto defectos = Defectos(calificaciones);
     QCOMPARE(defectos[2], QStringLiteral("Sintomas de daños externos de accidentes (Regular)"));
     QCOMPARE(defectos[0], QString());
-    QCOMPARE(LineaDefectos(defectos),
-             QStringLiteral("3.-Sintomas de daños externos de accidentes (Regular); "
-                            "17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "));
+    QCOMPARE(
+        LineaDefectos(defectos),
+        QStringLiteral("3.-Sintomas de daños externos de accidentes (Regular); "
+                       "17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "));
 }
 
 void PruebasPuntuacion::lineaFecha_data() {
     QTest::addColumn<QDateTime>("momento");
     QTest::addColumn<QString>("linea");
+    // clang-format off
     QTest::newRow("Tuesday in August")
         << QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9))
         << "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09";
@@ -168,6 +177,7 @@ void PruebasPuntuacion::lineaFecha_data() {
     QTest::newRow("Wednesday, midnight")
         << QDateTime(QDate(2026, 12, 9), QTime(0, 0, 0))
         << "Fecha del certificado: Miercoles, 9 de Diciembre  de 2026     00:00:00";
+    // clang-format on
 }
 
 void PruebasPuntuacion::lineaFecha() {

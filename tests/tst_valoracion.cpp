@@ -26,14 +26,12 @@ const char* const kCostes[] = {"EPintura", "ETapizado", "EMotor", "EFrenos", "EE
 const char* const kColumnas[] = {"MuyMal", "Mal", "Normal", "Bien", "MuyBien"};
 
 // Every text field a user can type into.
-const char* const kEntradas[] = {"EMarca",         "EBastidor",       "EMatricula",
-                                 "EPVPNuevo",      "EKilometros",     "EMesFabricacion",
-                                 "EAnoFabricacion", "ENombreMarca",   "ETipoVehiculo",
-                                 "EMesesLeasing",  "EPintura",        "ETapizado",
-                                 "EMotor",         "EFrenos",         "EElectronica",
-                                 "EPVPVendedor",   "EPuntuacion",     "EPuntosObtenidos",
-                                 "EPorcentaje",    "EPVPValoracion",  "EPVPCambio",
-                                 "EPVPCompra"};
+const char* const kEntradas[] = {
+    "EMarca",          "EBastidor",       "EMatricula",       "EPVPNuevo",     "EKilometros",
+    "EMesFabricacion", "EAnoFabricacion", "ENombreMarca",     "ETipoVehiculo", "EMesesLeasing",
+    "EPintura",        "ETapizado",       "EMotor",           "EFrenos",       "EElectronica",
+    "EPVPVendedor",    "EPuntuacion",     "EPuntosObtenidos", "EPorcentaje",   "EPVPValoracion",
+    "EPVPCambio",      "EPVPCompra"};
 
 } // namespace
 
@@ -72,8 +70,12 @@ private slots:
     void entregaAlCertificado();
 
 private:
-    QLineEdit* Edicion(const char* nombre) { return ventana->findChild<QLineEdit*>(QLatin1String(nombre)); }
-    QComboBox* Lista(const char* nombre) { return ventana->findChild<QComboBox*>(QLatin1String(nombre)); }
+    QLineEdit* Edicion(const char* nombre) {
+        return ventana->findChild<QLineEdit*>(QLatin1String(nombre));
+    }
+    QComboBox* Lista(const char* nombre) {
+        return ventana->findChild<QComboBox*>(QLatin1String(nombre));
+    }
     QRadioButton* Opcion(int fila, int columna) {
         return ventana->findChild<QRadioButton*>(
             QStringLiteral("CP%1%2").arg(fila).arg(QLatin1String(kColumnas[columna - 1])));
@@ -130,11 +132,13 @@ void PruebasValoracion::MarcarResultados() {
 }
 
 void PruebasValoracion::estadoInicial() {
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
     struct Esperado {
         const char* nombre;
         const char* texto;
     };
+    // clang-format off
     const Esperado esperados[] = {
         {"EPVPNuevo", "31470"}, {"EKilometros", "83680"}, {"EMesFabricacion", "Octubre"},
         {"EAnoFabricacion", "2007"}, {"EMesesLeasing", "9 meses"}, {"EPintura", "0"},
@@ -143,6 +147,7 @@ void PruebasValoracion::estadoInicial() {
         {"EMatricula", ""}, {"ENumRecambio", ""}, {"ECodificacion", ""}, {"EExtra2", ""},
         {"ENombreMarca", ""}, {"ETipoVehiculo", ""},
     };
+    // clang-format on
     for (const Esperado& e : esperados)
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
     for (const char* nombre : {"CEspecial1", "CEspecial2", "CLeasing"})
@@ -157,6 +162,7 @@ void PruebasValoracion::estadoInicial() {
 void PruebasValoracion::textos_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("texto");
+    // clang-format off
     const char* const textos[][2] = {
         {"Button6", "Ejemplo de calculo"},
         {"Label1", "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion"},
@@ -196,6 +202,7 @@ void PruebasValoracion::textos_data() {
         {"Label16", "euros"}, {"Label26", "Precio del coche segun Vendedor"}, {"Label17", "euros"},
         {"Button5", "Calcular PUNTOS Coche"}, {"Label27", "Puntuacion"}, {"Label30", "puntos"},
     };
+    // clang-format on
     for (const auto& fila : textos)
         QTest::newRow(fila[0]) << QString::fromLatin1(fila[0]) << QString::fromUtf8(fila[1]);
 }
@@ -210,8 +217,9 @@ void PruebasValoracion::aspecto_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<uint>("fondo"); // 0x00BBGGRR
     QTest::addColumn<uint>("tinta");
-    QTest::addColumn<int>("alto");   // character height in pixels
+    QTest::addColumn<int>("alto"); // character height in pixels
     QTest::addColumn<bool>("negrita");
+    // clang-format off
     QTest::newRow("sheet") << "Panel1" << 0x00FFFFFFu << 0x00656549u << 11 << false;
     QTest::newRow("window") << "Form1" << 0x00719FFFu << 0x00000000u << 11 << false;
     QTest::newRow("title line") << "LabelCaption" << 0x00719FFFu << 0x00D9FFFFu << 16 << true;
@@ -229,6 +237,7 @@ void PruebasValoracion::aspecto_data() {
     QTest::newRow("seller's price") << "EPVPVendedor" << 0x00FFFFC0u << 0x00654949u << 12 << true;
     QTest::newRow("score") << "EPuntuacion" << 0x000000FFu << 0x00FFFFFFu << 12 << true;
     QTest::newRow("sheet title") << "Label1" << 0x00FFFFFFu << 0x008C4646u << 12 << true;
+    // clang-format on
 }
 
 void PruebasValoracion::aspecto() {
@@ -237,8 +246,8 @@ void PruebasValoracion::aspecto() {
     QFETCH(uint, tinta);
     QFETCH(int, alto);
     QFETCH(bool, negrita);
-    const QWidget* w = control == QLatin1String("Form1") ? ventana.get()
-                                                          : ventana->findChild<QWidget*>(control);
+    const QWidget* w =
+        control == QLatin1String("Form1") ? ventana.get() : ventana->findChild<QWidget*>(control);
     QVERIFY(w != nullptr);
     const bool edicion = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w);
     const QPalette& p = w->palette();
@@ -268,8 +277,8 @@ void PruebasValoracion::maqueta() {
         QPoint esquina;
     };
     // The controls whose place the help pop-ups are measured from.
-    const Lugar lugares[] = {{"CEspecial1", {176, 120}},   {"CEspecial2", {176, 136}},
-                             {"LabelP1", {8, 240}},        {"LabelP11", {8, 560}},
+    const Lugar lugares[] = {{"CEspecial1", {176, 120}},    {"CEspecial2", {176, 136}},
+                             {"LabelP1", {8, 240}},         {"LabelP11", {8, 560}},
                              {"LabelValorUso", {216, 648}}, {"LabelValorCambio", {152, 672}}};
     for (const Lugar& l : lugares)
         QCOMPARE(ventana->findChild<QWidget*>(QLatin1String(l.nombre))->pos(), l.esquina);
@@ -283,6 +292,7 @@ void PruebasValoracion::listasTrasDosReinicios() {
         int cuenta;
         const char* primero;
         const char* ultimo;
+        // clang-format off
     } listas[] = {
         {"EMesFabricacion", 12, "Enero", "Diciembre"},
         {"EMesesLeasing", 7, "6 meses", "5 años"},
@@ -290,6 +300,7 @@ void PruebasValoracion::listasTrasDosReinicios() {
         {"ETipoVehiculo", 11, "Turismo", "Otros"},
         {"EAnoFabricacion", 26, "2010", "1985"},
     };
+    // clang-format on
     for (const auto& l : listas) {
         QComboBox* lista = Lista(l.nombre);
         QCOMPARE(lista->count(), l.cuenta);
@@ -304,9 +315,11 @@ void PruebasValoracion::listasTrasDosReinicios() {
 void PruebasValoracion::listaDeAnos_data() {
     QTest::addColumn<int>("ano");
     QTest::addColumn<int>("cuenta");
+    // clang-format off
     QTest::newRow("2026") << 2026 << 42;
     QTest::newRow("1985") << 1985 << 1;
     QTest::newRow("1984") << 1984 << 0;
+    // clang-format on
 }
 
 void PruebasValoracion::listaDeAnos() {
@@ -340,9 +353,11 @@ void PruebasValoracion::filasDeValoracion() {
 
 void PruebasValoracion::botonesDeCalculo_data() {
     QTest::addColumn<QString>("boton");
+    // clang-format off
     QTest::newRow("Calcular Precio") << "Button3";
     QTest::newRow("Precio Coche sin Reparar") << "Button4";
     QTest::newRow("Calcular PUNTOS Coche") << "Button5";
+    // clang-format on
 }
 
 void PruebasValoracion::botonesDeCalculo() {
@@ -354,7 +369,8 @@ void PruebasValoracion::botonesDeCalculo() {
     ventana->findChild<QCheckBox*>(u"CEspecial1"_s)->setChecked(true);
     QCOMPARE(Texto(*ventana, "EPVPValoracion"), QStringLiteral("22629")); // nothing until pressed
     Pulsar(qPrintable(boton));
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"12,16"_s, u"21531"_s, u"18836"_s, u"400"_s, u"18436"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"12,16"_s, u"21531"_s, u"18836"_s, u"400"_s, u"18436"_s}));
 }
 
 void PruebasValoracion::ejemploDeCalculo() {
@@ -370,7 +386,8 @@ void PruebasValoracion::ejemploDeCalculo() {
     QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("0"));
     QCOMPARE(Texto(*ventana, "EMarca"), QStringLiteral("GTI"));
     QVERIFY(ventana->findChild<QCheckBox*>(u"CEspecial2"_s)->isChecked());
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"12,16"_s, u"23679"_s, u"20715"_s, u"0"_s, u"20715"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"12,16"_s, u"23679"_s, u"20715"_s, u"0"_s, u"20715"_s}));
 }
 
 void PruebasValoracion::valoracionesCuentan() {
@@ -418,7 +435,8 @@ void PruebasValoracion::costeFallido() {
     const QList<Aviso> vistos = avisos.Tomar();
     QCOMPARE(vistos.size(), 1);
     QCOMPARE(vistos[0].texto, QStringLiteral("'-' is not a valid floating point value."));
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"marca"_s}));
 }
 
 void PruebasValoracion::anoFallido() {
@@ -429,7 +447,8 @@ void PruebasValoracion::anoFallido() {
     const QList<Aviso> vistos = avisos.Tomar();
     QCOMPARE(vistos.size(), 1);
     QCOMPARE(vistos[0].texto, QStringLiteral("'+' is not a valid floating point value."));
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"12,5"_s, u"marca"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"marca"_s, u"marca"_s, u"marca"_s, u"12,5"_s, u"marca"_s}));
 }
 
 void PruebasValoracion::operacionInvalida() {
@@ -454,6 +473,7 @@ void PruebasValoracion::rechazosNoCambianNada_data() {
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QString>("texto");
     QTest::addColumn<QString>("mensaje");
+    // clang-format off
     QTest::newRow("unknown month")
         << "EMesFabricacion" << "Oct."
         << QStringLiteral("Mes Fabricac: 'Oct.' no es ningún mes. Elija uno de la lista, de Enero "
@@ -462,6 +482,7 @@ void PruebasValoracion::rechazosNoCambianNada_data() {
                                << QStringLiteral("Año Fabricac: '1800' no es un año de "
                                                  "fabricación posible. Escriba un año entre 1886 "
                                                  "y 9999.");
+    // clang-format on
 }
 
 void PruebasValoracion::rechazosNoCambianNada() {
@@ -483,11 +504,13 @@ void PruebasValoracion::mesEnMinusculas() {
     Escribir("EMesFabricacion", QStringLiteral(" octubre "));
     MarcarResultados();
     Pulsar("Button3");
-    QCOMPARE(Resultados(), (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
+    QCOMPARE(Resultados(),
+             (QStringList{u"300"_s, u"13,57"_s, u"22629"_s, u"19797"_s, u"0"_s, u"19797"_s}));
 }
 
 void PruebasValoracion::textosHostiles_data() {
     QTest::addColumn<QString>("texto");
+    // clang-format off
     QTest::newRow("empty") << "";
     QTest::newRow("blanks") << "   ";
     QTest::newRow("letters") << "abc";
@@ -501,6 +524,7 @@ void PruebasValoracion::textosHostiles_data() {
     QTest::newRow("negative exponent") << "1e-99999";
     QTest::newRow("non-Latin") << QStringLiteral("二千 €");
     QTest::newRow("control characters") << QStringLiteral("\x01\x1b\t7");
+    // clang-format on
 }
 
 // Whatever is typed into any field ends in results or in one message, never in a crash, a
@@ -536,8 +560,8 @@ void PruebasValoracion::entregaAlCertificado() {
     Pulsar("Button2");
     QCOMPARE(entregas.size(), 1);
     QCOMPARE(entregas[0][0].toStringList(),
-             (QStringList{u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, u"300"_s, u" typed "_s,
-                          u"15.000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s}));
+             (QStringList{u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, u"300"_s,
+                          u" typed "_s, u"15.000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s}));
 }
 
 MORVEX_TEST_MAIN(PruebasValoracion)

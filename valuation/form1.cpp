@@ -2,8 +2,8 @@
 
 #include "ayudas.h"
 #include "criterios.h"
-#include "general.h"
 #include "desplegables.h"
+#include "general.h"
 #include "reloj.h"
 
 #include <QCheckBox>

@@ -1,49 +1,53 @@
 # make        build
 # make run    install what is missing, build, start the program
 # make test   install what is missing, build, run every test headless
-BUILD ?= build
-BUILD_ASAN ?= build-asan
-BUILD_FUZZ ?= build-fuzz
+# Each build is a preset of CMakePresets.json: normal (build/), sanitizers (build-asan/),
+# fuzz (build-fuzz/), bench (build-bench/). WERROR=ON makes every warning an error (CI).
 FUZZ_SECONDS ?= 120
 FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
+WERROR ?= OFF
 
-.PHONY: all build deps run test soak fuzz bench screenshots clean
+.PHONY: all build deps run test format soak fuzz bench screenshots clean
 
 all: build
 
 deps:
 	@sh scripts/paquetes.sh
 
-$(BUILD)/Makefile: CMakeLists.txt
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Configure (quick when nothing changed) and build one preset.
+define construir
+	cmake --preset $(1) -DMORVEX_WERROR=$(WERROR) > /dev/null
+	cmake --build --preset $(1) -j $(JOBS)
+endef
 
-build: $(BUILD)/Makefile
-	cmake --build $(BUILD) -j $(JOBS)
+build:
+	$(call construir,normal)
 
 run: deps build
-	./$(BUILD)/morvex
+	./build/morvex
 
 # Every test twice: as built for use, and built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any finding (leaks included) fails the run.
 test: deps build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVEX_SANITIZE=ON
-	cmake --build $(BUILD_ASAN) -j $(JOBS)
-	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
+	ctest --preset normal -j $(JOBS)
+	$(call construir,sanitizers)
+	ctest --preset sanitizers -j $(JOBS)
+
+# Fails on any C++ file that clang-format would change; `sh scripts/formato.sh --fix` mends.
+format:
+	@sh scripts/formato.sh
 
 # 200,000 random actions on both windows with a new seed (the seed is printed).
 soak: deps build
 	QT_QPA_PLATFORM=offscreen MORVEX_AGUANTE_ACCIONES=200000 \
-	MORVEX_AGUANTE_SEMILLA=$$(date +%s) ./$(BUILD)/tests/tst_aguante
+	MORVEX_AGUANTE_SEMILLA=$$(date +%s) ./build/tests/tst_aguante
 
 # Each fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/semillas; what it learns
-# stays in $(BUILD_FUZZ)/corpus, findings as crash-* files in $(BUILD_FUZZ).
+# stays in build-fuzz/corpus, findings as crash-* files in build-fuzz.
 fuzz: deps
-	cmake -S . -B $(BUILD_FUZZ) -DMORVEX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
-	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD_FUZZ) -j $(JOBS)
-	@set -e; cd $(BUILD_FUZZ); for f in $(FUZZERS); do \
+	$(call construir,fuzz)
+	@set -e; cd build-fuzz; for f in $(FUZZERS); do \
 	    mkdir -p corpus/$$f; \
 	    echo "== $$f for $(FUZZ_SECONDS) s"; \
 	    if ./tests/fuzz/$$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
@@ -55,11 +59,13 @@ fuzz: deps
 	done; \
 	echo "fuzz: $(words $(FUZZERS)) passed, 0 failed"
 
-bench: deps build
-	./$(BUILD)/bench/bench_calculo
+bench: deps
+	$(call construir,bench)
+	@if [ -x build-bench/bench/bench_calculo ]; then ./build-bench/bench/bench_calculo; \
+	else echo "Google Benchmark not found: apt-get install libbenchmark-dev"; exit 1; fi
 
 screenshots: deps build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/capturas docs
+	QT_QPA_PLATFORM=offscreen ./build/capturas docs
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf build build-asan build-fuzz build-bench

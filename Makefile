@@ -1,6 +1,7 @@
-# make        build
-# make run    install what is missing, build, start the program
-# make test   install what is missing, build, run every test headless
+# make          build
+# make run      install what building and running need, build, start the program
+# make test     install that and the test tools, build, run every test headless
+# make package  build the Debian package (build/morvex_VERSION_ARCH.deb)
 BUILD ?= build
 BUILD_ASAN ?= build-asan
 BUILD_FUZZ ?= build-fuzz
@@ -8,12 +9,25 @@ FUZZ_SECONDS ?= 120
 FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
 
-.PHONY: all build deps run test soak fuzz bench screenshots clean
+.PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench run test package \
+	soak fuzz bench screenshots clean
 
 all: build
 
+# Each task installs only the packages it needs (scripts/paquetes.sh names the sets); deps
+# installs them all.
 deps:
-	@sh scripts/paquetes.sh
+	@sh scripts/paquetes.sh all
+deps-run:
+	@sh scripts/paquetes.sh run
+deps-package:
+	@sh scripts/paquetes.sh package
+deps-test:
+	@sh scripts/paquetes.sh test
+deps-fuzz:
+	@sh scripts/paquetes.sh fuzz
+deps-bench:
+	@sh scripts/paquetes.sh bench
 
 $(BUILD)/Makefile: CMakeLists.txt
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -21,25 +35,28 @@ $(BUILD)/Makefile: CMakeLists.txt
 build: $(BUILD)/Makefile
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: deps build
+run: deps-run build
 	./$(BUILD)/morvex
 
 # Every test twice: as built for use, and built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any finding (leaks included) fails the run.
-test: deps build
+test: deps-test build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cmake -S . -B $(BUILD_ASAN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVEX_SANITIZE=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS)
 	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS)
 
+package: deps-package build
+	cmake --build $(BUILD) --target package
+
 # 200,000 random actions on both windows with a new seed (the seed is printed).
-soak: deps build
+soak: deps-run build
 	QT_QPA_PLATFORM=offscreen MORVEX_AGUANTE_ACCIONES=200000 \
 	MORVEX_AGUANTE_SEMILLA=$$(date +%s) ./$(BUILD)/tests/tst_aguante
 
 # Each fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/semillas; what it learns
 # stays in $(BUILD_FUZZ)/corpus, findings as crash-* files in $(BUILD_FUZZ).
-fuzz: deps
+fuzz: deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DMORVEX_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
@@ -55,10 +72,13 @@ fuzz: deps
 	done; \
 	echo "fuzz: $(words $(FUZZERS)) passed, 0 failed"
 
-bench: deps build
+# Configured again, so that a benchmark library installed just now is found.
+bench: deps-bench build
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS) --target bench_calculo
 	./$(BUILD)/bench/bench_calculo
 
-screenshots: deps build
+screenshots: deps-run build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/capturas docs
 
 clean:

@@ -1,6 +1,7 @@
-# make        build
-# make run    install what is missing, build, start the program
-# make test   install what is missing, build, run every test headless
+# make          build
+# make run      install what building and running need, build, start the program
+# make test     install that and the test tools, build, run every test headless
+# make package  build the Debian package (build/morvex_VERSION_ARCH.deb)
 # Each build is a preset of CMakePresets.json: normal (build/), sanitizers (build-asan/),
 # fuzz (build-fuzz/), bench (build-bench/). WERROR=ON makes every warning an error (CI).
 FUZZ_SECONDS ?= 120
@@ -8,12 +9,27 @@ FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
 WERROR ?= OFF
 
-.PHONY: all build deps run test format soak fuzz bench screenshots clean
+.PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench deps-format run test \
+	package format soak fuzz bench screenshots clean
 
 all: build
 
+# Each task installs only the packages it needs (scripts/paquetes.sh names the sets); deps
+# installs them all.
 deps:
-	@sh scripts/paquetes.sh
+	@sh scripts/paquetes.sh all
+deps-run:
+	@sh scripts/paquetes.sh run
+deps-package:
+	@sh scripts/paquetes.sh package
+deps-test:
+	@sh scripts/paquetes.sh test
+deps-fuzz:
+	@sh scripts/paquetes.sh fuzz
+deps-bench:
+	@sh scripts/paquetes.sh bench
+deps-format: deps-format
+	@sh scripts/paquetes.sh format
 
 # Configure (quick when nothing changed) and build one preset.
 define construir
@@ -24,28 +40,31 @@ endef
 build:
 	$(call construir,normal)
 
-run: deps build
+run: deps-run build
 	./build/morvex
 
 # Every test twice: as built for use, and built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, where any finding (leaks included) fails the run.
-test: deps build
+test: deps-test build
 	ctest --preset normal -j $(JOBS)
 	$(call construir,sanitizers)
 	ctest --preset sanitizers -j $(JOBS)
 
+package: deps-package build
+	cmake --build --preset normal --target package
+
 # Fails on any C++ file that clang-format would change; `sh scripts/formato.sh --fix` mends.
-format:
+format: deps-format
 	@sh scripts/formato.sh
 
 # 200,000 random actions on both windows with a new seed (the seed is printed).
-soak: deps build
+soak: deps-run build
 	QT_QPA_PLATFORM=offscreen MORVEX_AGUANTE_ACCIONES=200000 \
 	MORVEX_AGUANTE_SEMILLA=$$(date +%s) ./build/tests/tst_aguante
 
 # Each fuzz target for FUZZ_SECONDS, from the seeds in tests/fuzz/semillas; what it learns
 # stays in build-fuzz/corpus, findings as crash-* files in build-fuzz.
-fuzz: deps
+fuzz: deps-fuzz
 	$(call construir,fuzz)
 	@set -e; cd build-fuzz; for f in $(FUZZERS); do \
 	    mkdir -p corpus/$$f; \
@@ -59,12 +78,12 @@ fuzz: deps
 	done; \
 	echo "fuzz: $(words $(FUZZERS)) passed, 0 failed"
 
-bench: deps
+bench: deps-bench
 	$(call construir,bench)
 	@if [ -x build-bench/bench/bench_calculo ]; then ./build-bench/bench/bench_calculo; \
 	else echo "Google Benchmark not found: apt-get install libbenchmark-dev"; exit 1; fi
 
-screenshots: deps build
+screenshots: deps-run build
 	QT_QPA_PLATFORM=offscreen ./build/capturas docs
 
 clean:

@@ -5,7 +5,9 @@
 #include "numeros.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QEvent>
+#include <QIcon>
 
 namespace {
 
@@ -35,6 +37,13 @@ void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));
     aplicacion.setStyle(QStringLiteral("Fusion"));
     aplicacion.setQuitOnLastWindowClosed(false);
+    // Every size the build rendered, so the window manager never scales one up.
+    QIcon icono;
+    for (QDirIterator png(QStringLiteral(":/iconos"), {QStringLiteral("*.png")}); png.hasNext();)
+        icono.addFile(png.next());
+    aplicacion.setWindowIcon(icono);
+    // On Wayland the window is matched to its menu entry, and so to its icon, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("es.morvex.morvex"));
     aplicacion.installEventFilter(new VigiaRegional(&aplicacion));
     LeerSeparadorDecimal();
 }

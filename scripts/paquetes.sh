@@ -1,8 +1,38 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages a task needs, only those that are missing. Each set holds what
+# its task adds to the one it builds on; name several sets to install them together.
+# usage: paquetes.sh SET...   (run, package, test, fuzz, bench, format; all for every one)
 set -eu
-paquetes="cmake make g++ qt6-base-dev xvfb xauth xdotool fonts-dejavu-core
-libbenchmark-dev clang libclang-rt-14-dev clang-format"
+
+# Building the program and running it.
+run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core"
+# make package: CPack reads the program's libraries with dpkg-shlibdeps and file.
+package="dpkg-dev file"
+# make test: a virtual X display and its pointer, the checks of the menu entry, metainfo and
+# package, the PDF tools.
+test="xvfb xauth xdotool x11-utils desktop-file-utils appstream lintian poppler-utils"
+# make fuzz: clang's libFuzzer.
+fuzz="clang libclang-rt-14-dev"
+# make bench: Google Benchmark.
+bench="libbenchmark-dev"
+# make format: the formatter the repository's style is written for.
+format="clang-format"
+
+[ $# -gt 0 ] || { echo "usage: $0 run|package|test|fuzz|bench|format|all..."; exit 2; }
+paquetes=$run
+for conjunto in "$@"; do
+    case $conjunto in
+    run) ;;
+    package) paquetes="$paquetes $package" ;;
+    test) paquetes="$paquetes $package $test" ;;
+    fuzz) paquetes="$paquetes $fuzz" ;;
+    bench) paquetes="$paquetes $bench" ;;
+    format) paquetes="$paquetes $format" ;;
+    all) paquetes="$paquetes $package $test $fuzz $bench $format" ;;
+    *) echo "no set of packages named '$conjunto'"; exit 2 ;;
+    esac
+done
+
 faltan=""
 for p in $paquetes; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || faltan="$faltan $p"

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     if (!(lista >= 0 && lista <= 2130 / 304.28L))
         Falla("checklist score between 0 and 7", QString::number(static_cast<double>(lista)));
     try {
-        ComprobarTextoNumero(TextoNumero(PrecioCorregido(lista, ValorDeTexto(cambio, separador))));
+        ComprobarTextoNumero(
+            TextoNumero(PrecioCorregido(lista, ValorDeTexto(cambio, separador)), separador));
         const Nota nota = NotaCertificado(lista, ContarAverias(averias), puntos, itv, separador);
         for (const QString& texto : {nota.obtenidos, nota.totales})
             ComprobarTextoNumero(texto);

@@ -8,6 +8,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -133,6 +134,8 @@ void TMarco::ButtonImprimirClick() {
     impresora.setDocName(documento_);
     QPrintPreviewDialog vista(&impresora, this);
     vista.setWindowTitle(QStringLiteral("Imprimir: ") + documento_);
+    // Large enough to read a page; Qt's own size shows a strip of it.
+    vista.resize(QSize(800, 960).boundedTo(screen()->availableSize() * 9 / 10));
     // Painted for the preview and again for the printer or the PDF the user chooses there.
     connect(&vista, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* destino) { Proteger(this, [this, destino] { Imprimir(*destino); }); });

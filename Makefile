@@ -83,7 +83,7 @@ bench: deps-bench
 	@if [ -x build-bench/bench/bench_calculo ]; then ./build-bench/bench/bench_calculo; \
 	else echo "Google Benchmark not found: apt-get install libbenchmark-dev"; exit 1; fi
 
-screenshots: deps-run build
+screenshots: deps-test build
 	QT_QPA_PLATFORM=offscreen ./build/capturas docs
 
 clean:

@@ -21,6 +21,7 @@ constexpr DisenoMarco kDiseno = {
     .posAvance = {16, 653},
     .posRegresar = {332, 653},
     .regresarPrimero = false,
+    .documento = "Certificado de Calidad",
 };
 
 const QString kTextoAverias =

@@ -1,9 +1,14 @@
 #include "marco.h"
 
+#include "impresion.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -24,7 +29,8 @@ void MostrarError(QWidget* ventana, const QString& mensaje) {
     caja.exec();
 }
 
-TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.titulo)) {
+TMarco::TMarco(const DisenoMarco& diseno)
+    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromLatin1(diseno.nombre));
     setFont(Fuente("MS Sans Serif", 11));
@@ -81,6 +87,15 @@ TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.tit
     setTabOrder(segundo, ScrollBox1);
     primero->setFocus();
 
+    // In the free part of the bar, right of "Regresar", in its size and font.
+    ButtonImprimir = new QPushButton(QStringLiteral("Imprimir"), cliente);
+    ButtonImprimir->setObjectName(QStringLiteral("ButtonImprimir"));
+    ButtonImprimir->setFont(BitBtn13->font());
+    PonerTinta(ButtonImprimir, Qt::black);
+    ButtonImprimir->setGeometry(BitBtn13->geometry().translated(BitBtn13->width() + 16, 0));
+    ButtonImprimir->setShortcut(QKeySequence::Print);
+    Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
+
     move(268, 1);
     resize(kAnchoVentana, kAltoVentana);
 }
@@ -88,9 +103,41 @@ TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.tit
 bool TMarco::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         FormActivate();
+    // The sheet's controls are made after the frame: only now can "Imprimir" go after them.
+    if (evento->type() == QEvent::Show)
+        ImprimirUltimoDelTabulador();
     return QWidget::event(evento);
+}
+
+void TMarco::ImprimirUltimoDelTabulador() {
+    QWidget* ultimo = previousInFocusChain();
+    while (ultimo != this && (ultimo == ButtonImprimir || ultimo->focusPolicy() == Qt::NoFocus))
+        ultimo = ultimo->previousInFocusChain();
+    if (ultimo != this)
+        setTabOrder(ultimo, ButtonImprimir);
 }
 
 void TMarco::FormActivate() { LabelCaption->setText(titulo_); }
 
 void TMarco::BitBtn13Click() { close(); }
+
+bool TMarco::SeImprime(const QWidget&) const { return true; }
+
+void TMarco::Imprimir(QPrinter& impresora) {
+    ImprimirHoja(*Panel1, impresora, documento_,
+                 [this](const QWidget& control) { return SeImprime(control); });
+}
+
+void TMarco::ButtonImprimirClick() {
+    QPrinter impresora(QPrinter::HighResolution);
+    PrepararImpresora(impresora);
+    impresora.setDocName(documento_);
+    QPrintPreviewDialog vista(&impresora, this);
+    vista.setWindowTitle(QStringLiteral("Imprimir: ") + documento_);
+    // Large enough to read a page; Qt's own size shows a strip of it.
+    vista.resize(QSize(800, 960).boundedTo(screen()->availableSize() * 9 / 10));
+    // Painted for the preview and again for the printer or the PDF the user chooses there.
+    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* destino) { Proteger(this, [this, destino] { Imprimir(*destino); }); });
+    vista.exec();
+}

@@ -13,6 +13,7 @@
 #include <exception>
 
 class QLabel;
+class QPrinter;
 class QPushButton;
 class QScrollArea;
 
@@ -52,6 +53,7 @@ struct DisenoMarco {
     QPoint posAvance;        // Button2
     QPoint posRegresar;      // BitBtn13 "Regresar"
     bool regresarPrimero;    // tab order: BitBtn13 before Button2
+    const char* documento;   // the document's name on paper: print job and page footers
 };
 
 class TMarco : public QWidget {
@@ -61,17 +63,31 @@ public:
 
     QWidget* hoja() const { return Panel1; }
 
+    // Prints the whole sheet as it stands, but what SeImprime leaves out: what the preview shows
+    // and what reaches the printer or a PDF file. Changes nothing in the window. Throws
+    // ErrorImpresion (impresion.h).
+    void Imprimir(QPrinter& impresora);
+
 protected:
     bool event(QEvent* evento) override;
     void FormActivate();
     void BitBtn13Click();
+    // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
+    // saves a PDF.
+    void ButtonImprimirClick();
+    // Whether a control of the sheet goes on paper; the frame prints every one.
+    virtual bool SeImprime(const QWidget& control) const;
 
     QLabel* LabelCaption;
     QScrollArea* ScrollBox1;
     QWidget* Panel1;
     QPushButton* Button2;
     QPushButton* BitBtn13;
+    QPushButton* ButtonImprimir;
 
 private:
+    void ImprimirUltimoDelTabulador();
+
     QString titulo_;
+    QString documento_;
 };

@@ -27,6 +27,7 @@ constexpr DisenoMarco kDiseno = {
     .posAvance = {8, 661},
     .posRegresar = {324, 661},
     .regresarPrimero = true,
+    .documento = "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion",
 };
 
 // Empties the list and its text, then adds the items in order; the text stays empty.
@@ -240,6 +241,8 @@ void TForm1::ResetColoresAyuda(const QString& nombre) {
             PonerTinta(controlesAyuda_[i], ColorBGR(kTintaHoja));
     }
 }
+
+bool TForm1::SeImprime(const QWidget& control) const { return &control != MemoAyuda; }
 
 void TForm1::Panel1MouseMove() {
     MemoAyuda->hide();

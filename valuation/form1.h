@@ -43,6 +43,8 @@ signals:
 protected:
     void closeEvent(QCloseEvent* evento) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    // The help pop-up never goes on paper.
+    bool SeImprime(const QWidget& control) const override;
 
 private:
     void CrearHoja();

@@ -3,9 +3,13 @@
 #include "form1.h"
 #include "form2.h"
 #include "numeros.h"
+#include "teclado.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -33,7 +37,13 @@ void AlFrente(QWidget& ventana) {
 
 void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));
-    aplicacion.setStyle(QStringLiteral("Fusion"));
+    aplicacion.setStyle(EstiloDelPrograma());
+    // Qt's own texts (context menus, standard buttons, the print dialog) in the user's language;
+    // the program's own texts are Spanish already.
+    auto* traductor = new QTranslator(&aplicacion);
+    if (traductor->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traductor);
     aplicacion.setQuitOnLastWindowClosed(false);
     aplicacion.installEventFilter(new VigiaRegional(&aplicacion));
     LeerSeparadorDecimal();

@@ -80,6 +80,9 @@ TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.tit
     setTabOrder(primero, segundo);
     setTabOrder(segundo, ScrollBox1);
     primero->setFocus();
+    // No tab stop that shows nothing; set after the order, which Qt builds wrongly around a
+    // scroll area that takes no focus.
+    desplazable->setFocusPolicy(Qt::NoFocus);
 
     move(268, 1);
     resize(kAnchoVentana, kAltoVentana);

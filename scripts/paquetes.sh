@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -eu
 paquetes="cmake make g++ qt6-base-dev xvfb xauth xdotool fonts-dejavu-core
-libbenchmark-dev clang libclang-rt-14-dev"
+libbenchmark-dev clang libclang-rt-14-dev qt6-translations-l10n locales-all"
 faltan=""
 for p in $paquetes; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || faltan="$faltan $p"

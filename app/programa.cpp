@@ -3,11 +3,15 @@
 #include "form1.h"
 #include "form2.h"
 #include "numeros.h"
+#include "teclado.h"
 
 #include <QApplication>
 #include <QDirIterator>
 #include <QEvent>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace {
 
@@ -35,7 +39,13 @@ void AlFrente(QWidget& ventana) {
 
 void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));
-    aplicacion.setStyle(QStringLiteral("Fusion"));
+    aplicacion.setStyle(EstiloDelPrograma());
+    // Qt's own texts (context menus, standard buttons, the print dialog) in the user's language;
+    // the program's own texts are Spanish already.
+    auto* traductor = new QTranslator(&aplicacion);
+    if (traductor->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(traductor);
     aplicacion.setQuitOnLastWindowClosed(false);
     // Every size the build rendered, so the window manager never scales one up.
     QIcon icono;

@@ -10,8 +10,9 @@ class QApplication;
 class TForm1;
 class TForm2;
 
-// Application-wide settings every window relies on: style, the decimal separator and the
-// answer to a change of the regional settings. Call once, after the QApplication exists.
+// Application-wide settings every window relies on: the style with its focus ring, Qt's own
+// texts in the user's language, the decimal separator and the answer to a change of the
+// regional settings. Call once, after the QApplication exists.
 void PrepararAplicacion(QApplication& aplicacion);
 
 class Programa {

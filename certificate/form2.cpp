@@ -34,6 +34,7 @@ TForm2::TForm2() : TMarco(kDiseno) {
     // Before the first hand-over: empty values, and the standard 300 valuation points.
     FPuntosObtenidos = QStringLiteral("300");
     Conectar();
+    PrepararNavegacion();
 }
 
 void TForm2::Conectar() {

@@ -43,6 +43,8 @@ signals:
 
 private:
     void CrearHoja();
+    // Tab order, keyboard and wheel, and the names screen readers give the controls.
+    void PrepararNavegacion();
     void Conectar();
     // The six triggers of a scoring run. A run they start reports its own failure (Manejar)
     // and whatever made the change goes on.

@@ -86,6 +86,9 @@ TMarco::TMarco(const DisenoMarco& diseno)
     setTabOrder(primero, segundo);
     setTabOrder(segundo, ScrollBox1);
     primero->setFocus();
+    // No tab stop that shows nothing; set after the order, which Qt builds wrongly around a
+    // scroll area that takes no focus.
+    desplazable->setFocusPolicy(Qt::NoFocus);
 
     // In the free part of the bar, right of "Regresar", in its size and font.
     ButtonImprimir = new QPushButton(QStringLiteral("Imprimir"), cliente);

@@ -9,13 +9,26 @@ constexpr std::array<const char*, 12> kMeses = {
     "Julio     ", "Agosto    ", "Septiembre", "Octubre   ", "Noviembre ", "Diciembre ",
 };
 
+// With a decimal comma, a point that follows a digit and has exactly three digits after it
+// groups thousands ("15.000", "1.500,75", "1.234.567"); any other point ends the number.
+bool PuntoDeMiles(const QString& texto, qsizetype i, QChar separador) {
+    if (separador != QLatin1Char(',') || texto[i] != QLatin1Char('.') || i == 0 ||
+        !EsDigito(texto[i - 1]))
+        return false;
+    qsizetype cifras = 0;
+    while (i + 1 + cifras < texto.size() && EsDigito(texto[i + 1 + cifras]))
+        ++cifras;
+    return cifras == 3;
+}
+
 } // namespace
 
 QString NormalizarNumero(const QString& texto, QChar separador) {
     QString resultado;
     bool tomaDigitos = true;
     bool haySeparador = false;
-    for (const QChar c : texto) {
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto[i];
         if (EsDigito(c) && tomaDigitos) {
             resultado += c;
         } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && resultado.isEmpty()) {
@@ -25,6 +38,8 @@ QString NormalizarNumero(const QString& texto, QChar separador) {
             haySeparador = true;
         } else if (c == QLatin1Char(' ') || c.unicode() == 0 || c == QLatin1Char(',')) {
             // skipped: thousands blanks, stray NULs and commas
+        } else if (tomaDigitos && !haySeparador && PuntoDeMiles(texto, i, separador)) {
+            // skipped: a thousands point of the whole part
         } else {
             tomaDigitos = false;
         }

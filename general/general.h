@@ -13,9 +13,11 @@
 #include "numeros.h"
 
 // Turns whatever was typed into a numeric field into a text the number conversion accepts:
-// digits, one leading sign and one decimal separator; blanks, NULs and commas are skipped; any
-// other character ends the digits. Never empty ("0" at worst); at most three decimals, or at
-// most 16 characters when there is no separator.
+// digits, one leading sign and one decimal separator; blanks, NULs and commas are skipped, and
+// with a decimal comma so is a thousands point of the whole part (a point after a digit with
+// exactly three digits after it: "1.500,75" is 1500,75); any other character ends the digits.
+// Never empty ("0" at worst); at most three decimals, or at most 16 characters when there is no
+// separator.
 QString NormalizarNumero(const QString& texto, QChar separador);
 
 // Spanish month name padded with blanks to ten characters; empty text outside 1 to 12.

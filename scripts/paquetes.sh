@@ -4,13 +4,14 @@
 # usage: paquetes.sh SET...   (run, package, test, fuzz, bench, format; all for every one)
 set -eu
 
-# Building the program and running it.
-run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core"
+# Building the program and running it (with Qt's own texts in the user's language).
+run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n"
 # make package: CPack reads the program's libraries with dpkg-shlibdeps and file.
 package="dpkg-dev file"
 # make test: a virtual X display and its pointer, the checks of the menu entry, metainfo and
-# package, the PDF tools.
-test="xvfb xauth xdotool x11-utils desktop-file-utils appstream lintian poppler-utils"
+# package, the PDF tools, the Spanish locale.
+test="xvfb xauth xdotool x11-utils desktop-file-utils appstream lintian poppler-utils
+locales-all"
 # make fuzz: clang's libFuzzer.
 fuzz="clang libclang-rt-14-dev"
 # make bench: Google Benchmark.

@@ -215,7 +215,7 @@ void PruebasCertificado::preparacion() {
         {"EProtocoloUCE", ""},       {"MemoAverias", ""},        {"EVendedor", ""},
         {"EComprador", ""},          {"EMarca", "1.9 TDI"},      {"EBastidor", "VSSZZZ1MZ8B000001"},
         {"EMatricula", "1234 BCD"},  {"EPrecioNuevo", "31470"},  {"EPrecioCambio", "10000"},
-        {"EPrecioVendedor", "15.000"}, {"EPVPVendedor", "15"},   {"EPuntuacionValoracion", "7"},
+        {"EPrecioVendedor", "15.000"}, {"EPVPVendedor", "15000"},   {"EPuntuacionValoracion", "7"},
         {"EPuntuacion", "7"},        {"ENombreMarca", "SEAT"},   {"ETipoVehiculo", "Familiar"},
         {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)"},
     };
@@ -276,7 +276,7 @@ void PruebasCertificado::precios_data() {
     QTest::newRow("empty") << "" << "0";
     QTest::newRow("letters") << "abc" << "0";
     QTest::newRow("separator alone") << "," << "0";
-    QTest::newRow("thousands point stops") << "12.000" << "12";
+    QTest::newRow("thousands point skipped") << "12.000" << "12360";
     // clang-format on
 }
 
@@ -363,10 +363,11 @@ void PruebasCertificado::escrituraNormalizadoraAnidaUnaVez() {
     Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
     Control("EPrecioCambio")->setText(QStringLiteral("-"));
     QCOMPARE(avisos.Tomar().size(), 1);
-    Control("EPVPVendedor")->setText(QStringLiteral("15.000")); // normalised to 15: one nested run
+    Control("EPVPVendedor")
+        ->setText(QStringLiteral("15.000")); // normalised to 15000: one nested run
     QCOMPARE(avisos.Tomar().size(), 2);
-    QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("15"));
-    Control("EPVPVendedor")->setText(QStringLiteral("15")); // the same text: nothing runs
+    QCOMPARE(Texto(*ventana, "EPVPVendedor"), QStringLiteral("15000"));
+    Control("EPVPVendedor")->setText(QStringLiteral("15000")); // the same text: nothing runs
     QCOMPARE(avisos.Tomar().size(), 0);
 }
 

@@ -272,7 +272,7 @@ void PruebasPrograma::cadaEntregaPreparaDeNuevo() {
         QCOMPARE(Texto(certificado, v.destino), QString::fromUtf8(v.texto));
     QCOMPARE(Texto(certificado, "ENombreMarca"), QStringLiteral("OPEL"));
     QCOMPARE(Texto(certificado, "ETipoVehiculo"), QStringLiteral("4x4"));
-    QCOMPARE(Texto(certificado, "EPVPVendedor"), QStringLiteral("11"));
+    QCOMPARE(Texto(certificado, "EPVPVendedor"), QStringLiteral("11500"));
     QCOMPARE(Texto(certificado, "EPuntuacion"), QStringLiteral("6"));
     QCOMPARE(Texto(certificado, "EPrecioCompra"), QStringLiteral("12360"));
     QCOMPARE(Texto(certificado, "EPuntosObtenidos"), QStringLiteral("9")); // the 500 points

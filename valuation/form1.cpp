@@ -69,6 +69,7 @@ TForm1::TForm1() : TMarco(kDiseno) {
     Manejar(this, Button4, &QPushButton::clicked, &TForm1::Button4Click);
     Manejar(this, Button5, &QPushButton::clicked, &TForm1::Button5Click);
     Manejar(this, Button6, &QPushButton::clicked, &TForm1::Button6Click);
+    PrepararNavegacion();
     Proteger(this, [this] { ResetValoracion(); });
 }
 

@@ -48,6 +48,8 @@ protected:
 
 private:
     void CrearHoja();
+    // Tab order, keyboard and wheel, and the names screen readers give the controls.
+    void PrepararNavegacion();
     void PrepararAyudas();
     // The pointer moved over help-bearing control number `indice`: highlight it, show its help.
     void AyudaMouseMove(size_t indice);

@@ -1,0 +1,276 @@
+#include "teclado.h"
+
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOption>
+#include <QTextEdit>
+
+namespace {
+
+void Anillo(QPainter* pintor, const QRect& lugar) {
+    pintor->save();
+    pintor->setRenderHint(QPainter::Antialiasing, false);
+    pintor->setBrush(Qt::NoBrush);
+    pintor->setPen(QPen(ColorBGR(kColorFoco), 1));
+    pintor->drawRect(lugar.adjusted(0, 0, -1, -1));
+    pintor->drawRect(lugar.adjusted(1, 1, -2, -2));
+    pintor->restore();
+}
+
+// The scroll box has no frame of its own to show the focus: a ring laid over its edges, shown
+// while the box itself has the focus.
+class AnilloDeCaja : public QWidget {
+public:
+    explicit AnilloDeCaja(QScrollArea* caja) : QWidget(caja) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        hide();
+    }
+
+    void Seguir(const QWidget* foco) {
+        auto* caja = static_cast<QWidget*>(parent());
+        setVisible(foco == caja);
+        if (isVisible()) {
+            setGeometry(caja->rect());
+            raise();
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pintor(this);
+        Anillo(&pintor, rect());
+    }
+};
+
+class EstiloConFoco : public QProxyStyle {
+public:
+    EstiloConFoco() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opcion, QPainter* pintor,
+                       const QWidget* control) const override {
+        // Fusion draws the focus of buttons faintly, and only after a key moved it.
+        if (elemento == PE_FrameFocusRect) {
+            Anillo(pintor, opcion->rect);
+            return;
+        }
+        QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
+        const bool marco = elemento == PE_FrameLineEdit || elemento == PE_Frame;
+        if (marco && (opcion->state & State_HasFocus))
+            Anillo(pintor, opcion->rect);
+    }
+
+    void drawControl(ControlElement elemento, const QStyleOption* opcion, QPainter* pintor,
+                     const QWidget* control) const override {
+        // A radio button or check box without a caption shows its focus around the whole
+        // button, not across its small indicator.
+        const auto* boton = qstyleoption_cast<const QStyleOptionButton*>(opcion);
+        const bool sinLeyenda = (elemento == CE_RadioButton || elemento == CE_CheckBox) &&
+                                boton != nullptr && boton->text.isEmpty() && boton->icon.isNull();
+        if (sinLeyenda && (opcion->state & State_HasFocus)) {
+            QStyleOptionButton sinFoco = *boton;
+            sinFoco.state &= ~State_HasFocus;
+            QProxyStyle::drawControl(elemento, &sinFoco, pintor, control);
+            Anillo(pintor, opcion->rect);
+            return;
+        }
+        QProxyStyle::drawControl(elemento, opcion, pintor, control);
+        // Inside the bevel, under the caption.
+        if (elemento == CE_PushButtonBevel && (opcion->state & State_HasFocus))
+            Anillo(pintor, opcion->rect.adjusted(2, 2, -2, -2));
+    }
+
+    void drawComplexControl(ComplexControl elemento, const QStyleOptionComplex* opcion,
+                            QPainter* pintor, const QWidget* control) const override {
+        QProxyStyle::drawComplexControl(elemento, opcion, pintor, control);
+        if (elemento == CC_ComboBox && (opcion->state & State_HasFocus))
+            Anillo(pintor, opcion->rect);
+    }
+};
+
+// The wheel over a control it would change, without the focus: the sheet scrolls instead.
+class RuedaSoloConFoco : public QObject {
+public:
+    explicit RuedaSoloConFoco(QScrollArea* caja) : QObject(caja), caja_(caja) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::Wheel || static_cast<QWidget*>(objeto)->hasFocus())
+            return QObject::eventFilter(objeto, evento);
+        QCoreApplication::sendEvent(caja_->viewport(), evento);
+        return true;
+    }
+
+private:
+    QScrollArea* caja_;
+};
+
+// Enter and Return on a push button press it; a key held down presses it once.
+class IntroPulsa : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress)
+            return QObject::eventFilter(objeto, evento);
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const bool intro = tecla->key() == Qt::Key_Return || tecla->key() == Qt::Key_Enter;
+        if (!intro || (tecla->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QObject::eventFilter(objeto, evento);
+        if (!tecla->isAutoRepeat())
+            static_cast<QPushButton*>(objeto)->click();
+        return true;
+    }
+};
+
+// Of a group of radio buttons only the one set is a tab stop; Qt moves the stop to a button of
+// the group that takes the focus, and the arrow keys move the choice along the group.
+void ParadaEnLaElegida(QRadioButton* elegido) {
+    for (QRadioButton* boton :
+         elegido->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        if (boton->autoExclusive())
+            boton->setFocusPolicy(boton == elegido ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void UnaParadaPorGrupo(QWidget* ventana) {
+    QList<QWidget*> grupos;
+    for (QRadioButton* boton : ventana->findChildren<QRadioButton*>()) {
+        if (!boton->autoExclusive())
+            continue;
+        QObject::connect(boton, &QRadioButton::toggled, boton, [boton](bool puesto) {
+            if (puesto)
+                ParadaEnLaElegida(boton);
+        });
+        if (!grupos.contains(boton->parentWidget()))
+            grupos << boton->parentWidget();
+    }
+    for (QWidget* grupo : grupos) {
+        const auto botones = grupo->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        QRadioButton* elegido = botones.first();
+        for (QRadioButton* boton : botones) {
+            if (boton->isChecked())
+                elegido = boton;
+        }
+        ParadaEnLaElegida(elegido);
+    }
+}
+
+} // namespace
+
+QStyle* EstiloDelPrograma() { return new EstiloConFoco; }
+
+void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
+    auto* rueda = new RuedaSoloConFoco(caja);
+    for (QWidget* control : ventana->findChildren<QWidget*>()) {
+        const bool cambiaConLaRueda = qobject_cast<QComboBox*>(control) != nullptr ||
+                                      qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                                      (qobject_cast<QAbstractSlider*>(control) != nullptr &&
+                                       qobject_cast<QScrollBar*>(control) == nullptr);
+        if (cambiaConLaRueda && control->window() == ventana) {
+            if ((control->focusPolicy() & Qt::WheelFocus) == Qt::WheelFocus)
+                control->setFocusPolicy(Qt::StrongFocus);
+            control->installEventFilter(rueda);
+        }
+    }
+
+    for (QLineEdit* edicion : ventana->findChildren<QLineEdit*>()) {
+        if (edicion->isReadOnly())
+            edicion->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (QPlainTextEdit* memo : ventana->findChildren<QPlainTextEdit*>()) {
+        memo->setTabChangesFocus(true);
+        if (memo->isReadOnly())
+            memo->setFocusPolicy(Qt::ClickFocus);
+    }
+    for (QTextEdit* memo : ventana->findChildren<QTextEdit*>()) {
+        memo->setTabChangesFocus(true);
+        if (memo->isReadOnly())
+            memo->setFocusPolicy(Qt::ClickFocus);
+    }
+
+    auto* intro = new IntroPulsa(ventana);
+    for (QPushButton* boton : ventana->findChildren<QPushButton*>())
+        boton->installEventFilter(intro);
+
+    UnaParadaPorGrupo(ventana);
+
+    // The whole control, with a little of the sheet around it: Qt's own scrolling on Tab
+    // shows only an edit field's text cursor, and nothing scrolls for a click, an arrow key or
+    // the program moving the focus. Focus that comes back from another window (a dialog, the
+    // print preview) finds the sheet where the user left it.
+    auto* anillo = new AnilloDeCaja(caja);
+    QObject::connect(
+        qApp, &QApplication::focusChanged, caja, [caja, anillo](QWidget* antes, QWidget* ahora) {
+            anillo->Seguir(ahora);
+            QWidget* hoja = caja->widget();
+            if (ahora == nullptr || hoja == nullptr || !hoja->isAncestorOf(ahora))
+                return;
+            if (antes == nullptr || antes->window() != ahora->window())
+                return;
+            constexpr int kAlrededor = 6;
+            const QRect lugar(ahora->mapTo(hoja, QPoint(0, 0)), ahora->size());
+            caja->ensureVisible(lugar.center().x(), lugar.center().y(),
+                                lugar.width() / 2 + kAlrededor, lugar.height() / 2 + kAlrededor);
+        });
+}
+
+void EncadenarTabulacion(QWidget* anterior, std::span<QWidget* const> controles) {
+    for (QWidget* control : controles) {
+        QWidget::setTabOrder(anterior, control);
+        anterior = control;
+    }
+}
+
+QString NombreDeLeyenda(const QString& leyenda) {
+    QString nombre = leyenda.simplified();
+    while (nombre.endsWith(u':') || nombre.endsWith(u'='))
+        nombre = nombre.chopped(1).trimmed();
+    return nombre;
+}
+
+void NombrarControles(QWidget* hoja, std::span<const NombreAccesible> nombres) {
+    for (const NombreAccesible& n : nombres) {
+        auto* control = hoja->findChild<QWidget*>(QString::fromLatin1(n.control));
+        if (control == nullptr)
+            qFatal("no control %s to name", n.control);
+        QString nombre;
+        if (n.leyenda != nullptr) {
+            auto* leyenda = hoja->findChild<QLabel*>(QString::fromLatin1(n.leyenda));
+            if (leyenda == nullptr)
+                qFatal("no caption %s for %s", n.leyenda, n.control);
+            nombre = NombreDeLeyenda(leyenda->text());
+            // The caption labels the control for screen readers that follow the relation
+            // rather than the name, as they do for lists.
+            if (n.detalle == nullptr && leyenda->buddy() == nullptr)
+                leyenda->setBuddy(control);
+        }
+        if (n.detalle != nullptr) {
+            const QString detalle = QString::fromUtf8(n.detalle);
+            nombre = nombre.isEmpty() ? detalle : nombre + QStringLiteral(": ") + detalle;
+        }
+        control->setAccessibleName(nombre);
+    }
+}
+
+void NombrarFila(std::span<QRadioButton* const> botones, const QString& leyenda,
+                 const QStringList& columnas) {
+    const QString fila = NombreDeLeyenda(leyenda);
+    for (size_t i = 0; i < botones.size(); ++i) {
+        botones[i]->setAccessibleName(fila + QStringLiteral(": ") +
+                                      columnas.value(static_cast<qsizetype>(i)));
+    }
+}

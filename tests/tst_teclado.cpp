@@ -1,0 +1,550 @@
+// Both sheets without a mouse and with a screen reader: the tab chain of each window, Tab out
+// of the memos, Enter on the buttons, the rating rows as one tab stop, the wheel that scrolls
+// the sheet instead of changing a list, the focus ring, the names screen readers hear, and Qt's
+// own texts in the user's language.
+
+#include "apoyo.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "reloj.h"
+#include "teclado.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QWheelEvent>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The name of the control that has the focus; the edit part of a list stands for its list.
+QString NombreDelFoco() {
+    QWidget* foco = QApplication::focusWidget();
+    if (foco == nullptr)
+        return u"(none)"_s;
+    if (foco->objectName().isEmpty() && qobject_cast<QComboBox*>(foco->parentWidget()))
+        foco = foco->parentWidget();
+    return foco->objectName();
+}
+
+// The name a screen reader says for the control. Qt on Linux gives a list its text as its name,
+// and the name set for it to the other platforms; the caption that labels it is tested apart.
+QString NombreAccesibleDe(QWidget* control) {
+    if (qobject_cast<QComboBox*>(control) != nullptr)
+        return control->accessibleName();
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
+    return interfaz == nullptr ? QString() : interfaz->text(QAccessible::Name);
+}
+
+// The captions that label the control, by their text as a screen reader says it.
+QStringList LeyendasDe(QWidget* control) {
+    QStringList leyendas;
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
+    for (const auto& [otra, relacion] : interfaz->relations(QAccessible::Label))
+        leyendas << otra->text(QAccessible::Name);
+    return leyendas;
+}
+
+QStringList CadenaValoracion() {
+    QStringList cadena = {
+        u"BitBtn13"_s,     u"Button2"_s,         u"ScrollBox1"_s,      u"Button6"_s,
+        u"ENombreMarca"_s, u"ETipoVehiculo"_s,   u"EMarca"_s,          u"EBastidor"_s,
+        u"EMatricula"_s,   u"EPVPNuevo"_s,       u"CEspecial1"_s,      u"CEspecial2"_s,
+        u"EKilometros"_s,  u"EMesFabricacion"_s, u"EAnoFabricacion"_s, u"CImportacion"_s,
+        u"CDiesel"_s,      u"CLeasing"_s,        u"EMesesLeasing"_s};
+    for (int fila = 1; fila <= 11; ++fila)
+        cadena << u"CP%1Normal"_s.arg(fila);
+    cadena << u"EPuntosObtenidos"_s << u"EPorcentaje"_s << u"Button3"_s << u"EPVPValoracion"_s
+           << u"EPVPCambio"_s << u"EPintura"_s << u"ETapizado"_s << u"EMotor"_s << u"EFrenos"_s
+           << u"EElectronica"_s << u"Button4"_s << u"EPVPCompra"_s << u"EPVPVendedor"_s
+           << u"Button5"_s << u"EPuntuacion"_s << u"ButtonImprimir"_s;
+    return cadena;
+}
+
+QStringList CadenaCertificado() {
+    QStringList cadena = {u"Button2"_s,         u"BitBtn13"_s,
+                          u"ScrollBox1"_s,      u"EProtocoloUCE"_s,
+                          u"ENumRecambio"_s,    u"ETipoSistema"_s,
+                          u"ECodificacion"_s,   u"ENumTaller"_s,
+                          u"EInfoAdicional1"_s, u"EInfoAdicional2"_s,
+                          u"MemoAverias"_s,     u"ENombreMarca"_s,
+                          u"ETipoVehiculo"_s,   u"EMarca"_s,
+                          u"EBastidor"_s,       u"EMatricula"_s,
+                          u"EPrecioNuevo"_s,    u"EPrecioCambio"_s,
+                          u"EPrecioVendedor"_s, u"EPuntuacionValoracion"_s};
+    for (int n = 1; n <= 55; ++n)
+        cadena << BotonLista(n, "Bien");
+    cadena << u"CITV"_s << u"Button3"_s << u"ButtonImprimir"_s;
+    return cadena;
+}
+
+// Pixels of the focus ring's colour in a picture of the control.
+int PixelesDeFoco(QWidget* control) {
+    const QImage imagen = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb anillo = ColorBGR(kColorFoco).rgb();
+    int cuenta = 0;
+    for (int y = 0; y < imagen.height(); ++y) {
+        for (int x = 0; x < imagen.width(); ++x)
+            cuenta += imagen.pixel(x, y) == anillo ? 1 : 0;
+    }
+    return cuenta;
+}
+
+} // namespace
+
+class PruebasTeclado : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+    void init();
+    void cleanup();
+
+    void cadenaDeTabulacion_data();
+    void cadenaDeTabulacion();
+    void tabSaleDeLosMemos_data();
+    void tabSaleDeLosMemos();
+    void introPulsaLosBotones_data();
+    void introPulsaLosBotones();
+    void filaDeCalificacionUnaParada_data();
+    void filaDeCalificacionUnaParada();
+    void laParadaVuelveConElReinicio();
+    void focoSiempreALaVista();
+    void ruedaSinFocoDesplazaLaHoja_data();
+    void ruedaSinFocoDesplazaLaHoja();
+    void ruedaConFocoCambiaLaLista();
+    void focoVisible_data();
+    void focoVisible();
+    void todosTienenNombre_data();
+    void todosTienenNombre();
+    void nombres_data();
+    void nombres();
+    void leyendasDeLasListas_data();
+    void leyendasDeLasListas();
+    void menuContextualEnElIdiomaDelUsuario();
+
+private:
+    QWidget& Ventana(const QString& nombre) {
+        return nombre == "Form1"_L1 ? static_cast<QWidget&>(*form1) : *form2;
+    }
+    template <class T = QWidget> T* Control(const QString& ventana, const QString& nombre) {
+        T* control = Ventana(ventana).findChild<T*>(nombre);
+        if (control == nullptr)
+            qFatal("no control %s in %s", qPrintable(nombre), qPrintable(ventana));
+        return control;
+    }
+    // Shows the window, active, with the focus on its first control.
+    void Activar(const QString& nombre);
+    QScrollBar* Barra(const QString& ventana) {
+        return Control<QScrollArea>(ventana, u"ScrollBox1"_s)->verticalScrollBar();
+    }
+
+    Avisos avisos;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
+};
+
+void PruebasTeclado::init() {
+    FijarReloj(MomentoDePrueba(2010, 3));
+    form1 = std::make_unique<TForm1>();
+    form2 = std::make_unique<TForm2>();
+    form2->RecibirValoracion({u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s,
+                              u"300"_s, u"10000"_s, u"15000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s});
+    Proteger(form2.get(), [this] { form2->PrepararCertificado(); });
+}
+
+void PruebasTeclado::cleanup() {
+    form2.reset();
+    form1.reset();
+    QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
+}
+
+void PruebasTeclado::Activar(const QString& nombre) {
+    QWidget& ventana = Ventana(nombre);
+    ventana.show();
+    ventana.raise();
+    ventana.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&ventana));
+}
+
+void PruebasTeclado::cadenaDeTabulacion_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QStringList>("cadena");
+    QTest::newRow("valuation") << u"Form1"_s << CadenaValoracion();
+    QTest::newRow("certificate") << u"Form2"_s << CadenaCertificado();
+}
+
+// Tab from the first control round to it again, each control in view as it takes the focus;
+// Backtab walks the same chain the other way.
+void PruebasTeclado::cadenaDeTabulacion() {
+    QFETCH(QString, ventana);
+    QFETCH(QStringList, cadena);
+    Activar(ventana);
+    QCOMPARE(NombreDelFoco(), cadena.first());
+    auto* caja = Control<QScrollArea>(ventana, u"ScrollBox1"_s);
+    QStringList vista = {NombreDelFoco()};
+    QStringList fueraDeVista;
+    for (int i = 0; i < 300; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (NombreDelFoco() == cadena.first())
+            break;
+        vista << NombreDelFoco();
+        QWidget* foco = QApplication::focusWidget();
+        if (caja->widget()->isAncestorOf(foco)) {
+            const QRect lugar(foco->mapTo(caja->viewport(), QPoint(0, 0)), foco->size());
+            if (!caja->viewport()->rect().contains(lugar))
+                fueraDeVista << NombreDelFoco();
+        }
+    }
+    QCOMPARE(vista.join(u' '), cadena.join(u' '));
+    QCOMPARE(fueraDeVista.join(u' '), QString());
+
+    QStringList atras;
+    for (qsizetype i = 0; i < cadena.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        atras.prepend(NombreDelFoco());
+    }
+    QCOMPARE(atras.join(u' '), cadena.join(u' '));
+}
+
+void PruebasTeclado::tabSaleDeLosMemos_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<QString>("siguiente");
+    QTest::addColumn<QString>("anterior");
+    QTest::newRow("fault memory") << u"Form2"_s << u"MemoAverias"_s << u"ENombreMarca"_s
+                                  << u"EInfoAdicional2"_s;
+    QTest::newRow("defects found")
+        << u"Form2"_s << u"MemoDefectosEncontrados"_s << u"Button3"_s << u"CITV"_s;
+    QTest::newRow("criterion help")
+        << u"Form1"_s << u"MemoAyuda"_s << u"ButtonImprimir"_s << u"EPuntuacion"_s;
+}
+
+// Tab and Backtab leave a memo, also one reached by a click, and type nothing into it.
+void PruebasTeclado::tabSaleDeLosMemos() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, memo);
+    QFETCH(QString, siguiente);
+    QFETCH(QString, anterior);
+    Activar(ventana);
+    auto* control = Control<QPlainTextEdit>(ventana, memo);
+    control->show();
+    const QString texto = control->toPlainText();
+    for (const auto& [tecla, destino] :
+         {std::pair{Qt::Key_Tab, siguiente}, std::pair{Qt::Key_Backtab, anterior}}) {
+        control->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(NombreDelFoco(), memo);
+        QTest::keyClick(control, tecla);
+        QCOMPARE(NombreDelFoco(), destino);
+        QCOMPARE(control->toPlainText(), texto);
+    }
+}
+
+void PruebasTeclado::introPulsaLosBotones_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("boton");
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<int>("modificadores");
+    const struct {
+        const char* ventana;
+        const char* boton;
+    } botones[] = {{"Form1", "Button6"}, {"Form1", "Button3"}, {"Form1", "Button4"},
+                   {"Form1", "Button5"}, {"Form1", "Button2"}, {"Form1", "BitBtn13"},
+                   {"Form2", "Button3"}, {"Form2", "Button2"}, {"Form2", "BitBtn13"}};
+    const struct {
+        const char* nombre;
+        Qt::Key tecla;
+        Qt::KeyboardModifiers modificadores;
+    } teclas[] = {{"Return", Qt::Key_Return, Qt::NoModifier},
+                  {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier},
+                  {"Space", Qt::Key_Space, Qt::NoModifier}};
+    for (const auto& b : botones) {
+        for (const auto& t : teclas) {
+            QTest::addRow("%s %s %s", b.ventana, b.boton, t.nombre)
+                << QString::fromLatin1(b.ventana) << QString::fromLatin1(b.boton)
+                << static_cast<int>(t.tecla) << static_cast<int>(t.modificadores.toInt());
+        }
+    }
+}
+
+void PruebasTeclado::introPulsaLosBotones() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, boton);
+    QFETCH(int, tecla);
+    QFETCH(int, modificadores);
+    Activar(ventana);
+    auto* control = Control<QPushButton>(ventana, boton);
+    control->setFocus(Qt::TabFocusReason);
+    QSignalSpy pulsado(control, &QPushButton::clicked);
+    QTest::keyClick(control, static_cast<Qt::Key>(tecla),
+                    Qt::KeyboardModifiers::fromInt(modificadores));
+    QCOMPARE(pulsado.size(), 1);
+}
+
+void PruebasTeclado::filaDeCalificacionUnaParada_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("filaAnterior");  // the previous row's stop
+    QTest::addColumn<QStringList>("fila");      // the row's buttons, left to right
+    QTest::addColumn<QString>("puesto");        // the one set
+    QTest::addColumn<QString>("filaSiguiente"); // the next row's stop
+    QTest::newRow("valuation criterion")
+        << u"Form1"_s << u"CP3Normal"_s
+        << QStringList{u"CP4MuyMal"_s, u"CP4Mal"_s, u"CP4Normal"_s, u"CP4Bien"_s, u"CP4MuyBien"_s}
+        << u"CP4Normal"_s << u"CP5Normal"_s;
+    QTest::newRow("checklist item")
+        << u"Form2"_s << u"CV43Bien"_s << QStringList{u"Cv44Bien"_s, u"CV44Regular"_s, u"CV44Mal"_s}
+        << u"Cv44Bien"_s << u"CV45Bien"_s;
+    QTest::newRow("fuel") << u"Form1"_s << u"CImportacion"_s
+                          << QStringList{u"CGasolina"_s, u"CDiesel"_s, u"CMixto"_s} << u"CDiesel"_s
+                          << u"CLeasing"_s;
+}
+
+// Tab stops once in a row, on the button set; the arrow keys move the choice along the row and
+// no further, and leave the other rows alone; Tab then leaves the row.
+void PruebasTeclado::filaDeCalificacionUnaParada() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, filaAnterior);
+    QFETCH(QStringList, fila);
+    QFETCH(QString, puesto);
+    QFETCH(QString, filaSiguiente);
+    Activar(ventana);
+    const auto elegido = [&] {
+        QString nombre;
+        for (const QString& boton : fila) {
+            if (Control<QRadioButton>(ventana, boton)->isChecked())
+                nombre += boton;
+        }
+        return nombre;
+    };
+    const qsizetype inicio = fila.indexOf(puesto);
+    Control(ventana, filaAnterior)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(NombreDelFoco(), puesto);
+
+    for (qsizetype i = inicio + 1; i <= fila.size(); ++i) { // one press past the end
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        const QString esperado = fila[qMin(i, fila.size() - 1)];
+        QCOMPARE(NombreDelFoco(), esperado);
+        QCOMPARE(elegido(), esperado);
+    }
+    for (qsizetype i = fila.size() - 2; i >= -1; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        const QString esperado = fila[qMax(i, qsizetype(0))];
+        QCOMPARE(NombreDelFoco(), esperado);
+        QCOMPARE(elegido(), esperado);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(NombreDelFoco(), filaSiguiente);
+    if (auto* siguiente = qobject_cast<QRadioButton*>(Control(ventana, filaSiguiente)))
+        QVERIFY(siguiente->isChecked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(NombreDelFoco(), fila.first()); // the stop moved with the choice
+}
+
+// A choice made by keyboard, then a reset: Tab stops on the button the reset set.
+void PruebasTeclado::laParadaVuelveConElReinicio() {
+    Activar(u"Form1"_s);
+    Control(u"Form1"_s, u"CP1Normal"_s)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QVERIFY(Control<QRadioButton>(u"Form1"_s, u"CP1Bien"_s)->isChecked());
+    Control(u"Form1"_s, u"EMesesLeasing"_s)->setFocus(Qt::TabFocusReason);
+    form1->ResetValoracion();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(NombreDelFoco(), u"CP1Normal"_s);
+}
+
+// The focus moved by the program or by an arrow key, far down the sheet: the sheet follows.
+void PruebasTeclado::focoSiempreALaVista() {
+    Activar(u"Form2"_s);
+    Barra(u"Form2"_s)->setValue(0);
+    auto* caja = Control<QScrollArea>(u"Form2"_s, u"ScrollBox1"_s);
+    for (const QString& nombre : {u"CV50Bien"_s, u"EProtocoloUCE"_s, u"Button3"_s}) {
+        QWidget* control = Control(u"Form2"_s, nombre);
+        control->setFocus(Qt::OtherFocusReason);
+        const QRect lugar(control->mapTo(caja->viewport(), QPoint(0, 0)), control->size());
+        QVERIFY2(caja->viewport()->rect().contains(lugar), qPrintable(nombre));
+    }
+}
+
+void PruebasTeclado::ruedaSinFocoDesplazaLaHoja_data() {
+    QTest::addColumn<QString>("lista");
+    for (const char* lista :
+         {"ENombreMarca", "ETipoVehiculo", "EMesFabricacion", "EAnoFabricacion", "EMesesLeasing"})
+        QTest::newRow(lista) << QString::fromLatin1(lista);
+}
+
+void PruebasTeclado::ruedaSinFocoDesplazaLaHoja() {
+    QFETCH(QString, lista);
+    Activar(u"Form1"_s);
+    auto* control = Control<QComboBox>(u"Form1"_s, lista);
+    control->setCurrentIndex(2);
+    Barra(u"Form1"_s)->setValue(0);
+    const QPointF centro = control->rect().center();
+    QWheelEvent rueda(centro, control->mapToGlobal(centro), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &rueda);
+    QCOMPARE(control->currentIndex(), 2);
+    QCOMPARE(control->currentText(), control->itemText(2));
+    QCOMPARE(NombreDelFoco(), u"BitBtn13"_s); // the wheel gave it no focus
+    QVERIFY(Barra(u"Form1"_s)->value() > 0);
+}
+
+void PruebasTeclado::ruedaConFocoCambiaLaLista() {
+    Activar(u"Form1"_s);
+    auto* control = Control<QComboBox>(u"Form1"_s, u"EAnoFabricacion"_s);
+    control->setCurrentIndex(2);
+    control->setFocus(Qt::TabFocusReason);
+    const int desplazado = Barra(u"Form1"_s)->value();
+    const QPointF centro = control->rect().center();
+    QWheelEvent rueda(centro, control->mapToGlobal(centro), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &rueda);
+    QCOMPARE(control->currentIndex(), 3);
+    QCOMPARE(Barra(u"Form1"_s)->value(), desplazado);
+}
+
+void PruebasTeclado::focoVisible_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("edit field") << u"Form1"_s << u"EPVPNuevo"_s;
+    QTest::newRow("black result field") << u"Form1"_s << u"EPVPCambio"_s;
+    QTest::newRow("list") << u"Form1"_s << u"EMesFabricacion"_s;
+    QTest::newRow("check box, caption left") << u"Form1"_s << u"CEspecial1"_s;
+    QTest::newRow("radio button with caption") << u"Form1"_s << u"CImportacion"_s;
+    QTest::newRow("rating button") << u"Form1"_s << u"CP1Normal"_s;
+    QTest::newRow("sheet button") << u"Form1"_s << u"Button3"_s;
+    QTest::newRow("frame button") << u"Form1"_s << u"Button2"_s;
+    QTest::newRow("scroll box") << u"Form1"_s << u"ScrollBox1"_s;
+    QTest::newRow("memo") << u"Form2"_s << u"MemoAverias"_s;
+    QTest::newRow("checklist button") << u"Form2"_s << u"CV1Bien"_s;
+    QTest::newRow("ITV box") << u"Form2"_s << u"CITV"_s;
+}
+
+// The ring shows on the control with the focus, however it got it, and on no other.
+void PruebasTeclado::focoVisible() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, control);
+    Activar(ventana);
+    QWidget* c = Control(ventana, control);
+    QCOMPARE(PixelesDeFoco(c), 0);
+    c->setFocus(Qt::MouseFocusReason);
+    QVERIFY2(PixelesDeFoco(c) >= 40, qPrintable(QString::number(PixelesDeFoco(c))));
+}
+
+void PruebasTeclado::todosTienenNombre_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::newRow("valuation") << u"Form1"_s;
+    QTest::newRow("certificate") << u"Form2"_s;
+}
+
+// Every control of the window the focus can reach has a name a screen reader says.
+void PruebasTeclado::todosTienenNombre() {
+    QFETCH(QString, ventana);
+    QWidget& v = Ventana(ventana);
+    QStringList sinNombre;
+    int controles = 0;
+    for (QWidget* control : v.findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || control->window() != &v ||
+            control->focusProxy() != nullptr || qobject_cast<QScrollBar*>(control) != nullptr)
+            continue;
+        ++controles;
+        if (NombreAccesibleDe(control).trimmed().isEmpty())
+            sinNombre << control->objectName() + u" ("_s +
+                             QString::fromLatin1(control->metaObject()->className()) + u")"_s;
+    }
+    QCOMPARE(sinNombre.join(u' '), QString());
+    QVERIFY(controles > (ventana == "Form1"_L1 ? 80 : 190));
+}
+
+void PruebasTeclado::nombres_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("nombre");
+    // clang-format off
+    const struct {
+        const char* ventana;
+        const char* control;
+        const char* nombre;
+    } casos[] = {
+        {"Form1", "EPVPNuevo", "Precio coche nuevo (euros)"},
+        {"Form1", "EKilometros", "Kilometros cuadro"},
+        {"Form1", "EMesFabricacion", "Mes Fabricac"},
+        {"Form1", "EAnoFabricacion", "Año Fabricac"},
+        {"Form1", "CEspecial1", "Especial 1"},
+        {"Form1", "CP1Normal", "Imagen percibida sobre la Marca y el Modelo de Coche (g): NORMAL"},
+        {"Form1", "CP3MuyMal", "Velocidad depreciacion coche por variar mucho el modelo (f): MUY MAL"},
+        {"Form1", "CP11MuyBien", "Extras: Opciones NO incluidas en Vehiculo Nuevo (c): MUY BIEN"},
+        {"Form1", "EPuntosObtenidos", "Puntos Valoracion coche"},
+        {"Form1", "ETotalCoste", "Total Coste Reacondicionado"},
+        {"Form1", "Button3", "Calcular Precio"},
+        {"Form2", "CV12Regular", "12.- Estado de las Alfombras y Moquetas: Regular"},
+        {"Form2", "Cv55Bien", "55.- Manchas aceite en parte inferior motor. Sin petrolear: Bien"},
+        {"Form2", "MemoAverias", "Leer Memoria Averias (Cada averia resta 0,5 puntos)"},
+        {"Form2", "EPrecioVendedor", "Precio Vendedor(€)"},
+        {"Form2", "EPVPVendedor", "Precio coche segun Vendedor"},
+        {"Form2", "EPrecioCompra", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS"},
+        {"Form2", "CITV", "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria"},
+    };
+    // clang-format on
+    for (const auto& c : casos) {
+        QTest::addRow("%s %s", c.ventana, c.control)
+            << QString::fromLatin1(c.ventana) << QString::fromLatin1(c.control)
+            << QString::fromUtf8(c.nombre);
+    }
+}
+
+void PruebasTeclado::nombres() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, control);
+    QFETCH(QString, nombre);
+    QCOMPARE(NombreAccesibleDe(Control(ventana, control)), nombre);
+}
+
+void PruebasTeclado::leyendasDeLasListas_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("leyendas");
+    QTest::newRow("month") << u"EMesFabricacion"_s << QStringList{u"Mes Fabricac"_s};
+    QTest::newRow("year") << u"EAnoFabricacion"_s << QStringList{u"Año Fabricac"_s};
+    QTest::newRow("price new") << u"EPVPNuevo"_s << QStringList{u"Precio coche \nnuevo (euros)"_s};
+}
+
+// Screen readers on Linux say a list's caption from the label relation.
+void PruebasTeclado::leyendasDeLasListas() {
+    QFETCH(QString, control);
+    QFETCH(QStringList, leyendas);
+    QCOMPARE(LeyendasDe(Control(u"Form1"_s, control)), leyendas);
+}
+
+// Run under LC_ALL=es_ES.UTF-8 too: the edit fields' context menu speaks the user's language.
+void PruebasTeclado::menuContextualEnElIdiomaDelUsuario() {
+    const bool espanol = qEnvironmentVariable("LC_ALL").startsWith("es"_L1);
+    QLineEdit edicion;
+    edicion.setText(u"31470"_s);
+    const std::unique_ptr<QMenu> menu(edicion.createStandardContextMenu());
+    QStringList textos;
+    for (const QAction* accion : menu->actions()) {
+        if (!accion->isSeparator())
+            textos << accion->text().section(u'\t', 0, 0); // without the shortcut
+    }
+    const QStringList esperados =
+        espanol ? QStringList{u"&Deshacer"_s, u"&Rehacer"_s, u"Cor&tar"_s,         u"&Copiar"_s,
+                              u"&Pegar"_s,    u"Borrar"_s,   u"Seleccionar todo"_s}
+                : QStringList{u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
+                              u"&Paste"_s, u"Delete"_s, u"Select All"_s};
+    QCOMPARE(textos, esperados);
+}
+
+MORVEX_TEST_MAIN(PruebasTeclado)
+#include "tst_teclado.moc"

@@ -1,0 +1,82 @@
+// The valuation sheet by keyboard and screen reader: its tab order, which follows the page, and
+// the names a screen reader gives its controls, from their captions.
+
+#include "criterios.h"
+#include "form1.h"
+#include "teclado.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+
+namespace {
+
+// clang-format off
+constexpr NombreAccesible kNombres[] = {
+    {"ENumRecambio", "Label31", "Nº Recambio"},
+    {"ECodificacion", "Label31", "Codificacion"},
+    {"EExtra2", "Label31", "Infor.Adicional"},
+    {"ENombreMarca", "Label2", "Marca"},
+    {"ETipoVehiculo", "Label2", "Tipo vehiculo"},
+    {"EMarca", "Label2", "Modelo"},
+    {"EBastidor", "Label3", nullptr},
+    {"EMatricula", "Label4", nullptr},
+    {"EPVPNuevo", "Label6", nullptr},
+    {"EKilometros", "Label7", nullptr},
+    {"EMesFabricacion", "Label8", nullptr},
+    {"EAnoFabricacion", "Label9", nullptr},
+    {"CImportacion", nullptr, "Origen: Import"},
+    {"CNacional", nullptr, "Origen: Nacional"},
+    {"CGasolina", nullptr, "Combustible: Gasolina"},
+    {"CDiesel", nullptr, "Combustible: Diesel"},
+    {"CMixto", nullptr, "Combustible: Hibrido"},
+    {"EMesesLeasing", nullptr, "Duración Leasing,Renting,RentCar"},
+    {"EPuntosObtenidos", "StaticText19", nullptr},
+    {"EPorcentaje", "StaticText21", nullptr},
+    {"EPVPValoracion", "LabelValorUso", nullptr},
+    {"EPVPCambio", "LabelValorCambio", nullptr},
+    {"EPintura", "Label19", nullptr},
+    {"EMotor", "Label20", nullptr},
+    {"EElectronica", "Label21", nullptr},
+    {"ETapizado", "Label22", nullptr},
+    {"EFrenos", "Label23", nullptr},
+    {"ETotalCoste", "Label24", nullptr},
+    {"EPVPCompra", "Label25", nullptr},
+    {"EPVPVendedor", "Label26", nullptr},
+    {"EPuntuacion", "Label27", nullptr},
+    {"MemoAyuda", nullptr, "Ayuda del criterio"},
+};
+// clang-format on
+
+} // namespace
+
+void TForm1::PrepararNavegacion() {
+    // After the frame's buttons and the scroll box, the sheet top to bottom, left to right.
+    QList<QWidget*> orden = {
+        Button6,     ENumRecambio,    ECodificacion,   EExtra2,      ENombreMarca, ETipoVehiculo,
+        EMarca,      EBastidor,       EMatricula,      EPVPNuevo,    CEspecial1,   CEspecial2,
+        EKilometros, EMesFabricacion, EAnoFabricacion, CImportacion, CNacional,    CGasolina,
+        CDiesel,     CMixto,          CLeasing,        EMesesLeasing};
+    for (const auto& fila : CP) {
+        for (QRadioButton* boton : fila)
+            orden << boton;
+    }
+    orden << EPuntosObtenidos << EPorcentaje << Button3 << EPVPValoracion << EPVPCambio << EPintura
+          << ETapizado << EMotor << EFrenos << EElectronica << ETotalCoste << Button4 << EPVPCompra
+          << EPVPVendedor << Button5 << EPuntuacion << MemoAyuda;
+    EncadenarTabulacion(ScrollBox1, orden);
+    PrepararTeclado(this, ScrollBox1);
+
+    NombrarControles(hoja(), kNombres);
+    QStringList columnas;
+    for (const ColumnaValoracion& columna : kColumnas)
+        columnas << QString::fromLatin1(columna.linea1);
+    for (size_t fila = 0; fila < CP.size(); ++fila)
+        NombrarFila(CP[fila], LabelP[fila]->text(), columnas);
+    ScrollBox1->setAccessibleName(QStringLiteral("Hoja de valoracion"));
+}

@@ -1,9 +1,9 @@
 // Construction of the certificate sheet from tables: every control with its name, caption, place
 // and looks, the checklist from its one table. Behaviour is in form2.cpp.
 
+#include "comprobaciones.h"
 #include "controles.h"
 #include "form2.h"
-#include "comprobaciones.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -156,7 +156,7 @@ QLabel* Recuadro(QWidget* padre, const QString& nombre, const QString& texto, in
 
 void TForm2::CrearHoja() {
     QWidget* hoja = this->hoja();
-    CrearEtiquetas(hoja, kEtiquetas);
+    CrearEtiquetas(hoja, kEtiquetas, Medida::AlMostrar); // the certificate starts hidden
     LabelAverias = hoja->findChild<QLabel*>(QStringLiteral("LabelAverias"));
     LabelFecha = hoja->findChild<QLabel*>(QStringLiteral("LabelFecha"));
 

@@ -42,6 +42,8 @@ private:
 } // namespace
 
 QSize TamanoDelTexto(const QLabel& etiqueta) {
+    if (etiqueta.text().isEmpty())
+        return etiqueta.sizeHint(); // an empty label keeps room for one character
     const int alineacion = etiqueta.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
     return etiqueta.fontMetrics()
         .boundingRect(QRect(0, 0, 2000, 2000), alineacion, etiqueta.text())

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kEsperaMaxima = 30; // seconds; a program that shows nothing by then has failed
 
-struct Medida {
+struct Consumo {
     double paredMs;
     double cpuMs;
     double memoriaMiB;
@@ -30,7 +30,7 @@ struct Medida {
 double Milisegundos(const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; }
 
 // One start-up of `programa`; false with a message when it did not end on its own, cleanly.
-bool Medir(const std::string& programa, const std::string& biblioteca, Medida& medida) {
+bool Medir(const std::string& programa, const std::string& biblioteca, Consumo& consumo) {
     sigset_t hijo;
     sigemptyset(&hijo);
     sigaddset(&hijo, SIGCHLD);
@@ -65,9 +65,9 @@ bool Medir(const std::string& programa, const std::string& biblioteca, Medida& m
                      !atiempo ? "no window exposed in time" : "ended without a window exposed");
         return false;
     }
-    medida.paredMs = std::chrono::duration<double, std::milli>(fin - inicio).count();
-    medida.cpuMs = Milisegundos(uso.ru_utime) + Milisegundos(uso.ru_stime);
-    medida.memoriaMiB = uso.ru_maxrss / 1024.0; // kibibytes on Linux
+    consumo.paredMs = std::chrono::duration<double, std::milli>(fin - inicio).count();
+    consumo.cpuMs = Milisegundos(uso.ru_utime) + Milisegundos(uso.ru_stime);
+    consumo.memoriaMiB = uso.ru_maxrss / 1024.0; // kibibytes on Linux
     return true;
 }
 
@@ -101,19 +101,19 @@ int main(int argc, char* argv[]) {
     sigprocmask(SIG_BLOCK, &hijo, nullptr);
 
     // One start of each first, not counted: the disk cache and the font caches are warm for all.
-    Medida medida{};
+    Consumo consumo{};
     for (const std::string& programa : programas) {
-        if (!Medir(programa, biblioteca, medida))
+        if (!Medir(programa, biblioteca, consumo))
             return 1;
     }
     std::vector<double> pared[2], cpu[2], memoria[2];
     for (int i = 0; i < veces; ++i) {
         for (int p = 0; p < 2; ++p) {
-            if (!Medir(programas[p], biblioteca, medida))
+            if (!Medir(programas[p], biblioteca, consumo))
                 return 1;
-            pared[p].push_back(medida.paredMs);
-            cpu[p].push_back(medida.cpuMs);
-            memoria[p].push_back(medida.memoriaMiB);
+            pared[p].push_back(consumo.paredMs);
+            cpu[p].push_back(consumo.cpuMs);
+            memoria[p].push_back(consumo.memoriaMiB);
         }
     }
 

@@ -2,6 +2,7 @@
 # make run      install what building and running need, build, start the program
 # make test     install that and the test tools, build, run every test headless
 # make package  build the Debian package (build/morvex_VERSION_ARCH.deb)
+# make bench, make bench-startup   timings (docs/performance.md)
 # Each build is a preset of CMakePresets.json: normal (build/), sanitizers (build-asan/),
 # fuzz (build-fuzz/), bench (build-bench/). WERROR=ON makes every warning an error (CI).
 FUZZ_SECONDS ?= 120
@@ -10,7 +11,7 @@ JOBS ?= $(shell nproc)
 WERROR ?= OFF
 
 .PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench deps-format run test \
-	package format soak fuzz bench screenshots clean
+	package format soak fuzz bench bench-startup screenshots clean
 
 all: build
 
@@ -78,10 +79,17 @@ fuzz: deps-fuzz
 	done; \
 	echo "fuzz: $(words $(FUZZERS)) passed, 0 failed"
 
+# Timings, on a Release build of their own: the arithmetic and the window actions (offscreen)
+# in one table; the start-up against a one-label Qt window (docs/performance.md).
 bench: deps-bench
 	$(call construir,bench)
-	@if [ -x build-bench/bench/bench_calculo ]; then ./build-bench/bench/bench_calculo; \
+	@if [ -x build-bench/bench/bench_calculo ]; then \
+	    QT_QPA_PLATFORM=offscreen ./build-bench/bench/bench_calculo; \
 	else echo "Google Benchmark not found: apt-get install libbenchmark-dev"; exit 1; fi
+
+bench-startup: deps-test
+	$(call construir,bench)
+	sh scripts/arranque.sh build-bench
 
 screenshots: deps-test build
 	QT_QPA_PLATFORM=offscreen ./build/capturas docs

@@ -53,5 +53,3 @@ void BM_Certificado(benchmark::State& estado) {
 BENCHMARK(BM_Certificado);
 
 } // namespace
-
-BENCHMARK_MAIN();

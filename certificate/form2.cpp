@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "controles.h"
 #include "general.h"
 #include "reloj.h"
 
@@ -95,7 +96,7 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
         campo->clear();
     LabelFecha->setText(LineaFecha(AhoraLocal()));
-    LabelFecha->adjustSize(); // a caption sized to its text, as every caption of the sheet
+    LabelFecha->resize(TamanoDelTexto(*LabelFecha)); // sized to its text, as every caption
     FDefectos.fill(QString());
     CalcularCertificado();
 }
@@ -126,5 +127,9 @@ void TForm2::CalcularCertificado() {
     EPuntosTotales->setText(nota.totales);
     EPuntosAsteriscos->setText(nota.asteriscos);
     FDefectos = Defectos(calificaciones);
-    MemoDefectosEncontrados->setPlainText(LineaDefectos(FDefectos));
+    // The runs nested in one change mostly find the same list: the memo's text is laid out
+    // again only when it changes.
+    const QString lineaDefectos = LineaDefectos(FDefectos);
+    if (MemoDefectosEncontrados->toPlainText() != lineaDefectos)
+        MemoDefectosEncontrados->setPlainText(lineaDefectos);
 }

@@ -156,7 +156,7 @@ QLabel* Recuadro(QWidget* padre, const QString& nombre, const QString& texto, in
 
 void TForm2::CrearHoja() {
     QWidget* hoja = this->hoja();
-    CrearEtiquetas(hoja, kEtiquetas);
+    CrearEtiquetas(hoja, kEtiquetas, Medida::AlMostrar); // the certificate starts hidden
     LabelAverias = hoja->findChild<QLabel*>(QStringLiteral("LabelAverias"));
     LabelFecha = hoja->findChild<QLabel*>(QStringLiteral("LabelFecha"));
 

@@ -1,13 +1,67 @@
 #include "controles.h"
 
-void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas) {
+#include <QEvent>
+#include <QPointer>
+#include <vector>
+
+namespace {
+
+// A caption sized to its text; with a width, that width and the height its lines need.
+void Ajustar(QLabel* etiqueta, int ancho) {
+    const QSize tamano = TamanoDelTexto(*etiqueta);
+    etiqueta->resize(ancho != 0 ? ancho : tamano.width(), tamano.height());
+}
+
+// Sizes the captions of a window when it is first shown, before it paints.
+class AjusteAlMostrar : public QObject {
+public:
+    explicit AjusteAlMostrar(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
+        ventana->installEventFilter(this);
+    }
+    void Anadir(QLabel* etiqueta, int ancho) { pendientes_.push_back({etiqueta, ancho}); }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (objeto == ventana_ && evento->type() == QEvent::Show) {
+            for (const auto& [etiqueta, ancho] : pendientes_) {
+                if (etiqueta != nullptr)
+                    Ajustar(etiqueta, ancho);
+            }
+            pendientes_.clear();
+            ventana_->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* ventana_;
+    std::vector<std::pair<QPointer<QLabel>, int>> pendientes_;
+};
+
+} // namespace
+
+QSize TamanoDelTexto(const QLabel& etiqueta) {
+    if (etiqueta.text().isEmpty())
+        return etiqueta.sizeHint(); // an empty label keeps room for one character
+    const int alineacion = etiqueta.alignment() & ~(Qt::AlignVCenter | Qt::AlignHCenter);
+    return etiqueta.fontMetrics()
+        .boundingRect(QRect(0, 0, 2000, 2000), alineacion, etiqueta.text())
+        .size();
+}
+
+void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas, Medida medida) {
+    AjusteAlMostrar* ajuste = nullptr;
+    if (medida == Medida::AlMostrar && !hoja->isVisible())
+        ajuste = new AjusteAlMostrar(hoja->window());
     for (const Etiqueta& e : etiquetas) {
         auto* etiqueta = Nuevo<QLabel>(hoja, e.nombre);
         etiqueta->setText(QString::fromUtf8(e.texto));
         Aplicar(etiqueta, e.estilo);
         etiqueta->move(e.x, e.y);
-        etiqueta->adjustSize();
-        if (e.ancho != 0)
-            etiqueta->resize(e.ancho, etiqueta->height());
+        if (ajuste != nullptr)
+            ajuste->Anadir(etiqueta, e.ancho);
+        else
+            Ajustar(etiqueta, e.ancho);
     }
 }

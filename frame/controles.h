@@ -24,7 +24,17 @@ struct Etiqueta {
     int ancho = 0;
 };
 
-void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas);
+// The size a plain caption without frame, margin or word wrap needs for its text, as QLabel's
+// adjustSize() gives it, from one measurement: the label's own hints measure it three times.
+QSize TamanoDelTexto(const QLabel& etiqueta);
+
+// Measuring a caption loads its font and shapes its text: a window kept hidden at start-up has
+// its captions measured when it is first shown. Measure at once where a later control is placed
+// after a caption.
+enum class Medida { Ahora, AlMostrar };
+
+void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas,
+                    Medida medida = Medida::Ahora);
 
 // An edit box of a window, 21 high, kept in the window's member.
 template <class Ventana> struct Edicion {

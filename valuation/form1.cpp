@@ -30,12 +30,22 @@ constexpr DisenoMarco kDiseno = {
     .documento = "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion",
 };
 
-// Empties the list and its text, then adds the items in order; the text stays empty.
-void Rellenar(QComboBox* lista, const QStringList& elementos) {
-    lista->clear();
-    lista->addItems(elementos);
+// The worked example's month and year of manufacture.
+constexpr QStringView kMesEjemplo = u"Octubre";
+constexpr QStringView kAnoEjemplo = u"2007";
+
+// Empties the list, adds the items in order and leaves `texto` in it, no item chosen. A list
+// that already holds exactly these items keeps them: rebuilding it would change nothing.
+void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto = {}) {
+    bool iguales = lista->count() == elementos.size();
+    for (int i = 0; iguales && i < lista->count(); ++i)
+        iguales = lista->itemText(i) == elementos[i];
+    if (!iguales) {
+        lista->clear();
+        lista->addItems(elementos);
+    }
     lista->setCurrentIndex(-1);
-    lista->setEditText(QString());
+    lista->setEditText(texto.toString());
 }
 
 template <size_t N> QStringList Textos(const std::array<const char*, N>& tabla) {
@@ -80,25 +90,24 @@ void TForm1::closeEvent(QCloseEvent* evento) {
 }
 
 void TForm1::ResetValoracion() {
+    // A field the worked example fills gets the example's text once, not emptied first: no
+    // handler watches these fields, and a field written twice repaints twice.
     const int anoActual = AhoraLocal().date().year();
     MemoAyuda->hide();
-    for (QLineEdit* campo : {EMarca, EBastidor, EMatricula, EPVPNuevo})
+    for (QLineEdit* campo : {EMarca, EBastidor, EMatricula})
         campo->clear();
     CEspecial1->setChecked(false);
     CEspecial2->setChecked(false);
-    EKilometros->clear();
-    Rellenar(EMesFabricacion, Meses());
-    Rellenar(EAnoFabricacion, Anos(anoActual));
+    Rellenar(EMesFabricacion, Meses(), kMesEjemplo);
+    Rellenar(EAnoFabricacion, Anos(anoActual), kAnoEjemplo);
     CDiesel->setChecked(true);
     CLeasing->setChecked(false);
-    Rellenar(EMesesLeasing, Textos(kDuracionesLeasing));
-    EMesesLeasing->setEditText(QStringLiteral("9 meses"));
+    Rellenar(EMesesLeasing, Textos(kDuracionesLeasing), u"9 meses");
     for (auto& fila : CP)
         fila[kColumnaNormal - 1]->setChecked(true);
     EPuntosObtenidos->setText(QStringLiteral("300"));
-    for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, EPintura, ETapizado, EMotor,
-                             EFrenos, EElectronica, ETotalCoste, EPVPCompra, EPVPVendedor,
-                             EPuntuacion, ENumRecambio, ECodificacion, EExtra2})
+    for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, ETotalCoste, EPVPCompra,
+                             ENumRecambio, ECodificacion, EExtra2})
         campo->clear();
     CImportacion->setChecked(true);
     Rellenar(ENombreMarca, Textos(kMarcas));
@@ -110,8 +119,8 @@ void TForm1::ResetValoracion() {
 void TForm1::CargarEjemplo() {
     EPVPNuevo->setText(QStringLiteral("31470"));
     EKilometros->setText(QStringLiteral("83680"));
-    EAnoFabricacion->setEditText(QStringLiteral("2007"));
-    EMesFabricacion->setEditText(QStringLiteral("Octubre"));
+    EAnoFabricacion->setEditText(kAnoEjemplo.toString());
+    EMesFabricacion->setEditText(kMesEjemplo.toString());
     for (QLineEdit* campo :
          {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor, EPuntuacion})
         campo->setText(QStringLiteral("0"));

@@ -1,0 +1,60 @@
+// Captions sized to their text: the one measurement the sheets make gives what the label's own
+// hints give, and the certificate, created hidden, has its captions sized once it is shown.
+
+#include "apoyo.h"
+
+#include "controles.h"
+#include "form2.h"
+
+#include <QLabel>
+
+using namespace Qt::StringLiterals;
+
+class PruebasMedidas : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { SilenciarPlataforma(); }
+
+    void tamanoDelTexto_data();
+    void tamanoDelTexto();
+    void certificadoAlMostrarse();
+};
+
+void PruebasMedidas::tamanoDelTexto_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<int>("px");
+    QTest::addColumn<bool>("negrita");
+    QTest::newRow("one line") << u"Mes Fabricac"_s << 11 << true;
+    QTest::newRow("two lines, trailing blank") << u"Precio coche \nnuevo (euros)"_s << 11 << true;
+    QTest::newRow("trailing line break") << u"Precio\nVendedor(€)\n"_s << 11 << false;
+    QTest::newRow("accents and signs") << u"Año Fabricac ±50 • ñ"_s << 9 << false;
+    QTest::newRow("section title") << u"(1) Valoracion Objetiva"_s << 17 << true;
+    QTest::newRow("empty") << QString() << 12 << true;
+}
+
+void PruebasMedidas::tamanoDelTexto() {
+    QFETCH(QString, texto);
+    QFETCH(int, px);
+    QFETCH(bool, negrita);
+    QLabel etiqueta(texto);
+    etiqueta.setFont(Fuente("Verdana", px, negrita));
+    QCOMPARE(TamanoDelTexto(etiqueta), etiqueta.sizeHint());
+}
+
+void PruebasMedidas::certificadoAlMostrarse() {
+    TForm2 ventana;
+    ventana.show();
+    for (const char* nombre :
+         {"Label1", "Label3", "Label17", "Label19", "Label35", "LabelAverias", "LabelFecha"}) {
+        auto* etiqueta = ventana.findChild<QLabel*>(QString::fromLatin1(nombre));
+        QVERIFY2(etiqueta != nullptr, nombre);
+        QCOMPARE(etiqueta->size(), etiqueta->sizeHint());
+    }
+    // The introduction has its width given, and the height of its nine lines.
+    auto* introduccion = ventana.findChild<QLabel*>(u"Label2"_s);
+    QCOMPARE(introduccion->size(), QSize(609, introduccion->sizeHint().height()));
+}
+
+MORVEX_TEST_MAIN(PruebasMedidas)
+#include "tst_medidas.moc"

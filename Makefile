@@ -29,7 +29,7 @@ deps-fuzz:
 	@sh scripts/paquetes.sh fuzz
 deps-bench:
 	@sh scripts/paquetes.sh bench
-deps-format: deps-format
+deps-format:
 	@sh scripts/paquetes.sh format
 
 # Configure (quick when nothing changed) and build one preset.

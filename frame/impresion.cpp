@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QScopeGuard>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,25 @@ using namespace Qt::StringLiterals;
 
 ErrorImpresion::ErrorImpresion(const QString& mensaje)
     : std::runtime_error(mensaje.toUtf8().toStdString()) {}
+
+namespace {
+int enPapel = 0;
+} // namespace
+
+bool HojaEnPapel() { return enPapel > 0; }
+
+QPicture ControlEnPapel(const QWidget& control) {
+    ++enPapel;
+    const auto fin = qScopeGuard([] { --enPapel; });
+    // Rendered straight onto a printer a control becomes a picture of itself; recorded first,
+    // its texts stay texts on paper.
+    QPicture dibujo;
+    QPainter grabador(&dibujo);
+    const_cast<QWidget&>(control).render(&grabador, QPoint(), QRegion(), // render() only paints
+                                         QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    grabador.end();
+    return dibujo;
+}
 
 namespace {
 
@@ -110,15 +130,7 @@ void PintarBanda(QPainter& pintor, QWidget& hoja, const QList<const QWidget*>& b
                           (lugar.intersects(banda) && !CubiertoBajo(bloques, i, arriba));
         if (!aqui)
             continue;
-        // Rendered straight onto a printer a control becomes a picture of itself; recorded
-        // first, its texts stay texts on paper.
-        QPicture dibujo;
-        {
-            QPainter grabador(&dibujo);
-            auto* control = const_cast<QWidget*>(bloques[i]); // render() only paints
-            control->render(&grabador, QPoint(), QRegion(),
-                            QWidget::DrawWindowBackground | QWidget::DrawChildren);
-        }
+        QPicture dibujo = ControlEnPapel(*bloques[i]);
         // Playing a picture scales it from the screen's resolution to the device's; the page's
         // own scale already does that.
         pintor.save();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <stdexcept>
 
+class QPicture;
 class QPrinter;
 class QWidget;
 
@@ -31,6 +32,11 @@ QList<int> CortesDePagina(const QWidget& hoja, int altoPagina, const FiltroImpre
 // A4 portrait with margins of 15 mm: how printing starts; the user may change it in the
 // preview.
 void PrepararImpresora(QPrinter& impresora);
+
+// One control as paper shows it, recorded so that its texts stay texts: what belongs to the
+// screen alone (the focus ring) stays off it. HojaEnPapel() is true while it records.
+QPicture ControlEnPapel(const QWidget& control);
+bool HojaEnPapel();
 
 // Prints the sheet on `impresora`: the same code for the preview, the printer and a PDF file;
 // `documento` names the print job and stands in the footers. Throws ErrorImpresion when the printer

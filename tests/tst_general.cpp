@@ -85,6 +85,29 @@ void PruebasGeneral::normalizar_data() {
         {"point: four decimals cut", punto, u"1234.5678"_s, u"1234.567"_s},
         {"point: comma inside", punto, u"12,5"_s, u"125"_s},
         {"point: blanks", punto, u" 7 . 5"_s, u"7.5"_s},
+        // a thousands point of the whole part is skipped
+        {"fifteen thousand", coma, u"15.000"_s, u"15000"_s},
+        {"thousands and decimals", coma, u"1.500,75"_s, u"1500,75"_s},
+        {"thousands and euro sign", coma, u"9.500 €"_s, u"9500"_s},
+        {"two thousands points", coma, u"1.234.567"_s, u"1234567"_s},
+        {"cost", coma, u"1.200"_s, u"1200"_s},
+        {"negative", coma, u"-12.000"_s, u"-12000"_s},
+        {"thousands then three decimals cut", coma, u"2.000,12345"_s, u"2000,123"_s},
+        {"thousands then blank", coma, u"3.000 ,5"_s, u"3000,5"_s},
+        // any other point still ends the number
+        {"one digit after", coma, u"1.5"_s, u"1"_s},
+        {"two digits after", coma, u"15.00"_s, u"15"_s},
+        {"four digits after", coma, u"1.2345"_s, u"1"_s},
+        {"good group then short one", coma, u"1.500.5"_s, u"1500"_s},
+        {"point first", coma, u".500"_s, u"0"_s},
+        {"blank before the point", coma, u"1 .500"_s, u"1"_s},
+        {"after a sign", coma, u"-.500"_s, u"-"_s},
+        {"in the decimals", coma, u"1,500.000"_s, u"1,500"_s},
+        {"two points", coma, u"1..500"_s, u"1"_s},
+        {"after a letter", coma, u"1a.500"_s, u"1"_s},
+        // with a decimal point nothing changes
+        {"point: decimals", punto, u"15.000"_s, u"15.000"_s},
+        {"point: thousands groups stop", punto, u"1.234.567"_s, u"1.234"_s},
     };
     // clang-format on
     for (const Caso& caso : casos)

@@ -1,5 +1,5 @@
-// Amounts typed the Spanish way, with a point between thousands: what NormalizarNumero keeps, and
-// what the costs and the seller's price come to through both windows.
+// Amounts typed the Spanish way, with a point between thousands: what the costs and the seller's
+// price come to through both windows (what NormalizarNumero keeps is in tst_general).
 
 #include "apoyo.h"
 
@@ -22,10 +22,6 @@ private slots:
     void initTestCase() { SilenciarPlataforma(); }
     void cleanup();
 
-    void normalizar_data();
-    void normalizar();
-    void normalizadoNoCambiaDeNuevo_data() { normalizar_data(); }
-    void normalizadoNoCambiaDeNuevo();
     void costesConPuntoDeMiles();
     void precioDelVendedorConPuntoDeMiles();
     void precioDelVendedorAnidaUnaVez();
@@ -35,65 +31,6 @@ private:
 };
 
 void PruebasMiles::cleanup() { QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen())); }
-
-void PruebasMiles::normalizar_data() {
-    QTest::addColumn<QChar>("separador");
-    QTest::addColumn<QString>("entrada");
-    QTest::addColumn<QString>("esperado");
-    const QChar coma = u',';
-    const QChar punto = u'.';
-    struct Caso {
-        const char* nombre;
-        QChar separador;
-        QString entrada;
-        QString esperado;
-    };
-    // clang-format off
-    const Caso casos[] = {
-        // a thousands point of the whole part is skipped
-        {"fifteen thousand", coma, u"15.000"_s, u"15000"_s},
-        {"thousands and decimals", coma, u"1.500,75"_s, u"1500,75"_s},
-        {"thousands and euro sign", coma, u"9.500 €"_s, u"9500"_s},
-        {"two thousands points", coma, u"1.234.567"_s, u"1234567"_s},
-        {"cost", coma, u"1.200"_s, u"1200"_s},
-        {"negative", coma, u"-12.000"_s, u"-12000"_s},
-        {"thousands then three decimals cut", coma, u"2.000,12345"_s, u"2000,123"_s},
-        {"thousands then blank", coma, u"3.000 ,5"_s, u"3000,5"_s},
-        // any other point still ends the number
-        {"one digit after", coma, u"1.5"_s, u"1"_s},
-        {"two digits after", coma, u"15.00"_s, u"15"_s},
-        {"four digits after", coma, u"1.2345"_s, u"1"_s},
-        {"good group then short one", coma, u"1.500.5"_s, u"1500"_s},
-        {"point first", coma, u".500"_s, u"0"_s},
-        {"blank before the point", coma, u"1 .500"_s, u"1"_s},
-        {"after a sign", coma, u"-.500"_s, u"-"_s},
-        {"in the decimals", coma, u"1,500.000"_s, u"1,500"_s},
-        {"two points", coma, u"1..500"_s, u"1"_s},
-        {"after a letter", coma, u"1a.500"_s, u"1"_s},
-        // with a decimal point nothing changes
-        {"point: decimals", punto, u"15.000"_s, u"15.000"_s},
-        {"point: comma groups", punto, u"1,500.75"_s, u"1500.75"_s},
-        {"point: second point stops", punto, u"1.234.567"_s, u"1.234"_s},
-    };
-    // clang-format on
-    for (const Caso& caso : casos)
-        QTest::newRow(caso.nombre) << caso.separador << caso.entrada << caso.esperado;
-}
-
-void PruebasMiles::normalizar() {
-    QFETCH(QChar, separador);
-    QFETCH(QString, entrada);
-    QFETCH(QString, esperado);
-    QCOMPARE(NormalizarNumero(entrada, separador), esperado);
-}
-
-// The certificate writes the normalised seller's price back into a field whose change normalises
-// it again: the second pass must find nothing to change.
-void PruebasMiles::normalizadoNoCambiaDeNuevo() {
-    QFETCH(QChar, separador);
-    QFETCH(QString, esperado);
-    QCOMPARE(NormalizarNumero(esperado, separador), esperado);
-}
 
 void PruebasMiles::costesConPuntoDeMiles() {
     FijarReloj(MomentoDePrueba(2010, 3));

@@ -7,6 +7,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "impresion.h"
 #include "reloj.h"
 #include "teclado.h"
 
@@ -16,6 +17,8 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
+#include <QPicture>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -90,9 +93,9 @@ QStringList CadenaCertificado() {
     return cadena;
 }
 
-// Pixels of the focus ring's colour in a picture of the control.
-int PixelesDeFoco(QWidget* control) {
-    const QImage imagen = control->grab().toImage().convertToFormat(QImage::Format_RGB32);
+// Pixels of the focus ring's colour in an image.
+int PixelesDeAnillo(const QImage& origen) {
+    const QImage imagen = origen.convertToFormat(QImage::Format_RGB32);
     const QRgb anillo = ColorBGR(kColorFoco).rgb();
     int cuenta = 0;
     for (int y = 0; y < imagen.height(); ++y) {
@@ -100,6 +103,20 @@ int PixelesDeFoco(QWidget* control) {
             cuenta += imagen.pixel(x, y) == anillo ? 1 : 0;
     }
     return cuenta;
+}
+
+// ... in the control on screen.
+int PixelesDeFoco(QWidget* control) { return PixelesDeAnillo(control->grab().toImage()); }
+
+// ... in the control as printing records it, played onto a page.
+int PixelesEnPapel(QWidget* control) {
+    QPicture papel = ControlEnPapel(*control);
+    QImage pagina(control->size(), QImage::Format_RGB32);
+    pagina.fill(Qt::white);
+    QPainter pintor(&pagina);
+    papel.play(&pintor);
+    pintor.end();
+    return PixelesDeAnillo(pagina);
 }
 
 } // namespace
@@ -441,6 +458,8 @@ void PruebasTeclado::focoVisible() {
     QCOMPARE(PixelesDeFoco(c), 0);
     c->setFocus(Qt::MouseFocusReason);
     QVERIFY2(PixelesDeFoco(c) >= 40, qPrintable(QString::number(PixelesDeFoco(c))));
+    // The ring is for the screen: a sheet printed while a control has the focus goes without it.
+    QCOMPARE(PixelesEnPapel(c), 0);
 }
 
 void PruebasTeclado::todosTienenNombre_data() {

@@ -10,7 +10,7 @@ FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
 WERROR ?= OFF
 
-.PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench deps-format run test \
+.PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench deps-startup deps-format run test \
 	package format soak fuzz bench bench-startup screenshots clean
 
 all: build
@@ -29,6 +29,8 @@ deps-fuzz:
 	@sh scripts/paquetes.sh fuzz
 deps-bench:
 	@sh scripts/paquetes.sh bench
+deps-startup:
+	@sh scripts/paquetes.sh startup
 deps-format:
 	@sh scripts/paquetes.sh format
 
@@ -87,7 +89,7 @@ bench: deps-bench
 	    QT_QPA_PLATFORM=offscreen ./build-bench/bench/bench_calculo; \
 	else echo "Google Benchmark not found: apt-get install libbenchmark-dev"; exit 1; fi
 
-bench-startup: deps-test
+bench-startup: deps-startup
 	$(call construir,bench)
 	sh scripts/arranque.sh build-bench
 

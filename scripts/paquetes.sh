@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages a task needs, only those that are missing. Each set holds what
 # its task adds to the one it builds on; name several sets to install them together.
-# usage: paquetes.sh SET...   (run, package, test, fuzz, bench, format; all for every one)
+# usage: paquetes.sh SET...   (run, package, test, fuzz, bench, startup, format; all for every one)
 set -eu
 
 # Building the program and running it (with Qt's own texts in the user's language).
@@ -16,10 +16,12 @@ locales-all"
 fuzz="clang libclang-rt-14-dev"
 # make bench: Google Benchmark.
 bench="libbenchmark-dev"
+# make bench-startup: a virtual X display.
+startup="xvfb"
 # make format: the formatter the repository's style is written for.
 format="clang-format"
 
-[ $# -gt 0 ] || { echo "usage: $0 run|package|test|fuzz|bench|format|all..."; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 run|package|test|fuzz|bench|startup|format|all..."; exit 2; }
 paquetes=$run
 for conjunto in "$@"; do
     case $conjunto in
@@ -28,8 +30,9 @@ for conjunto in "$@"; do
     test) paquetes="$paquetes $package $test" ;;
     fuzz) paquetes="$paquetes $fuzz" ;;
     bench) paquetes="$paquetes $bench" ;;
+    startup) paquetes="$paquetes $startup" ;;
     format) paquetes="$paquetes $format" ;;
-    all) paquetes="$paquetes $package $test $fuzz $bench $format" ;;
+    all) paquetes="$paquetes $package $test $fuzz $bench $startup $format" ;;
     *) echo "no set of packages named '$conjunto'"; exit 2 ;;
     esac
 done

@@ -255,7 +255,9 @@ bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
     espera.start();
     // The shortcut clicks the button as the mouse would, a moment later.
     QTest::keyClick(&ventana, Qt::Key_P, Qt::ControlModifier);
-    return QTest::qWaitFor([&vista] { return vista; }, 5000);
+    // Three pages at high resolution: generous under the sanitizers on a busy machine; the wait
+    // ends as soon as the preview shows.
+    return QTest::qWaitFor([&vista] { return vista; }, 30000);
 }
 
 void PruebasImpresion::botonImprimir_data() {
@@ -589,7 +591,7 @@ void PruebasImpresion::laVistaPreviaImprimeYAvisaDeErrores() {
         impresora->setOutputFileName(malo);
         QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         vista->print();
-        QTRY_VERIFY(!avisos.Vacio());
+        QTRY_VERIFY_WITH_TIMEOUT(!avisos.Vacio(), 30000);
         vistos = avisos.Tomar();
         impresora->setOutputFileName(bueno);
         vista->print();

@@ -15,10 +15,14 @@ class PruebasMedidas : public QObject {
 
 private slots:
     void initTestCase() { SilenciarPlataforma(); }
+    void cleanup() { QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen())); }
 
     void tamanoDelTexto_data();
     void tamanoDelTexto();
     void certificadoAlMostrarse();
+
+private:
+    Avisos avisos;
 };
 
 void PruebasMedidas::tamanoDelTexto_data() {

@@ -16,12 +16,22 @@ constexpr unsigned kTintaCabecera = 0x00D9FFFF;
 constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
 
+void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
+    QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
+    // The text often holds what the user typed; left to guess, the box would take a typed
+    // "<b>" for markup.
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
+}
+
 } // namespace
 
+void MostrarAviso(QWidget* ventana, const QString& texto) {
+    MostrarCaja(ventana, QMessageBox::NoIcon, texto);
+}
+
 void MostrarError(QWidget* ventana, const QString& mensaje) {
-    QMessageBox caja(QMessageBox::Critical, kTituloAplicacion, TextoDelAviso(mensaje),
-                     QMessageBox::Ok, ventana);
-    caja.exec();
+    MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
 }
 
 TMarco::TMarco(const DisenoMarco& diseno) : titulo_(QString::fromUtf8(diseno.titulo)) {

@@ -19,8 +19,15 @@ class QScrollArea;
 // The application's title, as the message boxes show it.
 extern const QString kTituloAplicacion;
 
-// The application's error handler: a modal box with the error icon, the application's title and
-// the message, a full stop appended where the message needs one.
+// The program's message boxes are modal, carry the application's title and one OK button, and
+// show their text as plain text: every character as written, so that a typed "<b>" or "&lt;"
+// shows as typed.
+
+// A box without icon.
+void MostrarAviso(QWidget* ventana, const QString& texto);
+
+// The application's error handler: a box with the error icon and the message, a full stop
+// appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no

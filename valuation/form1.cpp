@@ -2,8 +2,8 @@
 
 #include "ayudas.h"
 #include "criterios.h"
-#include "general.h"
 #include "desplegables.h"
+#include "general.h"
 #include "reloj.h"
 
 #include <QCheckBox>
@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -143,8 +142,7 @@ bool TForm1::ComprobarDatos() {
     const QString faltan = DatosQueFaltan(LeerEntradas(), SeparadorDecimal());
     if (faltan.isEmpty())
         return true;
-    QMessageBox caja(QMessageBox::NoIcon, kTituloAplicacion, faltan, QMessageBox::Ok, this);
-    caja.exec();
+    MostrarAviso(this, faltan);
     return false;
 }
 

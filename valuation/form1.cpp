@@ -193,13 +193,29 @@ void TForm1::PrepararAyudas() {
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == hoja() && evento->type() == QEvent::MouseButtonPress) {
+        // A press that a child control left unhandled reaches the sheet too: the deepest
+        // control under the pointer is where it began.
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        if (raton->buttons() == raton->button()) {
+            QWidget* debajo = hoja()->childAt(raton->position().toPoint());
+            pulsadoEn_ = debajo != nullptr ? debajo : hoja();
+        }
+    } else if (objeto == hoja() && evento->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(evento)->buttons() == Qt::NoButton)
+            pulsadoEn_ = nullptr;
+    }
     if (evento->type() != QEvent::MouseMove)
         return TMarco::eventFilter(objeto, evento);
     if (objeto == hoja()) {
-        // A move that a child control left unhandled reaches the sheet too: only the bare sheet
-        // counts.
-        const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
-        if (hoja()->childAt(punto) == nullptr)
+        // A move that a child control left unhandled reaches the sheet too. While a button is
+        // held the moves belong to the control where the press began, wherever the pointer
+        // goes; otherwise only a move over the bare sheet counts.
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        const bool deLaHojaDesnuda = raton->buttons() != Qt::NoButton
+                                         ? pulsadoEn_ == hoja()
+                                         : hoja()->childAt(raton->position().toPoint()) == nullptr;
+        if (deLaHojaDesnuda)
             Panel1MouseMove();
         return false;
     }

@@ -58,8 +58,13 @@ fuzz: deps
 bench: deps build
 	./$(BUILD)/bench/bench_calculo
 
+# Headless, on a large screen without window frames; the second run renders the valuation
+# window at scale factor 2.
+SCREEN = offscreen:configfile=$(CURDIR)/tests/pantalla.json
+
 screenshots: deps build
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/capturas docs
+	QT_QPA_PLATFORM=$(SCREEN) ./$(BUILD)/capturas docs
+	QT_QPA_PLATFORM=$(SCREEN) QT_SCALE_FACTOR=2 ./$(BUILD)/capturas docs
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

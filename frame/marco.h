@@ -8,6 +8,7 @@
 #include "errores.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <exception>
@@ -61,6 +62,12 @@ struct DisenoMarco {
     bool regresarPrimero;    // tab order: BitBtn13 before Button2
 };
 
+// Where a window's frame goes on a screen whose available area is `disponible`: the given place
+// and outer size (left 268, top 1, 656 x 739, frame included) where the area holds them; where it
+// does not, the frame is cut down to the area and moved only as far as needed to lie wholly in
+// it.
+QRect MarcoEnPantalla(const QRect& disponible);
+
 class TMarco : public QWidget {
     Q_OBJECT
 public:
@@ -80,5 +87,14 @@ protected:
     QPushButton* BitBtn13;
 
 private:
+    // Places the window so that its frame, as the window system reports it, takes the given
+    // place and outer size on the window's screen.
+    void Colocar();
+    // On the first show: once the window is mapped, the window system knows the frame it draws
+    // around it, and the window is placed again.
+    void AlMostrar();
+
+    QWidget* cliente_; // holds the title line, the scroll box and the buttons
     QString titulo_;
+    bool colocadoConMarco_ = false;
 };

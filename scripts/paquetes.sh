@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -eu
-paquetes="cmake make g++ qt6-base-dev xvfb xauth xdotool fonts-dejavu-core
+paquetes="cmake make g++ qt6-base-dev xvfb xauth xdotool openbox fonts-dejavu-core
 libbenchmark-dev clang libclang-rt-14-dev"
 faltan=""
 for p in $paquetes; do

@@ -89,7 +89,7 @@ void SilenciarPlataforma() { manejadorAnterior = qInstallMessageHandler(FiltrarM
 
 std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" MORVEX_PANTALLA_PRUEBAS);
     auto aplicacion = std::make_unique<QApplication>(argc, argv);
     PrepararAplicacion(*aplicacion);
     FijarSeparadorDecimal(QLatin1Char(','));
@@ -97,9 +97,9 @@ std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv) {
     return aplicacion;
 }
 
-QStringList DefectosDeMaqueta(
-    const QWidget& hoja,
-    const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido) {
+QStringList
+DefectosDeMaqueta(const QWidget& hoja,
+                  const std::function<bool(const QWidget&, const QWidget&)>& solapeAdmitido) {
     QStringList defectos;
     QList<QWidget*> controles;
     for (QWidget* control : hoja.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -135,8 +135,7 @@ QStringList DefectosDeMaqueta(
             const QRect comun = controles[i]->geometry().intersected(controles[j]->geometry());
             const bool roce = comun.width() <= 2 && (qobject_cast<QLabel*>(controles[i]) ||
                                                      qobject_cast<QLabel*>(controles[j]));
-            if (!comun.isEmpty() && !roce &&
-                !solapeAdmitido(*controles[i], *controles[j]) &&
+            if (!comun.isEmpty() && !roce && !solapeAdmitido(*controles[i], *controles[j]) &&
                 !solapeAdmitido(*controles[j], *controles[i])) {
                 defectos << controles[i]->objectName() + QStringLiteral(" overlaps ") +
                                 controles[j]->objectName();

@@ -93,8 +93,13 @@ bench-startup: deps-startup
 	$(call construir,bench)
 	sh scripts/arranque.sh build-bench
 
+# Headless, on a large screen without window frames; the second run renders the valuation
+# window at scale factor 2.
+SCREEN = offscreen:configfile=$(CURDIR)/tests/pantalla.json
+
 screenshots: deps-test build
-	QT_QPA_PLATFORM=offscreen ./build/capturas docs
+	QT_QPA_PLATFORM=$(SCREEN) ./build/capturas docs
+	QT_QPA_PLATFORM=$(SCREEN) QT_SCALE_FACTOR=2 ./build/capturas docs
 
 clean:
 	rm -rf build build-asan build-fuzz build-bench

@@ -1,6 +1,7 @@
 // Renders both windows and their whole sheets (not only the part the scroll box shows) to PNG
 // files, for the README and for review, and the first printed page of each sheet as pdftoppm
-// renders the PDF: capturas <folder>.
+// renders the PDF: capturas <folder>. At a scale factor other than 1 (QT_SCALE_FACTOR) it
+// renders only the valuation window, named for the factor, to review how the window scales.
 
 #include "form1.h"
 #include "form2.h"
@@ -64,6 +65,12 @@ int main(int argc, char* argv[]) {
     Programa programa;
     programa.Mostrar();
     QApplication::processEvents();
+
+    const qreal escala = programa.Form1().devicePixelRatioF();
+    if (escala != 1) {
+        const QString nombre = QStringLiteral("valoracion-ventana-escala%1.png").arg(escala);
+        return Guardar(programa.Form1(), carpeta, nombre) ? 0 : 1;
+    }
 
     bool hecho = true;
     hecho &= Guardar(programa.Form1(), carpeta, QStringLiteral("valoracion-ventana.png"));

@@ -3,6 +3,7 @@
 #include "impresion.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPrintPreviewDialog>
@@ -11,6 +12,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWindow>
+#include <algorithm>
+#include <functional>
+#include <utility>
 
 const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
 
@@ -20,13 +25,62 @@ constexpr unsigned kFondoVentana = 0x00719FFF;
 constexpr unsigned kTintaCabecera = 0x00D9FFFF;
 constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
+// Place and outer size of both windows, the frame the window manager draws included: the
+// content was laid out for a title bar and borders within 656 x 739.
+constexpr QRect kMarcoVentana(268, 1, kAnchoVentana, kAltoVentana);
+
+void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
+    QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
+    // The text often holds what the user typed; left to guess, the box would take a typed
+    // "<b>" for markup.
+    caja.setTextFormat(Qt::PlainText);
+    caja.exec();
+}
+
+// Runs an action once, when a window is first exposed: by then the window system has mapped it
+// and knows the frame it draws around it.
+class AlExponerse : public QObject {
+public:
+    AlExponerse(QWindow* ventana, std::function<void()> accion)
+        : QObject(ventana), accion_(std::move(accion)) {
+        ventana->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Expose && static_cast<QWindow*>(objeto)->isExposed()) {
+            objeto->removeEventFilter(this);
+            deleteLater();
+            accion_();
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void()> accion_;
+};
 
 } // namespace
 
+void MostrarAviso(QWidget* ventana, const QString& texto) {
+    MostrarCaja(ventana, QMessageBox::NoIcon, texto);
+}
+
 void MostrarError(QWidget* ventana, const QString& mensaje) {
-    QMessageBox caja(QMessageBox::Critical, kTituloAplicacion, TextoDelAviso(mensaje),
-                     QMessageBox::Ok, ventana);
-    caja.exec();
+    MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
+}
+
+QRect MarcoEnPantalla(const QRect& disponible) {
+    if (disponible.isEmpty())
+        return kMarcoVentana;
+    QRect marco = kMarcoVentana;
+    marco.setWidth(std::min(marco.width(), disponible.width()));
+    marco.setHeight(std::min(marco.height(), disponible.height()));
+    marco.moveLeft(std::clamp(marco.left(), disponible.left(),
+                              disponible.left() + disponible.width() - marco.width()));
+    marco.moveTop(std::clamp(marco.top(), disponible.top(),
+                             disponible.top() + disponible.height() - marco.height()));
+    return marco;
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
@@ -37,12 +91,13 @@ TMarco::TMarco(const DisenoMarco& diseno)
     PonerFondo(this, ColorBGR(kFondoVentana));
 
     // The content keeps its place when the window is resized; a window made smaller than the
-    // content scrolls it.
+    // content scrolls it, a larger one shows the background around it.
     auto* desplazable = new QScrollArea(this);
     desplazable->setFrameShape(QFrame::NoFrame);
+    desplazable->setWidgetResizable(true);
     auto* cliente = new QWidget;
-    cliente->setFixedSize(kAnchoVentana, kAltoVentana);
     desplazable->setWidget(cliente);
+    cliente_ = cliente;
     PonerFondo(desplazable->viewport(), ColorBGR(kFondoVentana));
     PonerFondo(cliente, ColorBGR(kFondoVentana));
     auto* capas = new QVBoxLayout(this);
@@ -99,16 +154,39 @@ TMarco::TMarco(const DisenoMarco& diseno)
     ButtonImprimir->setShortcut(QKeySequence::Print);
     Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
 
-    move(268, 1);
-    resize(kAnchoVentana, kAltoVentana);
+    Colocar();
+}
+
+void TMarco::Colocar() {
+    QScreen* pantalla = QGuiApplication::screenAt(kMarcoVentana.topLeft());
+    if (pantalla == nullptr)
+        pantalla = screen();
+    const QRect marco = MarcoEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
+    // No frame is known before the window is mapped, nor without a window manager.
+    const QMargins bordes = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    move(marco.topLeft());
+    resize(marco.size().shrunkBy(bordes));
+}
+
+void TMarco::AlMostrar() {
+    if (colocadoConMarco_ || windowHandle() == nullptr)
+        return;
+    colocadoConMarco_ = true;
+    // Scroll bars only where the window is smaller than what it holds, whatever the frame the
+    // window manager takes from the outer size.
+    const QRect contenido = cliente_->childrenRect();
+    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
+    new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 
 bool TMarco::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         FormActivate();
-    // The sheet's controls are made after the frame: only now can "Imprimir" go after them.
-    if (evento->type() == QEvent::Show)
+    else if (evento->type() == QEvent::Show) {
+        // The sheet's controls are made after the frame: only now can "Imprimir" go after them.
         ImprimirUltimoDelTabulador();
+        AlMostrar();
+    }
     return QWidget::event(evento);
 }
 

@@ -8,6 +8,7 @@
 #include "errores.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <exception>
@@ -20,8 +21,15 @@ class QScrollArea;
 // The application's title, as the message boxes show it.
 extern const QString kTituloAplicacion;
 
-// The application's error handler: a modal box with the error icon, the application's title and
-// the message, a full stop appended where the message needs one.
+// The program's message boxes are modal, carry the application's title and one OK button, and
+// show their text as plain text: every character as written, so that a typed "<b>" or "&lt;"
+// shows as typed.
+
+// A box without icon.
+void MostrarAviso(QWidget* ventana, const QString& texto);
+
+// The application's error handler: a box with the error icon and the message, a full stop
+// appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no
@@ -56,6 +64,12 @@ struct DisenoMarco {
     const char* documento;   // the document's name on paper: print job and page footers
 };
 
+// Where a window's frame goes on a screen whose available area is `disponible`: the given place
+// and outer size (left 268, top 1, 656 x 739, frame included) where the area holds them; where it
+// does not, the frame is cut down to the area and moved only as far as needed to lie wholly in
+// it.
+QRect MarcoEnPantalla(const QRect& disponible);
+
 class TMarco : public QWidget {
     Q_OBJECT
 public:
@@ -88,6 +102,15 @@ protected:
 private:
     void ImprimirUltimoDelTabulador();
 
+    // Places the window so that its frame, as the window system reports it, takes the given
+    // place and outer size on the window's screen.
+    void Colocar();
+    // On the first show: once the window is mapped, the window system knows the frame it draws
+    // around it, and the window is placed again.
+    void AlMostrar();
+
+    QWidget* cliente_; // holds the title line, the scroll box and the buttons
     QString titulo_;
     QString documento_;
+    bool colocadoConMarco_ = false;
 };

@@ -85,7 +85,7 @@ void SilenciarPlataforma() { manejadorAnterior = qInstallMessageHandler(FiltrarM
 
 std::unique_ptr<QApplication> AplicacionDePrueba(int& argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" MORVEX_PANTALLA_PRUEBAS);
     auto aplicacion = std::make_unique<QApplication>(argc, argv);
     PrepararAplicacion(*aplicacion);
     FijarSeparadorDecimal(QLatin1Char(','));

@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -154,8 +153,7 @@ bool TForm1::ComprobarDatos() {
     const QString faltan = DatosQueFaltan(LeerEntradas(), SeparadorDecimal());
     if (faltan.isEmpty())
         return true;
-    QMessageBox caja(QMessageBox::NoIcon, kTituloAplicacion, faltan, QMessageBox::Ok, this);
-    caja.exec();
+    MostrarAviso(this, faltan);
     return false;
 }
 
@@ -206,13 +204,29 @@ void TForm1::PrepararAyudas() {
 }
 
 bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == hoja() && evento->type() == QEvent::MouseButtonPress) {
+        // A press that a child control left unhandled reaches the sheet too: the deepest
+        // control under the pointer is where it began.
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        if (raton->buttons() == raton->button()) {
+            QWidget* debajo = hoja()->childAt(raton->position().toPoint());
+            pulsadoEn_ = debajo != nullptr ? debajo : hoja();
+        }
+    } else if (objeto == hoja() && evento->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent*>(evento)->buttons() == Qt::NoButton)
+            pulsadoEn_ = nullptr;
+    }
     if (evento->type() != QEvent::MouseMove)
         return TMarco::eventFilter(objeto, evento);
     if (objeto == hoja()) {
-        // A move that a child control left unhandled reaches the sheet too: only the bare sheet
-        // counts.
-        const QPoint punto = static_cast<QMouseEvent*>(evento)->position().toPoint();
-        if (hoja()->childAt(punto) == nullptr)
+        // A move that a child control left unhandled reaches the sheet too. While a button is
+        // held the moves belong to the control where the press began, wherever the pointer
+        // goes; otherwise only a move over the bare sheet counts.
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        const bool deLaHojaDesnuda = raton->buttons() != Qt::NoButton
+                                         ? pulsadoEn_ == hoja()
+                                         : hoja()->childAt(raton->position().toPoint()) == nullptr;
+        if (deLaHojaDesnuda)
             Panel1MouseMove();
         return false;
     }

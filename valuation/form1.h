@@ -116,4 +116,6 @@ private:
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
     std::array<QWidget*, 15> controlesAyuda_;
+    // While a mouse button is held: the sheet or the control of the sheet where it was pressed.
+    QWidget* pulsadoEn_ = nullptr;
 };

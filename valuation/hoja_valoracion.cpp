@@ -61,7 +61,7 @@ constexpr Etiqueta kEtiquetas[] = {
     {"Label21", "Componentes electronicos", 8, 776, {}},
     {"Label22", "Tapizado: limpiar o reponer partes", 316, 732, {}},
     {"Label23", "Frenos, Suspension, Neumaticos", 316, 754, {}},
-    {"Label24", "Total Coste Reacondicionado", 316, 776, kNegrita12},
+    {"Label24", "Total Coste Reacondicionado", 316, 776, {}},
     {"Label25", "Precio Compra sin reparar", 196, 820, kNegrita12},
     {"Label16", "euros", 540, 820, {}},
     {"Label26", "Precio del coche segun Vendedor", 196, 846, kNegrita12},
@@ -76,7 +76,7 @@ constexpr Recuadro kRecuadros[] = {
     {"Label10", "Puntuacion subjetiva del vehiculo", 0, 192, kAnchoHoja, 16, kBanda, true, false},
     {"StaticText1", "Conceptos valoracion compra\nen porcentajes", 8, 208, 241, 30,
      {.fondo = kBlanco, .negrita = true}, false, true},
-    {"StaticText18", "PUNTUACIONES", 8, 594, 241, 17, {}, false, true},
+    {"StaticText18", "PUNTUACIONES", 8, 592, 241, 17, {}, false, true},
     {"StaticText19", "Puntos Valoracion coche", 8, 614, 160, 17, {}, false, true},
     {"StaticText21", "Porcentaje depreciacion Coche", 244, 614, 196, 17, {}, false, true},
     {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0, 712,
@@ -119,7 +119,7 @@ void TForm1::CrearHoja() {
         {&TForm1::EBastidor, "EBastidor", 322, 68, 150, kRosada, false},
         {&TForm1::EMatricula, "EMatricula", 533, 68, 90, kRosada, false},
         {&TForm1::EPVPNuevo, "EPVPNuevo", 100, 118, 73, kAmarillaNegrita, false},
-        {&TForm1::EKilometros, "EKilometros", 352, 118, 95, kAmarillaNegrita, false},
+        {&TForm1::EKilometros, "EKilometros", 352, 118, 97, kAmarillaNegrita, false},
         {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, 612, 65, kResultado, false},
         {&TForm1::EPorcentaje, "EPorcentaje", 444, 612, 65, kResultado, false},
         {&TForm1::EPVPValoracion, "EPVPValoracion", 0, 646, 65, kValorUso, false},
@@ -199,7 +199,7 @@ void TForm1::CrearHoja() {
     static constexpr Grupo kGrupos[] = {
         {"Panel14", 8, 162, 132,
          {{&TForm1::CImportacion, "CImportacion", "Import", 4, 60},
-          {&TForm1::CNacional, "CNacional", "Nacional", 64, 66},
+          {&TForm1::CNacional, "CNacional", "Nacional", 64, 68},
           {}}},
         {"Panel2", 142, 162, 206,
          {{&TForm1::CGasolina, "CGasolina", "Gasolina", 4, 72},
@@ -242,7 +242,7 @@ void TForm1::CrearHoja() {
         marca->setText(QString::fromLatin1(columna.puntos));
         marca->setAlignment(Qt::AlignCenter);
         PonerFondo(marca, ColorBGR(columna.color));
-        marca->setGeometry(x, 594, kAnchoColumna, 16);
+        marca->setGeometry(x, 592, kAnchoColumna, 16);
     }
     for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
         const Criterio& criterio = kCriterios[fila];

@@ -1,0 +1,178 @@
+// The frame of both windows under a real window manager: place and size are the frame's, and
+// what the frame holds is inside it. On a screen too small for the window, the frame is fitted
+// into the screen and the window's own scroll bars reach the rest.
+// Run by con_openbox.sh; MORVEX_MARCO_ESPERADO is the frame expected on that screen at that
+// scale factor, "left,top,width,height" in the screen's logical pixels.
+
+#include "apoyo.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "marco.h"
+#include "programa.h"
+
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWindow>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QRect Leer(const QString& texto) {
+    const QStringList partes = texto.split(u',');
+    if (partes.size() != 4)
+        return {};
+    return QRect(partes[0].toInt(), partes[1].toInt(), partes[2].toInt(), partes[3].toInt());
+}
+
+// What of `area`, in a control's coordinates, its parents let show: cut by each of their
+// rectangles up to the window.
+QRect ParteVisible(const QWidget& control, QRect area) {
+    for (const QWidget* w = &control; !w->isWindow(); w = w->parentWidget())
+        area = area.translated(w->pos()).intersected(w->parentWidget()->rect());
+    return area;
+}
+
+QScrollArea* Exterior(QWidget& ventana) {
+    return qobject_cast<QScrollArea*>(ventana.layout()->itemAt(0)->widget());
+}
+
+} // namespace
+
+class PruebasMarco : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void marcoDeCadaVentana_data();
+    void marcoDeCadaVentana();
+    void certificadoCubreLaValoracion();
+    void barrasSoloSiNoCabe_data();
+    void barrasSoloSiNoCabe();
+    void partesDentroDelMarco_data();
+    void partesDentroDelMarco();
+
+private:
+    QWidget& Ventana(const QString& nombre) {
+        return nombre == "Form1"_L1 ? static_cast<QWidget&>(programa_->Form1())
+                                    : static_cast<QWidget&>(programa_->Form2());
+    }
+
+    QRect esperado_;
+    std::unique_ptr<Avisos> avisos_;
+    std::unique_ptr<Programa> programa_;
+};
+
+void PruebasMarco::initTestCase() {
+    SilenciarPlataforma();
+    if (QGuiApplication::platformName() != "xcb"_L1)
+        QSKIP("needs an X display with a window manager: run it with con_openbox.sh");
+    esperado_ = Leer(qEnvironmentVariable("MORVEX_MARCO_ESPERADO"));
+    QVERIFY2(esperado_.isValid(), "MORVEX_MARCO_ESPERADO must hold left,top,width,height");
+    avisos_ = std::make_unique<Avisos>();
+    programa_ = std::make_unique<Programa>();
+    programa_->Mostrar();
+    QVERIFY(QTest::qWaitForWindowExposed(&programa_->Form1()));
+    // "Certificado de Calidad" shows the certificate in front of the valuation.
+    programa_->Form1().findChild<QPushButton*>(u"Button2"_s)->click();
+    QVERIFY(QTest::qWaitForWindowExposed(&programa_->Form2()));
+}
+
+void PruebasMarco::cleanupTestCase() {
+    programa_.reset();
+    if (avisos_)
+        QVERIFY2(avisos_->Vacio(), qPrintable(avisos_->Resumen()));
+}
+
+void PruebasMarco::marcoDeCadaVentana_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::newRow("valuation") << u"Form1"_s;
+    QTest::newRow("certificate") << u"Form2"_s;
+}
+
+void PruebasMarco::marcoDeCadaVentana() {
+    QFETCH(QString, ventana);
+    QWidget& v = Ventana(ventana);
+    const QMargins bordes = v.windowHandle()->frameMargins();
+    QVERIFY2(bordes.top() > 0, "no window manager frames the window");
+    QTRY_COMPARE_WITH_TIMEOUT(v.frameGeometry(), esperado_, 5000);
+    QCOMPARE(v.size(), esperado_.size().shrunkBy(bordes));
+    QVERIFY(v.screen()->availableGeometry().contains(v.frameGeometry()));
+}
+
+void PruebasMarco::certificadoCubreLaValoracion() {
+    QTRY_COMPARE_WITH_TIMEOUT(programa_->Form2().frameGeometry(),
+                              programa_->Form1().frameGeometry(), 5000);
+    QCOMPARE(programa_->Form2().geometry(), programa_->Form1().geometry());
+}
+
+void PruebasMarco::barrasSoloSiNoCabe_data() { marcoDeCadaVentana_data(); }
+
+// At its given size the window holds its content as laid out, without scroll bars; fitted into
+// a smaller screen, its scroll bars reach the rest.
+void PruebasMarco::barrasSoloSiNoCabe() {
+    QFETCH(QString, ventana);
+    QWidget& v = Ventana(ventana);
+    QTRY_COMPARE_WITH_TIMEOUT(v.frameGeometry(), esperado_, 5000);
+    QScrollArea* exterior = Exterior(v);
+    QVERIFY(exterior != nullptr);
+    const bool entera = esperado_.size() == QSize(656, 739);
+    QTRY_COMPARE(exterior->verticalScrollBar()->isVisible(), !entera);
+    if (entera)
+        QVERIFY(!exterior->horizontalScrollBar()->isVisible());
+}
+
+void PruebasMarco::partesDentroDelMarco_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("parte");
+    for (const char* ventana : {"Form1", "Form2"}) {
+        for (const char* parte : {"LabelCaption", "ScrollBox1", "Button2", "BitBtn13"}) {
+            QTest::addRow("%s %s", ventana, parte)
+                << QString::fromLatin1(ventana) << QString::fromLatin1(parte);
+        }
+    }
+}
+
+// Each part lies wholly inside the window, and so inside the frame and on the screen, once the
+// window's own scroll bars bring it into view (where the window has none, as it stands). A part
+// larger than a fitted window shows each of its corners.
+void PruebasMarco::partesDentroDelMarco() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, parte);
+    QWidget& v = Ventana(ventana);
+    QTRY_COMPARE_WITH_TIMEOUT(v.frameGeometry(), esperado_, 5000);
+    QWidget* control = v.findChild<QWidget*>(parte);
+    QVERIFY(control != nullptr);
+    QScrollArea* exterior = Exterior(v);
+    const QSize vista = exterior->viewport()->size();
+    if (control->width() <= vista.width() && control->height() <= vista.height()) {
+        exterior->ensureWidgetVisible(control, 0, 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ParteVisible(*control, control->rect()).size(), control->size());
+        const QRect enPantalla(control->mapToGlobal(QPoint(0, 0)), control->size());
+        QVERIFY(v.geometry().contains(enPantalla));
+        QVERIFY(v.frameGeometry().contains(enPantalla));
+        QVERIFY(v.screen()->availableGeometry().contains(enPantalla));
+    } else {
+        QVERIFY(esperado_.size() != QSize(656, 739)); // only a fitted window is smaller
+        for (const QPoint esquina :
+             {QPoint(0, 0), QPoint(control->width() - 1, control->height() - 1)}) {
+            const QPoint enContenido = control->mapTo(exterior->widget(), esquina);
+            exterior->ensureVisible(enContenido.x(), enContenido.y(), 1, 1);
+            QCoreApplication::processEvents();
+            QCOMPARE(ParteVisible(*control, QRect(esquina, QSize(1, 1))).size(), QSize(1, 1));
+        }
+    }
+    exterior->verticalScrollBar()->setValue(0);
+    exterior->horizontalScrollBar()->setValue(0);
+}
+
+MORVEX_TEST_MAIN(PruebasMarco)
+#include "tst_marco.moc"

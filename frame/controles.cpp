@@ -12,7 +12,8 @@ void Ajustar(QLabel* etiqueta, int ancho) {
     etiqueta->resize(ancho != 0 ? ancho : tamano.width(), tamano.height());
 }
 
-// Sizes the captions of a window when it is first shown, before it paints.
+// Sizes the captions of a window when it is first shown, before it paints, or when it is
+// printed before that (MedirPendientes).
 class AjusteAlMostrar : public QObject {
 public:
     explicit AjusteAlMostrar(QWidget* ventana) : QObject(ventana), ventana_(ventana) {
@@ -20,17 +21,20 @@ public:
     }
     void Anadir(QLabel* etiqueta, int ancho) { pendientes_.push_back({etiqueta, ancho}); }
 
+    void Medir() {
+        for (const auto& [etiqueta, ancho] : pendientes_) {
+            if (etiqueta != nullptr)
+                Ajustar(etiqueta, ancho);
+        }
+        pendientes_.clear();
+        ventana_->removeEventFilter(this);
+        deleteLater();
+    }
+
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
-        if (objeto == ventana_ && evento->type() == QEvent::Show) {
-            for (const auto& [etiqueta, ancho] : pendientes_) {
-                if (etiqueta != nullptr)
-                    Ajustar(etiqueta, ancho);
-            }
-            pendientes_.clear();
-            ventana_->removeEventFilter(this);
-            deleteLater();
-        }
+        if (objeto == ventana_ && evento->type() == QEvent::Show && !pendientes_.empty())
+            Medir();
         return false;
     }
 
@@ -40,6 +44,13 @@ private:
 };
 
 } // namespace
+
+void MedirPendientes(QWidget& ventana) {
+    for (QObject* hijo : ventana.children()) {
+        if (auto* ajuste = dynamic_cast<AjusteAlMostrar*>(hijo))
+            ajuste->Medir();
+    }
+}
 
 QSize TamanoDelTexto(const QLabel& etiqueta) {
     if (etiqueta.text().isEmpty())

@@ -36,6 +36,9 @@ enum class Medida { Ahora, AlMostrar };
 void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas,
                     Medida medida = Medida::Ahora);
 
+// Measures now the captions a hidden window keeps for its first show (printing it unseen).
+void MedirPendientes(QWidget& ventana);
+
 // An edit box of a window, 21 high, kept in the window's member.
 template <class Ventana> struct Edicion {
     QLineEdit* Ventana::*miembro;

@@ -1,5 +1,7 @@
 #include "marco.h"
 
+#include "controles.h"
+
 #include "impresion.h"
 
 #include <QEvent>
@@ -205,6 +207,7 @@ void TMarco::BitBtn13Click() { close(); }
 bool TMarco::SeImprime(const QWidget&) const { return true; }
 
 void TMarco::Imprimir(QPrinter& impresora) {
+    MedirPendientes(*this); // a window never shown has its captions sized now
     ImprimirHoja(*Panel1, impresora, documento_,
                  [this](const QWidget& control) { return SeImprime(control); });
 }

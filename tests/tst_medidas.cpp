@@ -1,12 +1,16 @@
 // Captions sized to their text: the one measurement the sheets make gives what the label's own
-// hints give, and the certificate, created hidden, has its captions sized once it is shown.
+// hints give, and the certificate, created hidden, has its captions sized once it is shown or
+// printed.
 
 #include "apoyo.h"
 
 #include "controles.h"
 #include "form2.h"
+#include "impresion.h"
 
 #include <QLabel>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
 
@@ -20,6 +24,7 @@ private slots:
     void tamanoDelTexto_data();
     void tamanoDelTexto();
     void certificadoAlMostrarse();
+    void certificadoImpresoSinMostrarse();
 
 private:
     Avisos avisos;
@@ -58,6 +63,21 @@ void PruebasMedidas::certificadoAlMostrarse() {
     // The introduction has its width given, and the height of its nine lines.
     auto* introduccion = ventana.findChild<QLabel*>(u"Label2"_s);
     QCOMPARE(introduccion->size(), QSize(609, introduccion->sizeHint().height()));
+}
+
+// Printed before it was ever shown, the certificate's captions are sized all the same.
+void PruebasMedidas::certificadoImpresoSinMostrarse() {
+    TForm2 ventana;
+    QTemporaryDir carpeta;
+    QPrinter impresora(QPrinter::HighResolution);
+    PrepararImpresora(impresora);
+    impresora.setOutputFileName(carpeta.filePath(u"certificado.pdf"_s));
+    ventana.Imprimir(impresora);
+    QVERIFY(!ventana.isVisible());
+    for (const char* nombre : {"Label1", "Label17", "Label35", "LabelAverias"}) {
+        auto* etiqueta = ventana.findChild<QLabel*>(QString::fromLatin1(nombre));
+        QCOMPARE(etiqueta->size(), etiqueta->sizeHint());
+    }
 }
 
 MORVEX_TEST_MAIN(PruebasMedidas)

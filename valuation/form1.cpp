@@ -26,7 +26,7 @@ constexpr DisenoMarco kDiseno = {
     .posAvance = {8, 661},
     .posRegresar = {324, 661},
     .regresarPrimero = true,
-    .documento = "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion",
+    .documento = kTituloTasacion,
 };
 
 // The worked example's month and year of manufacture.

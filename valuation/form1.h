@@ -19,6 +19,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+// The title of the valuation sheet, which also names it on paper.
+inline constexpr const char* kTituloTasacion =
+    "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion";
+
 class TForm1 : public TMarco {
     Q_OBJECT
 public:

@@ -38,7 +38,7 @@ constexpr Estilo kBanda{.fondo = kAguamarina, .tinta = kTintaHoja, .px = 12, .ne
 // One control a row reads best.
 // clang-format off
 constexpr Etiqueta kEtiquetas[] = {
-    {"Label1", "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion", 146, 8,
+    {"Label1", kTituloTasacion, 146, 8,
      {.tinta = kTintaTitulo, .px = 12, .negrita = true}},
     {"Label31", "Datos UCE:", 8, 36, kNegrita},
     {"Label32",

@@ -2,7 +2,7 @@
 // Building a sheet from tables: creating a named control with its looks, and the
 // captions both windows place by the dozen.
 
-#include "aspecto.h"
+#include "apariencia.h"
 
 #include <QLabel>
 #include <QLineEdit>

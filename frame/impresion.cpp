@@ -1,6 +1,6 @@
 #include "impresion.h"
 
-#include "aspecto.h"
+#include "apariencia.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

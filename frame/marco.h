@@ -1,10 +1,10 @@
 #pragma once
 // The frame both windows share: title line, scrolling white sheet, the two buttons at the
 // bottom, and the application's error handler. Direction of use: general/ <- frame/ <- the
-// windows (valuation/, certificate/) <- app/. Looks in aspecto.h, control builders in
+// windows (valuation/, certificate/) <- app/. Looks in apariencia.h, control builders in
 // controles.h.
 
-#include "aspecto.h"
+#include "apariencia.h"
 #include "errores.h"
 
 #include <QPoint>

@@ -3,7 +3,7 @@
 // (PrepararTeclado), the style that shows the focus, and the helpers a window uses to give its
 // controls their tab order and their names for screen readers.
 
-#include "aspecto.h"
+#include "apariencia.h"
 
 #include <QString>
 #include <QStringList>

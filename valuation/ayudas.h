@@ -3,7 +3,7 @@
 // moves over them. Each entry gives the control, where the help memo opens relative to it, and
 // the memo's title line and help text, exactly as shown (trailing blanks included).
 
-#include "aspecto.h"
+#include "apariencia.h"
 
 #include <array>
 

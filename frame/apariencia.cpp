@@ -1,4 +1,4 @@
-#include "aspecto.h"
+#include "apariencia.h"
 
 #include <QPalette>
 #include <QWidget>

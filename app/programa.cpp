@@ -9,8 +9,10 @@
 #include <QDirIterator>
 #include <QEvent>
 #include <QIcon>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
 #include <QTranslator>
 
 namespace {
@@ -47,10 +49,17 @@ void PrepararAplicacion(QApplication& aplicacion) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(traductor);
     aplicacion.setQuitOnLastWindowClosed(false);
-    // Every size the build rendered, so the window manager never scales one up.
+    // Every size the build rendered, so the window manager never scales one up. The folder
+    // holds the PNGs alone: a "*.png" filter would compile a regular expression, paging in
+    // the PCRE2 library and its JIT at start-up. Each is read as a PNG and nothing else:
+    // QIcon::addFile lets the image reader ask every image format plugin whether it reads the
+    // file, which loads them all (and libjpeg) only to end in Qt's own PNG reader.
     QIcon icono;
-    for (QDirIterator png(QStringLiteral(":/iconos"), {QStringLiteral("*.png")}); png.hasNext();)
-        icono.addFile(png.next());
+    for (QDirIterator png(QStringLiteral(":/iconos"), QDir::Files); png.hasNext();) {
+        QImageReader lector(png.next(), "png");
+        lector.setAutoDetectImageFormat(false);
+        icono.addPixmap(QPixmap::fromImage(lector.read()));
+    }
     aplicacion.setWindowIcon(icono);
     // On Wayland the window is matched to its menu entry, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("es.morvex.morvex"));

@@ -1,5 +1,5 @@
-// What the application is given before its windows: the window icon, read at start-up without
-// the image reader guessing formats, holds every size the build rendered, pixel for pixel.
+// What the application is given before its windows: the window icon, taken at start-up from
+// plain pixels the build stored, holds every size the build rendered, pixel for pixel the PNG.
 
 #include "apoyo.h"
 
@@ -38,7 +38,7 @@ void PruebasArranque::iconoConCadaTamano() {
     const QImage dado = icono.pixmap(QSize(lado, lado))
                             .toImage()
                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    const QImage archivo = QImage(u":/iconos/morvex-%1.png"_s.arg(lado))
+    const QImage archivo = QImage(QStringLiteral(MORVEX_ICONOS "/morvex-%1.png").arg(lado))
                                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QVERIFY(!archivo.isNull());
     QCOMPARE(dado.size(), QSize(lado, lado));

@@ -1,11 +1,17 @@
-// What the application is given before its windows: the window icon, taken at start-up from
-// plain pixels the build stored, holds every size the build rendered, pixel for pixel the PNG.
+// What start-up gives the program without doing all the work Qt would: the window icon, taken
+// from plain pixels the build stored, holds every size the build rendered, pixel for pixel the
+// PNG; the scroll area around a window's content, which skips measuring its font for its size
+// hint, gives the hint Qt's own scroll area gives.
 
 #include "apoyo.h"
+
+#include "form1.h"
+#include "form2.h"
 
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QScrollArea>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +24,7 @@ private slots:
 
     void iconoConCadaTamano_data();
     void iconoConCadaTamano();
+    void areaExteriorComoLaDeQt();
 
 private:
     Avisos avisos;
@@ -44,6 +51,22 @@ void PruebasArranque::iconoConCadaTamano() {
     QCOMPARE(dado.size(), QSize(lado, lado));
     QVERIFY(dado == archivo);
     QVERIFY(qAlpha(dado.pixel(lado / 2, lado / 2)) > 0);
+}
+
+void PruebasArranque::areaExteriorComoLaDeQt() {
+    TForm1 valoracion;
+    TForm2 certificado;
+    for (TMarco* ventana :
+         {static_cast<TMarco*>(&valoracion), static_cast<TMarco*>(&certificado)}) {
+        auto* area = ventana->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(area != nullptr);
+        QCOMPARE(area->sizeHint(), area->QScrollArea::sizeHint());
+        // Shown, the content gets its minimum size; laid out again, the same.
+        ventana->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ventana));
+        QCOMPARE(area->sizeHint(), area->QScrollArea::sizeHint());
+        ventana->hide();
+    }
 }
 
 MORVEX_TEST_MAIN(PruebasArranque)

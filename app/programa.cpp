@@ -9,9 +9,14 @@
 #include <QDirIterator>
 #include <QEvent>
 #include <QIcon>
+#include <QImage>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmap>
+#include <QResource>
 #include <QTranslator>
+#include <QtEndian>
+#include <cstring>
 
 namespace {
 
@@ -35,6 +40,32 @@ void AlFrente(QWidget& ventana) {
     ventana.activateWindow();
 }
 
+// Every size the build rendered, so the window manager never scales one up; on X11 each is
+// handed over when the window is made, so there is nothing to gain by reading them later. Each
+// is stored as plain pixels (app/icono_crudo.cpp): copying them takes a fraction of what
+// decoding the PNGs took, and loads neither the PNG decoder nor the image format plugins.
+QIcon IconoDelPrograma() {
+    QIcon icono;
+    for (QDirIterator archivo(QStringLiteral(":/iconos"), QDir::Files); archivo.hasNext();) {
+        const QString nombre = archivo.next();
+        const QByteArray datos = QResource(nombre).uncompressedData();
+        constexpr qsizetype kCabecera = 8;
+        QImage imagen;
+        if (datos.size() > kCabecera) {
+            imagen = QImage(qFromLittleEndian<qint32>(datos.constData()),
+                            qFromLittleEndian<qint32>(datos.constData() + 4),
+                            QImage::Format_ARGB32_Premultiplied);
+        }
+        // The build wrote the resource; a size that does not match is a fault of the build.
+        if (imagen.isNull() || datos.size() != kCabecera + imagen.sizeInBytes())
+            qFatal("damaged icon resource %s", qUtf8Printable(nombre));
+        std::memcpy(imagen.bits(), datos.constData() + kCabecera,
+                    static_cast<size_t>(imagen.sizeInBytes()));
+        icono.addPixmap(QPixmap::fromImage(std::move(imagen)));
+    }
+    return icono;
+}
+
 } // namespace
 
 void PrepararAplicacion(QApplication& aplicacion) {
@@ -47,11 +78,7 @@ void PrepararAplicacion(QApplication& aplicacion) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(traductor);
     aplicacion.setQuitOnLastWindowClosed(false);
-    // Every size the build rendered, so the window manager never scales one up.
-    QIcon icono;
-    for (QDirIterator png(QStringLiteral(":/iconos"), {QStringLiteral("*.png")}); png.hasNext();)
-        icono.addFile(png.next());
-    aplicacion.setWindowIcon(icono);
+    aplicacion.setWindowIcon(IconoDelPrograma());
     // On Wayland the window is matched to its menu entry, and so to its icon, by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("es.morvex.morvex"));
     aplicacion.installEventFilter(new VigiaRegional(&aplicacion));

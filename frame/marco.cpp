@@ -62,6 +62,26 @@ private:
     std::function<void()> accion_;
 };
 
+// The scroll area that holds the whole content. Its content has no layout and so no size hint,
+// which makes the area's own hint none as well; QScrollArea works that out only after measuring
+// its font, which loads a font engine ("MS Sans Serif", a fallback through fontconfig) at the
+// first layout of the window that its first painting never uses: one start-up in a hundred.
+class Desplazable : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+
+    QSize sizeHint() const override {
+        const QWidget* contenido = widget();
+        if (contenido == nullptr || !widgetResizable() || contenido->sizeHint() != QSize(-1, -1) ||
+            horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn ||
+            verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
+            return QScrollArea::sizeHint();
+        // What QScrollArea gives then: the frame around no size, far below its font's bounds.
+        const int marco = 2 * frameWidth();
+        return QSize(marco - 1, marco - 1);
+    }
+};
+
 } // namespace
 
 void MostrarAviso(QWidget* ventana, const QString& texto) {
@@ -94,7 +114,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
 
     // The content keeps its place when the window is resized; a window made smaller than the
     // content scrolls it, a larger one shows the background around it.
-    auto* desplazable = new QScrollArea(this);
+    auto* desplazable = new Desplazable(this);
     desplazable->setFrameShape(QFrame::NoFrame);
     desplazable->setWidgetResizable(true);
     auto* cliente = new QWidget;

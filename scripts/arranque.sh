@@ -2,6 +2,8 @@
 # Start-up of the program against a Qt window of the same size with one label, both on one
 # virtual X display of their own, started in turn A B A B ... VECES times each (20 unless set).
 # usage: arranque.sh BUILD_DIR   (a Release build with the bench folder)
+# PROGRAMA and REFERENCIA replace the two programs compared, e.g. two builds of the program
+# against each other (both ended by the same injected library).
 set -eu
 build=${1:-build-bench}
 veces=${VECES:-20}
@@ -28,4 +30,4 @@ DISPLAY=:$(cat "$dir/pantalla")
 export DISPLAY QT_QPA_PLATFORM=xcb
 
 "$build/bench/arranque" "$veces" "$build/bench/libprimera_ventana.so" \
-    "$build/morvex" "$build/bench/una_etiqueta"
+    "${PROGRAMA:-$build/morvex}" "${REFERENCIA:-$build/bench/una_etiqueta}"

@@ -6,6 +6,7 @@
 #include "teclado.h"
 
 #include <QApplication>
+#include <QDataStream>
 #include <QDirIterator>
 #include <QEvent>
 #include <QIcon>
@@ -15,7 +16,6 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTranslator>
-#include <QtEndian>
 #include <cstring>
 
 namespace {
@@ -49,13 +49,15 @@ QIcon IconoDelPrograma() {
     for (QDirIterator archivo(QStringLiteral(":/iconos"), QDir::Files); archivo.hasNext();) {
         const QString nombre = archivo.next();
         const QByteArray datos = QResource(nombre).uncompressedData();
-        constexpr qsizetype kCabecera = 8;
+        constexpr qsizetype kCabecera = 8; // width and height, 32 bits each, little-endian
+        QDataStream cabecera(datos);
+        cabecera.setByteOrder(QDataStream::LittleEndian);
+        qint32 ancho = 0;
+        qint32 alto = 0;
+        cabecera >> ancho >> alto;
         QImage imagen;
-        if (datos.size() > kCabecera) {
-            imagen = QImage(qFromLittleEndian<qint32>(datos.constData()),
-                            qFromLittleEndian<qint32>(datos.constData() + 4),
-                            QImage::Format_ARGB32_Premultiplied);
-        }
+        if (cabecera.status() == QDataStream::Ok)
+            imagen = QImage(ancho, alto, QImage::Format_ARGB32_Premultiplied);
         // The build wrote the resource; a size that does not match is a fault of the build.
         if (imagen.isNull() || datos.size() != kCabecera + imagen.sizeInBytes())
             qFatal("damaged icon resource %s", qUtf8Printable(nombre));

@@ -64,8 +64,7 @@ void TForm2::PrepararNavegacion() {
     orden << CITV << EPuntosAsteriscos << EPuntosObtenidos << EPuntosITV << EPuntosTotales
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
           << EVendedor << EComprador;
-    EncadenarTabulacion(ScrollBox1, orden);
-    PrepararTeclado(this, ScrollBox1);
+    OrdenarTabulacion(orden);
 
     NombrarControles(hoja(), kNombres);
     const QStringList columnas = {QStringLiteral("Bien"), QStringLiteral("Regular"),

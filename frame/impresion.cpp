@@ -18,7 +18,7 @@ ErrorImpresion::ErrorImpresion(const QString& mensaje)
     : std::runtime_error(mensaje.toUtf8().toStdString()) {}
 
 namespace {
-int enPapel = 0;
+int enPapel = 0; // recordings for paper under way
 } // namespace
 
 bool HojaEnPapel() { return enPapel > 0; }

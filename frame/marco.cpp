@@ -3,6 +3,7 @@
 #include "controles.h"
 
 #include "impresion.h"
+#include "teclado.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -204,20 +205,15 @@ void TMarco::AlMostrar() {
 bool TMarco::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         FormActivate();
-    else if (evento->type() == QEvent::Show) {
-        // The sheet's controls are made after the frame: only now can "Imprimir" go after them.
-        ImprimirUltimoDelTabulador();
+    else if (evento->type() == QEvent::Show)
         AlMostrar();
-    }
     return QWidget::event(evento);
 }
 
-void TMarco::ImprimirUltimoDelTabulador() {
-    QWidget* ultimo = previousInFocusChain();
-    while (ultimo != this && (ultimo == ButtonImprimir || ultimo->focusPolicy() == Qt::NoFocus))
-        ultimo = ultimo->previousInFocusChain();
-    if (ultimo != this)
-        setTabOrder(ultimo, ButtonImprimir);
+void TMarco::OrdenarTabulacion(QList<QWidget*> orden) {
+    orden << ButtonImprimir;
+    EncadenarTabulacion(ScrollBox1, orden);
+    PrepararTeclado(this, ScrollBox1);
 }
 
 void TMarco::FormActivate() { LabelCaption->setText(titulo_); }

@@ -1,5 +1,5 @@
 #pragma once
-// The frame both windows share: title line, scrolling white sheet, the two buttons at the
+// The frame both windows share: title line, scrolling white sheet, the three buttons at the
 // bottom, and the application's error handler. Direction of use: general/ <- frame/ <- the
 // windows (valuation/, certificate/) <- app/. Looks in apariencia.h, control builders in
 // controles.h.
@@ -7,6 +7,7 @@
 #include "apariencia.h"
 #include "errores.h"
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
@@ -91,6 +92,9 @@ protected:
     void ButtonImprimirClick();
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
+    // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
+    // and wheel of the whole window (PrepararTeclado). Call once, when the sheet is built.
+    void OrdenarTabulacion(QList<QWidget*> orden);
 
     QLabel* LabelCaption;
     QScrollArea* ScrollBox1;
@@ -100,8 +104,6 @@ protected:
     QPushButton* ButtonImprimir;
 
 private:
-    void ImprimirUltimoDelTabulador();
-
     // Places the window so that its frame, as the window system reports it, takes the given
     // place and outer size on the window's screen.
     void Colocar();

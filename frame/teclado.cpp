@@ -205,16 +205,15 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
         if (edicion->isReadOnly())
             edicion->setFocusPolicy(Qt::ClickFocus);
     }
-    for (QPlainTextEdit* memo : ventana->findChildren<QPlainTextEdit*>()) {
-        memo->setTabChangesFocus(true);
-        if (memo->isReadOnly())
-            memo->setFocusPolicy(Qt::ClickFocus);
-    }
-    for (QTextEdit* memo : ventana->findChildren<QTextEdit*>()) {
-        memo->setTabChangesFocus(true);
-        if (memo->isReadOnly())
-            memo->setFocusPolicy(Qt::ClickFocus);
-    }
+    const auto tabuladorSale = [](const auto& memos) {
+        for (auto* memo : memos) {
+            memo->setTabChangesFocus(true);
+            if (memo->isReadOnly())
+                memo->setFocusPolicy(Qt::ClickFocus);
+        }
+    };
+    tabuladorSale(ventana->findChildren<QPlainTextEdit*>());
+    tabuladorSale(ventana->findChildren<QTextEdit*>());
 
     auto* intro = new IntroPulsa(ventana);
     for (QPushButton* boton : ventana->findChildren<QPushButton*>())

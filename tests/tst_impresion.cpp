@@ -183,6 +183,8 @@ private:
         return ventana.findChild<T*>(QString::fromLatin1(nombre));
     }
     // The valuation as typed for the certificate, handed over with "Certificado de Calidad".
+    // The car's brand, chassis and plate, typed on the valuation as the tests look for them.
+    void TeclearIdentidad(TForm1& valoracion);
     void AlCertificado();
     // Prints the window to a PDF in the temporary folder, the way the preview does; its pages.
     QStringList Imprimir(TMarco& ventana, const QString& archivo);
@@ -215,12 +217,16 @@ void PruebasImpresion::cleanup() {
     QVERIFY2(avisos.Vacio(), qPrintable(avisos.Resumen()));
 }
 
-void PruebasImpresion::AlCertificado() {
-    TForm1& valoracion = programa->Form1();
+void PruebasImpresion::TeclearIdentidad(TForm1& valoracion) {
     Control(valoracion, "EMarca")->setText(u"1.9 TDI"_s);
     Control(valoracion, "EBastidor")->setText(u"VSSZZZ1MZ8B000001"_s);
     Control(valoracion, "EMatricula")->setText(u"1234 BCD"_s);
     Control<QComboBox>(valoracion, "ENombreMarca")->setEditText(u"SEAT"_s);
+}
+
+void PruebasImpresion::AlCertificado() {
+    TForm1& valoracion = programa->Form1();
+    TeclearIdentidad(valoracion);
     Control<QComboBox>(valoracion, "ETipoVehiculo")->setEditText(u"Familiar"_s);
     Control(valoracion, "EPVPVendedor")->setText(u"12500"_s);
     QTest::mouseClick(Control<QPushButton>(valoracion, "Button2"), Qt::LeftButton);
@@ -374,10 +380,7 @@ void PruebasImpresion::certificadoEnPdf() {
 // The valuation fits one page: title, identity as typed, prices, the footer.
 void PruebasImpresion::valoracionEnPdf() {
     TForm1& valoracion = programa->Form1();
-    Control(valoracion, "EMarca")->setText(u"1.9 TDI"_s);
-    Control(valoracion, "EBastidor")->setText(u"VSSZZZ1MZ8B000001"_s);
-    Control(valoracion, "EMatricula")->setText(u"1234 BCD"_s);
-    Control<QComboBox>(valoracion, "ENombreMarca")->setEditText(u"SEAT"_s);
+    TeclearIdentidad(valoracion);
     const QStringList paginas = Imprimir(valoracion, u"valoracion.pdf"_s);
     QCOMPARE(paginas.size(), 1);
     const QString texto = paginas[0].simplified();

@@ -29,10 +29,6 @@ constexpr DisenoMarco kDiseno = {
     .documento = kTituloTasacion,
 };
 
-// The worked example's month and year of manufacture.
-constexpr QStringView kMesEjemplo = u"Octubre";
-constexpr QStringView kAnoEjemplo = u"2007";
-
 // Empties the list, adds the items in order and leaves `texto` in it, no item chosen. A list
 // that already holds exactly these items keeps them: rebuilding it would change nothing.
 void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto = {}) {
@@ -89,16 +85,17 @@ void TForm1::closeEvent(QCloseEvent* evento) {
 }
 
 void TForm1::ResetValoracion() {
-    // A field the worked example fills gets the example's text once, not emptied first: no
-    // handler watches these fields, and a field written twice repaints twice.
+    // An edit field the worked example fills gets the example's text once, not emptied first:
+    // no handler watches these fields, and a field written twice repaints twice. The lists are
+    // refilled empty, and the example writes the month and year.
     const int anoActual = AhoraLocal().date().year();
     MemoAyuda->hide();
     for (QLineEdit* campo : {EMarca, EBastidor, EMatricula})
         campo->clear();
     CEspecial1->setChecked(false);
     CEspecial2->setChecked(false);
-    Rellenar(EMesFabricacion, Meses(), kMesEjemplo);
-    Rellenar(EAnoFabricacion, Anos(anoActual), kAnoEjemplo);
+    Rellenar(EMesFabricacion, Meses());
+    Rellenar(EAnoFabricacion, Anos(anoActual));
     CDiesel->setChecked(true);
     CLeasing->setChecked(false);
     Rellenar(EMesesLeasing, Textos(kDuracionesLeasing), u"9 meses");
@@ -118,8 +115,8 @@ void TForm1::ResetValoracion() {
 void TForm1::CargarEjemplo() {
     EPVPNuevo->setText(QStringLiteral("31470"));
     EKilometros->setText(QStringLiteral("83680"));
-    EAnoFabricacion->setEditText(kAnoEjemplo.toString());
-    EMesFabricacion->setEditText(kMesEjemplo.toString());
+    EAnoFabricacion->setEditText(QStringLiteral("2007"));
+    EMesFabricacion->setEditText(QStringLiteral("Octubre"));
     for (QLineEdit* campo :
          {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor, EPuntuacion})
         campo->setText(QStringLiteral("0"));

@@ -69,8 +69,7 @@ void TForm1::PrepararNavegacion() {
     orden << EPuntosObtenidos << EPorcentaje << Button3 << EPVPValoracion << EPVPCambio << EPintura
           << ETapizado << EMotor << EFrenos << EElectronica << ETotalCoste << Button4 << EPVPCompra
           << EPVPVendedor << Button5 << EPuntuacion << MemoAyuda;
-    EncadenarTabulacion(ScrollBox1, orden);
-    PrepararTeclado(this, ScrollBox1);
+    OrdenarTabulacion(orden);
 
     NombrarControles(hoja(), kNombres);
     QStringList columnas;

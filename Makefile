@@ -10,29 +10,17 @@ FUZZERS = fuzz_normalizar fuzz_numeros fuzz_valoracion fuzz_certificado
 JOBS ?= $(shell nproc)
 WERROR ?= OFF
 
-.PHONY: all build deps deps-run deps-package deps-test deps-fuzz deps-bench deps-startup deps-format run test \
-	package format soak fuzz bench bench-startup screenshots clean
+.PHONY: all build deps run test package format soak fuzz bench bench-startup screenshots clean \
+	FORCE
 
 all: build
 
-# Each task installs only the packages it needs (scripts/paquetes.sh names the sets); deps
-# installs them all.
+# Each task installs only the packages it needs: deps-SET installs the set of that name of
+# scripts/paquetes.sh (run, package, test, fuzz, bench, startup, format); deps installs them all.
 deps:
 	@sh scripts/paquetes.sh all
-deps-run:
-	@sh scripts/paquetes.sh run
-deps-package:
-	@sh scripts/paquetes.sh package
-deps-test:
-	@sh scripts/paquetes.sh test
-deps-fuzz:
-	@sh scripts/paquetes.sh fuzz
-deps-bench:
-	@sh scripts/paquetes.sh bench
-deps-startup:
-	@sh scripts/paquetes.sh startup
-deps-format:
-	@sh scripts/paquetes.sh format
+deps-%: FORCE
+	@sh scripts/paquetes.sh $*
 
 # Configure (quick when nothing changed) and build one preset.
 define construir

@@ -41,6 +41,10 @@ signals:
     // "Valoracion Coches Ocasion": back to the valuation, which starts again.
     void valoracionPedida();
 
+protected:
+    // The plate, and the signature blocks under the seller's and buyer's agreement.
+    Impreso ComoSeImprime() const override;
+
 private:
     void CrearHoja();
     // Tab order, keyboard and wheel, and the names screen readers give the controls.

@@ -2,15 +2,13 @@
 
 #include "controles.h"
 
-#include "impresion.h"
 #include "teclado.h"
+#include "vista_previa.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -107,7 +105,8 @@ QRect MarcoEnPantalla(const QRect& disponible) {
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
-    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
+    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)),
+      archivo_(QString::fromUtf8(diseno.archivo)), unaPagina_(diseno.unaPagina) {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromLatin1(diseno.nombre));
     setFont(Fuente("MS Sans Serif", 11));
@@ -222,22 +221,26 @@ void TMarco::BitBtn13Click() { close(); }
 
 bool TMarco::SeImprime(const QWidget&) const { return true; }
 
-void TMarco::Imprimir(QPrinter& impresora) {
+bool TMarco::AntesDeImprimir() { return true; }
+
+Impreso TMarco::ComoSeImprime() const {
+    Impreso impreso;
+    impreso.hoja = Panel1;
+    impreso.documento = documento_;
+    impreso.archivo = archivo_;
+    impreso.seImprime = [this](const QWidget& control) { return SeImprime(control); };
+    impreso.unaPagina = unaPagina_;
+    return impreso;
+}
+
+void TMarco::Imprimir(QPagedPaintDevice& papel) {
     MedirPendientes(*this); // a window never shown has its captions sized now
-    ImprimirHoja(*Panel1, impresora, documento_,
-                 [this](const QWidget& control) { return SeImprime(control); });
+    ImprimirHoja(ComoSeImprime(), papel);
 }
 
 void TMarco::ButtonImprimirClick() {
-    QPrinter impresora(QPrinter::HighResolution);
-    PrepararImpresora(impresora);
-    impresora.setDocName(documento_);
-    QPrintPreviewDialog vista(&impresora, this);
-    vista.setWindowTitle(QStringLiteral("Imprimir: ") + documento_);
-    // Large enough to read a page; Qt's own size shows a strip of it.
-    vista.resize(QSize(800, 960).boundedTo(screen()->availableSize() * 9 / 10));
-    // Painted for the preview and again for the printer or the PDF the user chooses there.
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* destino) { Proteger(this, [this, destino] { Imprimir(*destino); }); });
+    if (!AntesDeImprimir())
+        return;
+    TVistaPrevia vista(ComoSeImprime(), &MostrarError, this);
     vista.exec();
 }

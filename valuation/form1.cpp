@@ -27,6 +27,8 @@ constexpr DisenoMarco kDiseno = {
     .posRegresar = {324, 661},
     .regresarPrimero = true,
     .documento = kTituloTasacion,
+    .archivo = "Tasacion",
+    .unaPagina = true,
 };
 
 // Empties the list, adds the items in order and leaves `texto` in it, no item chosen. A list
@@ -264,6 +266,12 @@ void TForm1::ResetColoresAyuda(const QString& nombre) {
 }
 
 bool TForm1::SeImprime(const QWidget& control) const { return &control != MemoAyuda; }
+
+Impreso TForm1::ComoSeImprime() const {
+    Impreso impreso = TMarco::ComoSeImprime();
+    impreso.matricula = EMatricula->text();
+    return impreso;
+}
 
 void TForm1::Panel1MouseMove() {
     MemoAyuda->hide();

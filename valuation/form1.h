@@ -49,6 +49,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
+    Impreso ComoSeImprime() const override;
 
 private:
     void CrearHoja();

@@ -182,6 +182,13 @@ private:
     QTimer reloj_;
 };
 
+// Types `ruta` into the name field of Qt's own file dialog and accepts it; selectFile() leaves
+// the field alone while it has the focus.
+void Elegir(QFileDialog& dialogo, const QString& ruta) {
+    dialogo.findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(ruta);
+    static_cast<QDialog&>(dialogo).accept(); // QFileDialog's own is protected
+}
+
 // The files of a folder, hidden ones (a temporary file left behind) included.
 QStringList Archivos(const QString& carpeta) {
     return QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -981,8 +988,7 @@ void PruebasImpresion::laVistaPreviaImprimeYGuarda() {
         {
             AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) {
                 sugerido = d.selectedFiles().value(0);
-                d.selectFile(lleno);
-                static_cast<QDialog&>(d).accept(); // QFileDialog's own is protected
+                Elegir(d, lleno);
             });
             const DiscoLleno disco(16 * 1024);
             QTest::keyClick(guardar, Qt::Key_Return);
@@ -992,8 +998,7 @@ void PruebasImpresion::laVistaPreviaImprimeYGuarda() {
         QVERIFY(vista.isVisible());
         {
             AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) {
-                d.selectFile(guardado);
-                static_cast<QDialog&>(d).accept(); // QFileDialog's own is protected
+                Elegir(d, guardado);
             });
             QTest::keyClick(guardar, Qt::Key_Return);
             QVERIFY(dialogo.hecho);

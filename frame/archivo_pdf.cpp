@@ -33,13 +33,12 @@ void EscribirPdf(const QString& ruta, const QPageLayout& pagina, int resolucion,
     const QFileInfo destino(ruta);
     const QString nombre = destino.fileName();
     if (nombre.isEmpty() || nombre.toLocal8Bit().size() > kNombreMaximo) {
-        throw ErrorImpresion(u"El nombre «%1» no vale para un archivo: elija uno más corto"_s.arg(
-            nombre));
+        throw ErrorImpresion(
+            u"El nombre «%1» no vale para un archivo: elija uno más corto"_s.arg(nombre));
     }
     if (!destino.dir().exists()) {
-        throw ErrorImpresion(
-            u"La carpeta «%1» no existe: elija otra para guardar el PDF"_s.arg(
-                Nativa(destino.absolutePath())));
+        throw ErrorImpresion(u"La carpeta «%1» no existe: elija otra para guardar el PDF"_s.arg(
+            Nativa(destino.absolutePath())));
     }
     QSaveFile archivo(ruta);
     if (!archivo.open(QIODevice::WriteOnly)) {

@@ -236,7 +236,7 @@ std::unique_ptr<QTextDocument> DocumentoDeMemo(const QWidget& memo, int ancho) {
 }
 
 struct MemoEnPapel {
-    int alto;                // the box's height for every line
+    int alto;               // the box's height for every line
     QList<int> entreLineas; // from the box's top, the ends of all lines but the last
 };
 
@@ -249,9 +249,8 @@ MemoEnPapel MedirMemo(const QWidget& memo, int ancho) {
         const QTextLayout* disposicion = bloque.layout();
         for (int i = 0; i < disposicion->lineCount(); ++i) {
             const QTextLine linea = disposicion->lineAt(i);
-            medida.entreLineas << marco +
-                                      static_cast<int>(std::ceil(lugar.top() + linea.y() +
-                                                                 linea.height()));
+            medida.entreLineas << marco + static_cast<int>(
+                                              std::ceil(lugar.top() + linea.y() + linea.height()));
         }
     }
     if (!medida.entreLineas.isEmpty())

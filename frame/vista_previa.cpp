@@ -81,8 +81,8 @@ TVistaPrevia::TVistaPrevia(Impreso impreso, Avisar avisar, QWidget* padre)
     atajo(QKeySequence(Qt::Key_Home), [this] { Pasar(-vista_->pageCount()); });
     atajo(QKeySequence(Qt::Key_End), [this] { Pasar(vista_->pageCount()); });
     // Ctrl++ also where "+" needs Shift, as Ctrl+=.
-    for (const QKeySequence& teclas : {QKeySequence(QKeySequence::ZoomIn),
-                                       QKeySequence(Qt::CTRL | Qt::Key_Equal)})
+    for (const QKeySequence& teclas :
+         {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)})
         atajo(teclas, [this] { vista_->zoomIn(); });
     atajo(QKeySequence::ZoomOut, [this] { vista_->zoomOut(); });
 
@@ -147,7 +147,8 @@ void TVistaPrevia::GuardarPdf() {
 }
 
 void TVistaPrevia::Pasar(int paginas) {
-    vista_->setCurrentPage(std::clamp(vista_->currentPage() + paginas, 1, std::max(1, vista_->pageCount())));
+    vista_->setCurrentPage(
+        std::clamp(vista_->currentPage() + paginas, 1, std::max(1, vista_->pageCount())));
     MostrarPagina();
 }
 

@@ -997,9 +997,7 @@ void PruebasImpresion::laVistaPreviaImprimeYGuarda() {
         vistos = avisos.Tomar();
         QVERIFY(vista.isVisible());
         {
-            AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) {
-                Elegir(d, guardado);
-            });
+            AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) { Elegir(d, guardado); });
             QTest::keyClick(guardar, Qt::Key_Return);
             QVERIFY(dialogo.hecho);
         }

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -116,24 +118,15 @@ constexpr int kPrimeraFila = 20;
 constexpr int kPasoFila = 15;
 
 struct Columna {
-    const char* cabecera;
+    const char* cabecera; // also the end of its buttons' names
     int xCabecera;
-    const char* sufijo;
+    Calificacion calificacion;
     int xBoton;
 };
 
-constexpr Columna kColumnas[] = {
-    {"Bien", 448, "Bien", 472}, {"Regular", 506, "Regular", 528}, {"Mal", 562, "Mal", 584}};
-
-QString NombreBoton(int elemento, const Columna& columna) {
-    // The "Bien" buttons of items 44 and 55 carry a lower-case v.
-    const bool minuscula =
-        (elemento == 44 || elemento == 55) && columna.sufijo == kColumnas[0].sufijo;
-    return QStringLiteral("%1%2%3")
-        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
-        .arg(elemento)
-        .arg(QLatin1String(columna.sufijo));
-}
+constexpr Columna kColumnas[] = {{"Bien", 448, Calificacion::Bien, 472},
+                                 {"Regular", 506, Calificacion::Regular, 528},
+                                 {"Mal", 562, Calificacion::Mal, 584}};
 
 QFrame* Fila(QWidget* hoja, const QString& nombre, int arriba) {
     auto* fila = new QFrame(hoja);
@@ -153,6 +146,18 @@ QLabel* Recuadro(QWidget* padre, const QString& nombre, const QString& texto, in
 }
 
 } // namespace
+
+QString NombreBotonLista(int elemento, Calificacion calificacion) {
+    const Columna* columna = std::find_if(std::begin(kColumnas), std::end(kColumnas),
+                                          [&](const Columna& c) { return c.calificacion == calificacion; });
+    if (columna == std::end(kColumnas))
+        return {};
+    const bool minuscula = (elemento == 44 || elemento == 55) && calificacion == Calificacion::Bien;
+    return QStringLiteral("%1%2%3")
+        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
+        .arg(elemento)
+        .arg(DeTabla(columna->cabecera));
+}
 
 void TForm2::CrearHoja() {
     QWidget* hoja = this->hoja();
@@ -217,24 +222,24 @@ void TForm2::CrearHoja() {
         const GrupoLista& grupo = kGrupos[g];
         QFrame* cabecera = Fila(hoja, QStringLiteral("PanelGrupo%1").arg(g + 1), grupo.arriba);
         Recuadro(cabecera, QStringLiteral("StaticTextGrupo%1").arg(g + 1),
-                 QString::fromUtf8(grupo.nombre), 8, 441);
+                 DeTabla(grupo.nombre), 8, 441);
         for (const Columna& columna : kColumnas) {
             QLabel* titulo = Recuadro(cabecera,
                                       QStringLiteral("StaticTextGrupo%1%2")
                                           .arg(g + 1)
-                                          .arg(QLatin1String(columna.cabecera)),
-                                      QString::fromLatin1(columna.cabecera), columna.xCabecera, 60);
+                                          .arg(DeTabla(columna.cabecera)),
+                                      DeTabla(columna.cabecera), columna.xCabecera, 60);
             titulo->setAlignment(Qt::AlignCenter);
         }
         int arriba = grupo.arriba + kPrimeraFila;
         for (int n = grupo.primero; n <= grupo.ultimo; ++n, arriba += kPasoFila) {
             QFrame* fila = Fila(hoja, QStringLiteral("PanelCV%1").arg(n), arriba);
-            auto* texto = new QLabel(QString::fromUtf8(kElementos[n - 1].texto), fila);
+            auto* texto = new QLabel(DeTabla(kElementos[n - 1].texto), fila);
             texto->setObjectName(QStringLiteral("StaticTextCV%1").arg(n));
             texto->setGeometry(8, 0, 441, kAltoFila);
             for (size_t c = 0; c < std::size(kColumnas); ++c) {
                 auto* boton = new QRadioButton(fila);
-                boton->setObjectName(NombreBoton(n, kColumnas[c]));
+                boton->setObjectName(NombreBotonLista(n, kColumnas[c].calificacion));
                 boton->setGeometry(kColumnas[c].xBoton, 0, 17, 17);
                 CV[n - 1][c] = boton;
             }

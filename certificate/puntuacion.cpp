@@ -72,8 +72,8 @@ std::array<QString, 55> Defectos(const Calificaciones& calificaciones) {
     for (size_t i = 0; i < kElementos.size(); ++i) {
         if (calificaciones[i] != Calificacion::Regular && calificaciones[i] != Calificacion::Mal)
             continue;
-        const QString texto = QString::fromUtf8(kElementos[i].texto);
-        const QString sinNumero = texto.mid(texto.indexOf(QLatin1String(".- ")) + 3);
+        const QString texto = DeTabla(kElementos[i].texto);
+        const QString sinNumero = texto.mid(texto.indexOf(u".- ") + 3);
         defectos[i] =
             sinNumero + (calificaciones[i] == Calificacion::Regular ? QStringLiteral(" (Regular)")
                                                                     : QStringLiteral(" (Mal)"));
@@ -94,7 +94,7 @@ QString LineaFecha(const QDateTime& momento) {
     const QDate dia = momento.date();
     const QTime hora = momento.time();
     return QStringLiteral("Fecha del certificado: ") +
-           QString::fromLatin1(kDiasSemana[dia.dayOfWeek() - 1]) + QString::number(dia.day()) +
+           DeTabla(kDiasSemana[dia.dayOfWeek() - 1]) + QString::number(dia.day()) +
            QStringLiteral(" de ") + NombreMes(dia.month()) + QStringLiteral(" de ") +
            QString::number(dia.year()) + QStringLiteral("     ") +
            hora.toString(QStringLiteral("HH:mm:ss"));

@@ -3,6 +3,7 @@
 // captions both windows place by the dozen.
 
 #include "apariencia.h"
+#include "general.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,7 @@
 
 template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
     auto* control = new Control(padre);
-    control->setObjectName(QString::fromLatin1(nombre));
+    control->setObjectName(DeTabla(nombre));
     return control;
 }
 

@@ -107,9 +107,9 @@ QRect MarcoEnPantalla(const QRect& disponible) {
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
-    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
-    setObjectName(QString::fromLatin1(diseno.nombre));
-    setWindowTitle(QString::fromLatin1(diseno.nombre));
+    : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)) {
+    setObjectName(DeTabla(diseno.nombre));
+    setWindowTitle(DeTabla(diseno.nombre));
     setFont(Fuente("MS Sans Serif", 11));
     PonerFondo(this, ColorBGR(kFondoVentana));
 
@@ -147,7 +147,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
     Panel1->setFont(Fuente("Verdana", 11));
     ScrollBox1->setWidget(Panel1);
 
-    Button2 = new QPushButton(QString::fromLatin1(diseno.textoAvance), cliente);
+    Button2 = new QPushButton(DeTabla(diseno.textoAvance), cliente);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setFont(Fuente("Verdana", 17, true));
     Button2->setGeometry(QRect(diseno.posAvance, QSize(265, 40)));

@@ -23,7 +23,7 @@ const char* const kResultados[] = {"EPrecioCompra",     "EPuntosObtenidos",
                                    "EPuntosAsteriscos", "MemoDefectosEncontrados"};
 
 // The ten values of a hand-over, with the points and exchange value given.
-QStringList Valores(const QString& puntos, const QString& cambio) {
+TraspasoValoracion Valores(const QString& puntos, const QString& cambio) {
     return {u"1.9 TDI"_s,  u"VSSZZZ1MZ8B000001"_s,
             u"1234 BCD"_s, u"31470"_s,
             puntos,        cambio,
@@ -65,7 +65,7 @@ private:
         return ventana->findChild<T*>(QString::fromLatin1(nombre));
     }
     QRadioButton* Boton(const QString& nombre) { return ventana->findChild<QRadioButton*>(nombre); }
-    void Preparar(const QStringList& valores) {
+    void Preparar(const TraspasoValoracion& valores) {
         ventana->RecibirValoracion(valores);
         Proteger(ventana.get(), [this] { ventana->PrepararCertificado(); });
     }
@@ -387,7 +387,7 @@ void PruebasCertificado::fallosEnLaPreparacion() {
 
 void PruebasCertificado::desmarcarItvFallidoDetieneLaPreparacion() {
     FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
-    const QStringList valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
+    const TraspasoValoracion valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
     Preparar(valores);
     avisos.Tomar();
     auto* itv = Control<QCheckBox>("CITV");

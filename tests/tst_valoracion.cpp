@@ -601,9 +601,24 @@ void PruebasValoracion::entregaAlCertificado() {
     Escribir("EPVPCambio", QStringLiteral(" typed "));
     Pulsar("Button2");
     QCOMPARE(entregas.size(), 1);
-    QCOMPARE(entregas[0][0].toStringList(),
-             (QStringList{u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, u"300"_s,
-                          u" typed "_s, u"15.000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s}));
+    const auto entregado = entregas[0][0].value<TraspasoValoracion>();
+    const struct {
+        QString TraspasoValoracion::*campo;
+        QString texto;
+    } campos[] = {
+        {&TraspasoValoracion::FMarca, u"1.9 TDI"_s},
+        {&TraspasoValoracion::FBastidor, u"VSSZZZ1MZ8B000001"_s},
+        {&TraspasoValoracion::FMatricula, u"1234 BCD"_s},
+        {&TraspasoValoracion::FPVPNuevo, u"31470"_s},
+        {&TraspasoValoracion::FPuntosObtenidos, u"300"_s},
+        {&TraspasoValoracion::FPVPCambio, u" typed "_s},
+        {&TraspasoValoracion::FPVPVendedor, u"15.000"_s},
+        {&TraspasoValoracion::FPuntuacion, u"7"_s},
+        {&TraspasoValoracion::FNombreMarca, u"SEAT"_s},
+        {&TraspasoValoracion::FTipoVehiculo, u"Familiar"_s},
+    };
+    for (const auto& [campo, texto] : campos)
+        QCOMPARE(entregado.*campo, texto);
 }
 
 MORVEX_TEST_MAIN(PruebasValoracion)

@@ -7,6 +7,7 @@
 
 #include "calculo.h"
 #include "marco.h"
+#include "traspaso.h"
 
 #include <QStringList>
 #include <array>
@@ -39,8 +40,8 @@ public:
     void ResetColoresAyuda(const QString& nombre);
 
 signals:
-    // "Certificado de Calidad": the ten texts the certificate receives, in its order.
-    void certificadoPedido(const QStringList& valores);
+    // "Certificado de Calidad": the ten texts the certificate receives.
+    void certificadoPedido(const TraspasoValoracion& valoracion);
     // The valuation window has been closed: the program ends.
     void cerrado();
 

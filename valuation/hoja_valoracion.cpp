@@ -92,7 +92,7 @@ void TForm1::CrearHoja() {
     CrearEtiquetas(hoja, kEtiquetas);
     for (const Recuadro& r : kRecuadros) {
         auto* recuadro = Nuevo<QLabel>(hoja, r.nombre);
-        recuadro->setText(QString::fromUtf8(r.texto));
+        recuadro->setText(DeTabla(r.texto));
         Aplicar(recuadro, r.estilo);
         if (r.centrado)
             recuadro->setAlignment(Qt::AlignCenter);
@@ -175,7 +175,7 @@ void TForm1::CrearHoja() {
     };
     for (const Casilla& c : kCasillas) {
         auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
-        casilla->setText(QString::fromUtf8(c.texto));
+        casilla->setText(DeTabla(c.texto));
         Aplicar(casilla, c.estilo);
         if (c.textoALaIzquierda)
             casilla->setLayoutDirection(Qt::RightToLeft);
@@ -216,7 +216,7 @@ void TForm1::CrearHoja() {
             if (o.miembro == nullptr)
                 continue;
             auto* opcion = Nuevo<QRadioButton>(panel, o.nombre);
-            opcion->setText(QString::fromUtf8(o.texto));
+            opcion->setText(DeTabla(o.texto));
             opcion->setGeometry(o.x, 2, o.ancho, 16);
             this->*o.miembro = opcion;
         }
@@ -231,15 +231,15 @@ void TForm1::CrearHoja() {
         const ColumnaValoracion& columna = kColumnas[c];
         const int x = kXColumnas + kPasoColumna * static_cast<int>(c);
         auto* cabecera = Nuevo<QLabel>(hoja, columna.cabecera);
-        cabecera->setText(QStringLiteral("%1\n%2").arg(QString::fromLatin1(columna.linea1),
-                                                       QString::fromLatin1(columna.linea2)));
+        cabecera->setText(
+            QStringLiteral("%1\n%2").arg(DeTabla(columna.linea1), DeTabla(columna.linea2)));
         cabecera->setAlignment(Qt::AlignCenter);
         cabecera->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(cabecera, ColorBGR(columna.color));
         cabecera->setGeometry(x, 208, kAnchoColumna, 30);
 
         auto* marca = Nuevo<QLabel>(hoja, columna.marca);
-        marca->setText(QString::fromLatin1(columna.puntos));
+        marca->setText(DeTabla(columna.puntos));
         marca->setAlignment(Qt::AlignCenter);
         PonerFondo(marca, ColorBGR(columna.color));
         marca->setGeometry(x, 592, kAnchoColumna, 16);
@@ -248,8 +248,8 @@ void TForm1::CrearHoja() {
         const Criterio& criterio = kCriterios[fila];
         const int y = 240 + 32 * static_cast<int>(fila);
         auto* titulo = Nuevo<QLabel>(hoja, criterio.nombre);
-        titulo->setText(QStringLiteral("%1\n%2").arg(QString::fromUtf8(criterio.linea1),
-                                                     QString::fromUtf8(criterio.linea2)));
+        titulo->setText(
+            QStringLiteral("%1\n%2").arg(DeTabla(criterio.linea1), DeTabla(criterio.linea2)));
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(titulo, Qt::white);
         titulo->setGeometry(8, y, 241, 33);
@@ -258,8 +258,7 @@ void TForm1::CrearHoja() {
         auto* panel = Nuevo<QFrame>(hoja, qPrintable(QStringLiteral("Panel%1").arg(fila + 3)));
         panel->setGeometry(kXColumnas, y, kPasoColumna * 5, 32);
         for (size_t c = 0; c < kColumnas.size(); ++c) {
-            const QString nombre = QStringLiteral("CP%1%2").arg(fila + 1).arg(
-                QString::fromLatin1(kColumnas[c].sufijo));
+            const QString nombre = QStringLiteral("CP%1%2").arg(fila + 1).arg(DeTabla(kColumnas[c].sufijo));
             auto* boton = Nuevo<QRadioButton>(panel, qPrintable(nombre));
             PonerFondo(boton, ColorBGR(kColumnas[c].color));
             boton->setGeometry(kPasoColumna * static_cast<int>(c) + 27, 8, 17, 17);
@@ -282,7 +281,7 @@ void TForm1::CrearHoja() {
     };
     for (const Boton& b : kBotones) {
         auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
-        boton->setText(QString::fromLatin1(b.texto));
+        boton->setText(DeTabla(b.texto));
         if (b.negrita)
             Aplicar(boton, kNegrita);
         boton->setGeometry(b.x, b.y, b.ancho, 25);

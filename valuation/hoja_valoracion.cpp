@@ -4,6 +4,7 @@
 #include "controles.h"
 #include "criterios.h"
 #include "form1.h"
+#include "rejilla.h"
 
 #include <QCheckBox>
 #include <QComboBox>

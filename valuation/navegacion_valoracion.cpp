@@ -4,6 +4,7 @@
 #include "criterios.h"
 #include "form1.h"
 #include "general.h"
+#include "rejilla.h"
 #include "teclado.h"
 
 #include <QCheckBox>

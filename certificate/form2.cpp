@@ -17,7 +17,7 @@ namespace {
 constexpr DisenoMarco kDiseno = {
     .nombre = "Form2",
     .titulo = "SCANNER MORVEX: Certificado de Calidad",
-    .altoHoja = 2500,
+    .altoHoja = kAltoHojaCertificado,
     .textoAvance = "Valoracion Coches Ocasion",
     .posAvance = {16, 653},
     .posRegresar = {332, 653},

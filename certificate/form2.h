@@ -19,6 +19,10 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+// Height of the certificate sheet; the sheet's construction checks that it holds the lowest
+// control.
+inline constexpr int kAltoHojaCertificado = 2500;
+
 // Name of the radio button of checklist item `elemento` (1-based) in the column of
 // `calificacion`: CV<item><Bien|Regular|Mal>, except the "Bien" buttons of items 44 and 55,
 // written with a lower-case v (Cv44Bien, Cv55Bien).
@@ -62,7 +66,7 @@ private:
 
     // The valuation's values, as received
     TraspasoValoracion recibido_;
-    std::array<QString, 55> FDefectos;
+    TextosLista FDefectos;
 
     // (1) Control-unit data and fault memory
     QLineEdit* EProtocoloUCE;
@@ -86,7 +90,7 @@ private:
     QLineEdit* EPrecioVendedor;
     QLineEdit* EPuntuacionValoracion;
     // (3) Checklist: Bien, Regular, Mal of each item
-    std::array<std::array<QRadioButton*, 3>, 55> CV;
+    std::array<std::array<QRadioButton*, 3>, kElementos.size()> CV;
     // ITV and results
     QCheckBox* CITV;
     QLineEdit* EPuntosAsteriscos;

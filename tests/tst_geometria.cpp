@@ -39,7 +39,7 @@ void PruebasGeometria::lugar_data() {
     QTest::addColumn<QRect>("lugar");
     QTest::newRow("odometer") << u"EKilometros"_s << QRect(352, 118, 97, 21);
     QTest::newRow("PUNTUACIONES") << u"StaticText18"_s << QRect(8, 592, 241, 17);
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < kNumeroColumnas; ++c) {
         const QString nombre = u"Label%1"_s.arg(11 + c);
         QTest::addRow("%s", qPrintable(nombre)) << nombre << QRect(252 + 74 * c, 592, 72, 16);
     }

@@ -11,9 +11,9 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
-#include <QHash>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -162,7 +162,8 @@ void PruebasPrograma::textosEnteros() {
         for (int i = 0; i < lista->count(); ++i)
             textos << lista->itemText(i);
     }
-    static const QRegularExpression leidoComoLatin1(u"[\\x{00C2}-\\x{00F4}][\\x{0080}-\\x{00BF}]"_s);
+    static const QRegularExpression leidoComoLatin1(
+        u"[\\x{00C2}-\\x{00F4}][\\x{0080}-\\x{00BF}]"_s);
     int acentuados = 0;
     for (const QString& texto : textos) {
         QVERIFY2(!texto.contains(leidoComoLatin1), qPrintable(texto));

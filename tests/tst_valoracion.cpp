@@ -376,15 +376,16 @@ void PruebasValoracion::listaDeAnos() {
 }
 
 void PruebasValoracion::filasDeValoracion() {
-    for (int fila = 1; fila <= 11; ++fila) {
-        for (int columna = 1; columna <= 5; ++columna)
+    for (int fila = 1; fila <= static_cast<int>(kCriterios.size()); ++fila) {
+        for (int columna = 1; columna <= kNumeroColumnas; ++columna)
             QCOMPARE(Opcion(fila, columna)->isChecked(), columna == 3);
     }
     QTest::mouseClick(Opcion(1, 4), Qt::LeftButton);
-    QTest::mouseClick(Opcion(11, 1), Qt::LeftButton);
-    for (int fila = 1; fila <= 11; ++fila) {
-        const int marcada = fila == 1 ? 4 : fila == 11 ? 1 : 3;
-        for (int columna = 1; columna <= 5; ++columna)
+    const int ultima = static_cast<int>(kCriterios.size());
+    QTest::mouseClick(Opcion(ultima, 1), Qt::LeftButton);
+    for (int fila = 1; fila <= static_cast<int>(kCriterios.size()); ++fila) {
+        const int marcada = fila == 1 ? 4 : fila == ultima ? 1 : 3;
+        for (int columna = 1; columna <= kNumeroColumnas; ++columna)
             QCOMPARE(Opcion(fila, columna)->isChecked(), columna == marcada);
     }
     ventana->ResetValoracion();

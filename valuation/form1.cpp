@@ -21,7 +21,7 @@ namespace {
 constexpr DisenoMarco kDiseno = {
     .nombre = "Form1",
     .titulo = "SCANNER MORVEX: Valoracion Coches Ocasion",
-    .altoHoja = 900,
+    .altoHoja = kAltoHojaValoracion,
     .textoAvance = "Certificado de Calidad",
     .posAvance = {8, 661},
     .posRegresar = {324, 661},

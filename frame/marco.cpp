@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -20,8 +19,6 @@
 #include <functional>
 #include <utility>
 
-const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
-
 namespace {
 
 constexpr unsigned kFondoVentana = 0x00719FFF;
@@ -31,14 +28,6 @@ constexpr int kAltoVentana = 739;
 // Place and outer size of both windows, the frame the window manager draws included: the
 // content was laid out for a title bar and borders within 656 x 739.
 constexpr QRect kMarcoVentana(268, 1, kAnchoVentana, kAltoVentana);
-
-void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
-    QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
-    // The text often holds what the user typed; left to guess, the box would take a typed
-    // "<b>" for markup.
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
-}
 
 // Runs an action once, when a window is first exposed: by then the window system has mapped it
 // and knows the frame it draws around it.
@@ -84,14 +73,6 @@ public:
 };
 
 } // namespace
-
-void MostrarAviso(QWidget* ventana, const QString& texto) {
-    MostrarCaja(ventana, QMessageBox::NoIcon, texto);
-}
-
-void MostrarError(QWidget* ventana, const QString& mensaje) {
-    MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
-}
 
 QRect MarcoEnPantalla(const QRect& disponible) {
     if (disponible.isEmpty())

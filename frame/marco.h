@@ -33,7 +33,7 @@ struct DisenoMarco {
 // and outer size (left 268, top 1, 656 x 739, frame included) where the area holds them; where it
 // does not, the frame is cut down to the area and moved only as far as needed to lie wholly in
 // it.
-QRect MarcoEnPantalla(const QRect& disponible);
+QRect ExteriorEnPantalla(const QRect& disponible);
 
 class TMarco : public QWidget {
     Q_OBJECT
@@ -78,5 +78,5 @@ private:
     QWidget* cliente_; // holds the title line, the scroll box and the buttons
     QString titulo_;
     QString documento_;
-    bool colocadoConMarco_ = false;
+    bool colocadoConBordes_ = false;
 };

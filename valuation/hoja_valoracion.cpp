@@ -30,7 +30,7 @@ struct Recuadro {
     int x, y, ancho, alto;
     Estilo estilo;
     bool centrado;
-    bool marco;
+    bool hundido; // a sunken border
 };
 
 constexpr int kAnchoHoja = 627;
@@ -131,7 +131,7 @@ void TForm1::CrearHoja() {
         Aplicar(recuadro, r.estilo);
         if (r.centrado)
             recuadro->setAlignment(Qt::AlignCenter);
-        if (r.marco)
+        if (r.hundido)
             recuadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         recuadro->setGeometry(r.x, r.y, r.ancho, r.alto);
     }

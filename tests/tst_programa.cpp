@@ -34,9 +34,9 @@ private slots:
     void arranque();
     void marco_data();
     void marco();
-    void nombresUnicos_data() { marco_data(); }
+    void nombresUnicos_data() { CadaVentana(); }
     void nombresUnicos();
-    void textosEnteros_data() { marco_data(); }
+    void textosEnteros_data() { CadaVentana(); }
     void textosEnteros();
     void ventanaPequenaSeDesplaza();
     void ordenDeTabulacion();
@@ -51,6 +51,11 @@ private slots:
     void cambioRegionalLeeElSeparador();
 
 private:
+    static void CadaVentana() {
+        QTest::addColumn<QString>("ventana");
+        QTest::newRow("Form1") << u"Form1"_s;
+        QTest::newRow("Form2") << u"Form2"_s;
+    }
     QWidget& Ventana(const QString& nombre) {
         return nombre == QLatin1String("Form1") ? static_cast<QWidget&>(programa->Form1())
                                                 : programa->Form2();

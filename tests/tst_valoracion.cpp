@@ -305,7 +305,7 @@ void PruebasValoracion::maqueta() {
         static const QRegularExpression fila(QStringLiteral("^LabelP(\\d+)$"));
         const auto ma = fila.match(a.objectName());
         const auto mb = fila.match(b.objectName());
-        if (a.objectName() == QLatin1String("LabelP11") &&
+        if (a.objectName() == u"LabelP%1"_s.arg(kCriterios.size()) &&
             b.objectName() == QLatin1String("StaticText18"))
             return a.geometry().intersected(b.geometry()).height() == 1;
         return ma.hasMatch() && mb.hasMatch() &&

@@ -17,7 +17,7 @@ namespace {
 constexpr DisenoMarco kDiseno = {
     .nombre = "Form2",
     .titulo = "SCANNER MORVEX: Certificado de Calidad",
-    .altoHoja = 2500,
+    .altoHoja = kAltoHojaCertificado,
     .textoAvance = "Valoracion Coches Ocasion",
     .posAvance = {16, 653},
     .posRegresar = {332, 653},
@@ -32,8 +32,8 @@ const QString kTextoAverias =
 
 TForm2::TForm2() : TMarco(kDiseno) {
     CrearHoja();
-    // Before the first hand-over: empty values, and the standard 300 valuation points.
-    FPuntosObtenidos = QStringLiteral("300");
+    // Before the first hand-over: empty values, and the standard valuation points.
+    recibido_.FPuntosObtenidos = QString::number(kPuntosEstandar);
     Conectar();
     PrepararNavegacion();
 }
@@ -50,13 +50,7 @@ void TForm2::Conectar() {
     Manejar(this, EPVPVendedor, &QLineEdit::textChanged, &TForm2::EPVPVendedorChange);
 }
 
-void TForm2::RecibirValoracion(const QStringList& valores) {
-    QString* const campos[] = {&FMarca,           &FBastidor,    &FMatricula,   &FPVPNuevo,
-                               &FPuntosObtenidos, &FPVPCambio,   &FPVPVendedor, &FPuntuacion,
-                               &FNombreMarca,     &FTipoVehiculo};
-    for (qsizetype i = 0; i < static_cast<qsizetype>(std::size(campos)); ++i)
-        *campos[i] = valores.value(i);
-}
+void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
@@ -69,15 +63,15 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
             MemoAverias->appendPlainText(averia);
     }
     // A new text in one of the price fields scores at once, nested in the write.
-    EMarca->setText(FMarca);
-    EBastidor->setText(FBastidor);
-    EMatricula->setText(FMatricula);
-    EPrecioNuevo->setText(FPVPNuevo);
-    EPrecioCambio->setText(FPVPCambio);
-    EPrecioVendedor->setText(FPVPVendedor);
-    EPuntuacionValoracion->setText(FPuntuacion);
-    ENombreMarca->setText(FNombreMarca);
-    ETipoVehiculo->setText(FTipoVehiculo);
+    EMarca->setText(recibido_.FMarca);
+    EBastidor->setText(recibido_.FBastidor);
+    EMatricula->setText(recibido_.FMatricula);
+    EPrecioNuevo->setText(recibido_.FPVPNuevo);
+    EPrecioCambio->setText(recibido_.FPVPCambio);
+    EPrecioVendedor->setText(recibido_.FPVPVendedor);
+    EPuntuacionValoracion->setText(recibido_.FPuntuacion);
+    ENombreMarca->setText(recibido_.FNombreMarca);
+    ETipoVehiculo->setText(recibido_.FTipoVehiculo);
     for (auto& elemento : CV)
         elemento[0]->setChecked(true);
     // Unticking scores as a click would; a failure of that run stops the preparation here, so
@@ -91,8 +85,8 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     }
     for (QLineEdit* campo : {EPuntosAsteriscos, EPuntosObtenidos, EPuntosITV, EPuntosTotales})
         campo->clear();
-    EPVPVendedor->setText(FPVPVendedor);
-    EPuntuacion->setText(FPuntuacion);
+    EPVPVendedor->setText(recibido_.FPVPVendedor);
+    EPuntuacion->setText(recibido_.FPuntuacion);
     for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
         campo->clear();
     LabelFecha->setText(LineaFecha(AhoraLocal()));
@@ -121,7 +115,7 @@ void TForm2::CalcularCertificado() {
     const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
     EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador));
     const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
-                                      FPuntosObtenidos, CITV->isChecked(), separador);
+                                      recibido_.FPuntosObtenidos, CITV->isChecked(), separador);
     EPuntosObtenidos->setText(nota.obtenidos);
     EPuntosITV->setText(nota.itv);
     EPuntosTotales->setText(nota.totales);

@@ -1,5 +1,6 @@
 #include "apoyo.h"
 
+#include "form2.h"
 #include "numeros.h"
 #include "programa.h"
 #include "reloj.h"
@@ -43,11 +44,10 @@ QString Avisos::Resumen() const {
 }
 
 QString BotonLista(int n, const char* calificacion) {
-    const bool minuscula = (n == 44 || n == 55) && qstrcmp(calificacion, "Bien") == 0;
-    return QStringLiteral("%1%2%3")
-        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
-        .arg(n)
-        .arg(QLatin1String(calificacion));
+    const Calificacion c = qstrcmp(calificacion, "Bien") == 0      ? Calificacion::Bien
+                           : qstrcmp(calificacion, "Regular") == 0 ? Calificacion::Regular
+                                                                   : Calificacion::Mal;
+    return NombreBotonLista(n, c);
 }
 
 QString Texto(const QWidget& ventana, const char* nombre) {

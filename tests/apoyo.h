@@ -35,8 +35,8 @@ private:
     QList<Aviso> recogidos_;
 };
 
-// Name of a checklist button: item n, rating "Bien", "Regular" or "Mal"; the "Bien" buttons of
-// items 44 and 55 are written with a lower-case v.
+// Name of a checklist button: item n, rating "Bien", "Regular" or "Mal", as the sheet names it
+// (NombreBotonLista).
 QString BotonLista(int n, const char* calificacion);
 
 // Text of a control of `ventana` found by its name, whatever its kind.

@@ -23,7 +23,7 @@ const char* const kResultados[] = {"EPrecioCompra",     "EPuntosObtenidos",
                                    "EPuntosAsteriscos", "MemoDefectosEncontrados"};
 
 // The ten values of a hand-over, with the points and exchange value given.
-QStringList Valores(const QString& puntos, const QString& cambio) {
+TraspasoValoracion Valores(const QString& puntos, const QString& cambio) {
     return {u"1.9 TDI"_s,  u"VSSZZZ1MZ8B000001"_s,
             u"1234 BCD"_s, u"31470"_s,
             puntos,        cambio,
@@ -65,7 +65,7 @@ private:
         return ventana->findChild<T*>(QString::fromLatin1(nombre));
     }
     QRadioButton* Boton(const QString& nombre) { return ventana->findChild<QRadioButton*>(nombre); }
-    void Preparar(const QStringList& valores) {
+    void Preparar(const TraspasoValoracion& valores) {
         ventana->RecibirValoracion(valores);
         Proteger(ventana.get(), [this] { ventana->PrepararCertificado(); });
     }
@@ -122,7 +122,7 @@ void PruebasCertificado::hoja() {
     QCOMPARE(Texto(*ventana, "StaticTextGrupo3"), QStringLiteral("Motor"));
     QCOMPARE(Texto(*ventana, "StaticTextCV55"),
              QStringLiteral("55.- Manchas aceite en parte inferior motor. Sin petrolear"));
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         for (const QString& nombre :
              {BotonLista(n, "Bien"), BotonLista(n, "Regular"), BotonLista(n, "Mal")}) {
             QVERIFY2(Boton(nombre) != nullptr, qPrintable(nombre));
@@ -224,7 +224,7 @@ void PruebasCertificado::preparacion() {
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
     QCOMPARE(Resultados(),
              (QStringList{u"10300"_s, u"8"_s, u"0.0"_s, u"8"_s, u"* * * * * * * * "_s, u""_s}));
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
     }
     QVERIFY(!Control<QCheckBox>("CITV")->isChecked());
@@ -336,7 +336,7 @@ void PruebasCertificado::calificacionesMezcladas() {
              (QStringList{u"10119"_s, u"7,82"_s, u"0.0"_s, u"7,82"_s, u"* * * * * * * * "_s,
                           u"3.-Sintomas de daños externos de accidentes (Regular); 17.-Suavidad "
                           u"Palanca velocidades, Freno mano y Pedales mando (Mal); "_s}));
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         if (n != 3 && n != 17)
             QTest::mouseClick(Boton(BotonLista(n, "Mal")), Qt::LeftButton);
     }
@@ -387,7 +387,7 @@ void PruebasCertificado::fallosEnLaPreparacion() {
 
 void PruebasCertificado::desmarcarItvFallidoDetieneLaPreparacion() {
     FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
-    const QStringList valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
+    const TraspasoValoracion valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
     Preparar(valores);
     avisos.Tomar();
     auto* itv = Control<QCheckBox>("CITV");

@@ -5,8 +5,10 @@
 // calculation and writes texts.
 // Direction of use: general/ <- frame/ <- valuation/ <- app/; never the certificate.
 
+#include "ayudas.h"
 #include "calculo.h"
 #include "marco.h"
+#include "traspaso.h"
 
 #include <QStringList>
 #include <array>
@@ -22,6 +24,10 @@ class QRadioButton;
 // The title of the valuation sheet, which also names it on paper.
 inline constexpr const char* kTituloTasacion =
     "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion";
+
+// Height of the valuation sheet; the sheet's construction checks that it holds the lowest
+// control.
+inline constexpr int kAltoHojaValoracion = 900;
 
 class TForm1 : public TMarco {
     Q_OBJECT
@@ -39,8 +45,8 @@ public:
     void ResetColoresAyuda(const QString& nombre);
 
 signals:
-    // "Certificado de Calidad": the ten texts the certificate receives, in its order.
-    void certificadoPedido(const QStringList& valores);
+    // "Certificado de Calidad": the ten texts the certificate receives.
+    void certificadoPedido(const TraspasoValoracion& valoracion);
     // The valuation window has been closed: the program ends.
     void cerrado();
 
@@ -93,8 +99,8 @@ private:
     QCheckBox* CLeasing;
     QComboBox* EMesesLeasing;
     // Criteria: caption of each row and its five rating buttons
-    std::array<QLabel*, 11> LabelP;
-    std::array<std::array<QRadioButton*, 5>, 11> CP;
+    std::array<QLabel*, kCriterios.size()> LabelP;
+    std::array<std::array<QRadioButton*, kNumeroColumnas>, kCriterios.size()> CP;
     // Results
     QLineEdit* EPuntosObtenidos;
     QLineEdit* EPorcentaje;
@@ -119,7 +125,7 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
-    std::array<QWidget*, 15> controlesAyuda_;
+    std::array<QWidget*, kAyudas.size()> controlesAyuda_;
     // While a mouse button is held: the sheet or the control of the sheet where it was pressed.
     QWidget* pulsadoEn_ = nullptr;
 };

@@ -93,6 +93,22 @@ void MostrarError(QWidget* ventana, const QString& mensaje) {
     MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
 }
 
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas) {
+    QMessageBox caja(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton,
+                     ventana);
+    caja.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> botones;
+    for (qsizetype i = 0; i < respuestas.size(); ++i) {
+        const bool ultima = i + 1 == respuestas.size();
+        botones << caja.addButton(respuestas[i],
+                                  ultima ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    caja.setDefaultButton(botones.first());
+    caja.setEscapeButton(botones.last());
+    caja.exec();
+    return static_cast<int>(botones.indexOf(caja.clickedButton()));
+}
+
 QRect MarcoEnPantalla(const QRect& disponible) {
     if (disponible.isEmpty())
         return kMarcoVentana;
@@ -228,7 +244,11 @@ void TMarco::Imprimir(QPrinter& impresora) {
                  [this](const QWidget& control) { return SeImprime(control); });
 }
 
+bool TMarco::AntesDeImprimir() { return true; }
+
 void TMarco::ButtonImprimirClick() {
+    if (!AntesDeImprimir())
+        return;
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);
     impresora.setDocName(documento_);

@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <exception>
 
@@ -32,6 +33,10 @@ void MostrarAviso(QWidget* ventana, const QString& texto);
 // The application's error handler: a box with the error icon and the message, a full stop
 // appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
+
+// A question with a button for each answer, the first the default and the last the one that
+// Escape or closing the box gives; returns the number of the answer chosen.
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no
 // exception crosses a signal or reaches the event loop.
@@ -90,6 +95,8 @@ protected:
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
     // saves a PDF.
     void ButtonImprimirClick();
+    // Called when the user asks to print; false: print nothing.
+    virtual bool AntesDeImprimir(); // TMarco's returns true
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard

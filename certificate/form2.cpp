@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -48,6 +49,31 @@ void TForm2::Conectar() {
     Manejar(this, EPrecioCambio, &QLineEdit::textChanged, &TForm2::EPrecioCambioChange);
     Manejar(this, EPrecioVendedor, &QLineEdit::textChanged, &TForm2::EPrecioVendedorChange);
     Manejar(this, EPVPVendedor, &QLineEdit::textChanged, &TForm2::EPVPVendedorChange);
+    // A new rating turns one button of its row on (and the one before off): the button turned
+    // on stands for the change.
+    for (const auto& elemento : CV) {
+        for (QRadioButton* boton : elemento) {
+            connect(boton, &QRadioButton::toggled, this, [this](bool puesto) {
+                if (puesto)
+                    Proteger(this, [this] { CalificacionChange(); });
+            });
+        }
+    }
+    Manejar(this, MemoAverias, &QPlainTextEdit::textChanged, &TForm2::MemoAveriasChange);
+}
+
+void TForm2::CalificacionChange() {
+    if (!sinPuntuar_)
+        CalcularCertificado();
+}
+
+void TForm2::MemoAveriasChange() {
+    const QString texto = MemoAverias->toPlainText();
+    if (texto == averiasVistas_)
+        return;
+    averiasVistas_ = texto;
+    if (!sinPuntuar_)
+        CalcularCertificado();
 }
 
 void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
@@ -57,10 +83,13 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
                              EInfoAdicional1, EInfoAdicional2})
         campo->clear();
     LabelAverias->setText(kTextoAverias);
-    MemoAverias->clear();
-    if (cuentaAverias > 0) {
-        for (const QString& averia : averias)
-            MemoAverias->appendPlainText(averia);
+    {
+        const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
+        MemoAverias->clear();
+        if (cuentaAverias > 0) {
+            for (const QString& averia : averias)
+                MemoAverias->appendPlainText(averia);
+        }
     }
     // A new text in one of the price fields scores at once, nested in the write.
     EMarca->setText(recibido_.FMarca);
@@ -72,8 +101,11 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     EPuntuacionValoracion->setText(recibido_.FPuntuacion);
     ENombreMarca->setText(recibido_.FNombreMarca);
     ETipoVehiculo->setText(recibido_.FTipoVehiculo);
-    for (auto& elemento : CV)
-        elemento[0]->setChecked(true);
+    {
+        const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
+        for (auto& elemento : CV)
+            elemento[0]->setChecked(true);
+    }
     // Unticking scores as a click would; a failure of that run stops the preparation here, so
     // the run is made directly rather than from the notification.
     if (CITV->isChecked()) {

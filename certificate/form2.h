@@ -54,7 +54,7 @@ private:
     // Tab order, keyboard and wheel, and the names screen readers give the controls.
     void PrepararNavegacion();
     void Conectar();
-    // The six triggers of a scoring run. A run they start reports its own failure (Manejar)
+    // The triggers of a scoring run. A run they start reports its own failure (Manejar)
     // and whatever made the change goes on.
     void Button3Click() { CalcularCertificado(); }
     void CITVClick() { CalcularCertificado(); }
@@ -62,11 +62,21 @@ private:
     void EPrecioCambioChange() { CalcularCertificado(); }
     void EPrecioVendedorChange() { CalcularCertificado(); }
     void EPVPVendedorChange() { CalcularCertificado(); }
+    // The ratings and the faults count, so their changes score at once as well: a rating set by
+    // the user or by the program, and every change of the fault memory's text. The
+    // preparation's own writes to them score nothing (sinPuntuar_): its last step scores.
+    void CalificacionChange();
+    void MemoAveriasChange();
     Calificaciones LeerCalificaciones() const;
 
     // The valuation's values, as received
     TraspasoValoracion recibido_;
     TextosLista FDefectos;
+    // While set, a change of a rating or of the fault memory starts no scoring run.
+    bool sinPuntuar_ = false;
+    // The fault memory's text at its last change notification: writing the same text again, or
+    // a change of its looks alone, is no change.
+    QString averiasVistas_;
 
     // (1) Control-unit data and fault memory
     QLineEdit* EProtocoloUCE;

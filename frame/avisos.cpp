@@ -1,6 +1,8 @@
 #include "avisos.h"
 
+#include <QList>
 #include <QMessageBox>
+#include <QPushButton>
 
 const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
 
@@ -22,4 +24,20 @@ void MostrarAviso(QWidget* ventana, const QString& texto) {
 
 void MostrarError(QWidget* ventana, const QString& mensaje) {
     MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
+}
+
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas) {
+    QMessageBox caja(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton,
+                     ventana);
+    caja.setTextFormat(Qt::PlainText);
+    QList<QPushButton*> botones;
+    for (qsizetype i = 0; i < respuestas.size(); ++i) {
+        const bool ultima = i + 1 == respuestas.size();
+        botones << caja.addButton(respuestas[i],
+                                  ultima ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    }
+    caja.setDefaultButton(botones.first());
+    caja.setEscapeButton(botones.last());
+    caja.exec();
+    return static_cast<int>(botones.indexOf(caja.clickedButton()));
 }

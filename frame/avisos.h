@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <exception>
 
 class QWidget;
@@ -23,6 +24,10 @@ void MostrarAviso(QWidget* ventana, const QString& texto);
 // The application's error handler: a box with the error icon and the message, a full stop
 // appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
+
+// A question with a button for each answer, the first the default and the last the one that
+// Escape or closing the box gives; returns the number of the answer chosen.
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no
 // exception crosses a signal or reaches the event loop.

@@ -209,7 +209,11 @@ void TMarco::Imprimir(QPrinter& impresora) {
                  [this](const QWidget& control) { return SeImprime(control); });
 }
 
+bool TMarco::AntesDeImprimir() { return true; }
+
 void TMarco::ButtonImprimirClick() {
+    if (!AntesDeImprimir())
+        return;
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);
     impresora.setDocName(documento_);

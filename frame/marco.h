@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QLabel;
@@ -54,6 +55,8 @@ protected:
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
     // saves a PDF.
     void ButtonImprimirClick();
+    // Called when the user asks to print; false: print nothing.
+    virtual bool AntesDeImprimir(); // TMarco's returns true
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard

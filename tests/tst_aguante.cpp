@@ -196,7 +196,11 @@ void PruebaAguante::Accion() {
         QString averias;
         for (int i = Azar(4); i > 0; --i)
             averias += TextoAlAzar().left(30) + QLatin1Char('\n');
-        En<QPlainTextEdit>(certificado, QStringLiteral("MemoAverias"))->setPlainText(averias);
+        auto* memo = En<QPlainTextEdit>(certificado, QStringLiteral("MemoAverias"));
+        const QString antes = memo->toPlainText();
+        vendedorAntes_ = En<QLineEdit>(certificado, QStringLiteral("EPVPVendedor"))->text();
+        memo->setPlainText(averias);
+        compararCertificado_ = memo->toPlainText() != antes; // a new text scores at once
         hecho =
             QStringLiteral("Form2 MemoAverias <- %1 lines").arg(averias.count(QLatin1Char('\n')));
         break;
@@ -205,7 +209,11 @@ void PruebaAguante::Accion() {
         const int n = 1 + Azar(static_cast<int>(kElementos.size()));
         const char* calificacion = kCalificaciones[Azar(3)];
         const QString nombre = BotonLista(n, calificacion);
-        QTest::mouseClick(En<QRadioButton>(certificado, nombre), Qt::LeftButton);
+        auto* boton = En<QRadioButton>(certificado, nombre);
+        // A new rating scores at once.
+        compararCertificado_ = !boton->isChecked();
+        vendedorAntes_ = En<QLineEdit>(certificado, QStringLiteral("EPVPVendedor"))->text();
+        QTest::mouseClick(boton, Qt::LeftButton);
         hecho = QStringLiteral("Form2 click %1").arg(nombre);
         break;
     }

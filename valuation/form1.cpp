@@ -167,18 +167,64 @@ void TForm1::CalcularValoracion() {
     EscribirResultados(resultados);
 }
 
-void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
-    const std::pair<QLineEdit*, const std::optional<QString>*> campos[] = {
+std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
+TForm1::CamposResultado(const ResultadosValoracion& resultados) const {
+    return {{
         {EPuntosObtenidos, &resultados.puntosObtenidos},
         {ETotalCoste, &resultados.totalCoste},
         {EPorcentaje, &resultados.porcentaje},
         {EPVPValoracion, &resultados.pvpValoracion},
         {EPVPCambio, &resultados.pvpCambio},
         {EPVPCompra, &resultados.pvpCompra},
-    };
-    for (const auto& [campo, texto] : campos) {
+    }};
+}
+
+void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto->has_value())
             campo->setText(**texto);
+    }
+}
+
+bool TForm1::ResultadosAlDia() const {
+    const EntradasValoracion entradas = LeerEntradas();
+    const QChar separador = SeparadorDecimal();
+    ResultadosValoracion resultados;
+    try {
+        if (!DatosQueFaltan(entradas, separador).isEmpty())
+            return false;
+        ValorarCoche(entradas, AhoraLocal().date(), separador, resultados);
+    } catch (const ErrorCalculo&) {
+        return false; // whatever was computed before the failure, the sheet cannot be right
+    }
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
+        if (campo->text() != **texto)
+            return false;
+    }
+    return true;
+}
+
+bool TForm1::AntesDeImprimir() {
+    if (ResultadosAlDia())
+        return true;
+    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
+    const int respuesta = Preguntar(
+        this,
+        QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
+                       "«Calcular e imprimir» los calcula de nuevo con esos datos, como «Calcular "
+                       "Precio», y solo imprime si el cálculo termina bien."),
+        {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
+         QStringLiteral("Cancelar")});
+    switch (respuesta) {
+    case CalcularEImprimir:
+        // As "Calcular Precio": its input check and its messages. Missing inputs or a failure
+        // leave the sheet behind its inputs, and then nothing is printed.
+        Proteger(this, [this] { CalcularValoracion(); });
+        return ResultadosAlDia();
+    case ImprimirAsi:
+        return true;
+    default:
+        return false;
     }
 }
 

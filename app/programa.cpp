@@ -91,7 +91,7 @@ void PrepararAplicacion(QApplication& aplicacion) {
 Programa::Programa() : form1_(std::make_unique<TForm1>()), form2_(std::make_unique<TForm2>()) {
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
-                     [this](const QStringList& valores) { IrAlCertificado(valores); });
+                     [this](const TraspasoValoracion& valoracion) { IrAlCertificado(valoracion); });
     QObject::connect(form2_.get(), &TForm2::valoracionPedida, form1_.get(),
                      [this] { VolverALaValoracion(); });
 }
@@ -100,9 +100,9 @@ Programa::~Programa() = default;
 
 void Programa::Mostrar() { form1_->show(); }
 
-void Programa::IrAlCertificado(const QStringList& valores) {
+void Programa::IrAlCertificado(const TraspasoValoracion& valoracion) {
     AlFrente(*form2_);
-    form2_->RecibirValoracion(valores);
+    form2_->RecibirValoracion(valoracion);
     Proteger(form2_.get(), [this] { form2_->PrepararCertificado(); });
 }
 

@@ -67,7 +67,7 @@ void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas, Medida m
         ajuste = new AjusteAlMostrar(hoja->window());
     for (const Etiqueta& e : etiquetas) {
         auto* etiqueta = Nuevo<QLabel>(hoja, e.nombre);
-        etiqueta->setText(QString::fromUtf8(e.texto));
+        etiqueta->setText(DeTabla(e.texto));
         Aplicar(etiqueta, e.estilo);
         etiqueta->move(e.x, e.y);
         if (ajuste != nullptr)

@@ -8,7 +8,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,8 +17,6 @@
 #include <functional>
 #include <utility>
 
-const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
-
 namespace {
 
 constexpr unsigned kFondoVentana = 0x00719FFF;
@@ -28,15 +25,7 @@ constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
 // Place and outer size of both windows, the frame the window manager draws included: the
 // content was laid out for a title bar and borders within 656 x 739.
-constexpr QRect kMarcoVentana(268, 1, kAnchoVentana, kAltoVentana);
-
-void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
-    QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
-    // The text often holds what the user typed; left to guess, the box would take a typed
-    // "<b>" for markup.
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
-}
+constexpr QRect kExteriorVentana(268, 1, kAnchoVentana, kAltoVentana);
 
 // Runs an action once, when a window is first exposed: by then the window system has mapped it
 // and knows the frame it draws around it.
@@ -76,39 +65,31 @@ public:
             verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
             return QScrollArea::sizeHint();
         // What QScrollArea gives then: the frame around no size, far below its font's bounds.
-        const int marco = 2 * frameWidth();
-        return QSize(marco - 1, marco - 1);
+        const int borde = 2 * frameWidth();
+        return QSize(borde - 1, borde - 1);
     }
 };
 
 } // namespace
 
-void MostrarAviso(QWidget* ventana, const QString& texto) {
-    MostrarCaja(ventana, QMessageBox::NoIcon, texto);
-}
-
-void MostrarError(QWidget* ventana, const QString& mensaje) {
-    MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
-}
-
-QRect MarcoEnPantalla(const QRect& disponible) {
+QRect ExteriorEnPantalla(const QRect& disponible) {
     if (disponible.isEmpty())
-        return kMarcoVentana;
-    QRect marco = kMarcoVentana;
-    marco.setWidth(std::min(marco.width(), disponible.width()));
-    marco.setHeight(std::min(marco.height(), disponible.height()));
-    marco.moveLeft(std::clamp(marco.left(), disponible.left(),
-                              disponible.left() + disponible.width() - marco.width()));
-    marco.moveTop(std::clamp(marco.top(), disponible.top(),
-                             disponible.top() + disponible.height() - marco.height()));
-    return marco;
+        return kExteriorVentana;
+    QRect exterior = kExteriorVentana;
+    exterior.setWidth(std::min(exterior.width(), disponible.width()));
+    exterior.setHeight(std::min(exterior.height(), disponible.height()));
+    exterior.moveLeft(std::clamp(exterior.left(), disponible.left(),
+                                 disponible.left() + disponible.width() - exterior.width()));
+    exterior.moveTop(std::clamp(exterior.top(), disponible.top(),
+                                disponible.top() + disponible.height() - exterior.height()));
+    return exterior;
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
-    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)),
-      archivo_(QString::fromUtf8(diseno.archivo)), unaPagina_(diseno.unaPagina) {
-    setObjectName(QString::fromLatin1(diseno.nombre));
-    setWindowTitle(QString::fromLatin1(diseno.nombre));
+    : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)),
+      archivo_(DeTabla(diseno.archivo)), unaPagina_(diseno.unaPagina) {
+    setObjectName(DeTabla(diseno.nombre));
+    setWindowTitle(DeTabla(diseno.nombre));
     setFont(Fuente("MS Sans Serif", 11));
     PonerFondo(this, ColorBGR(kFondoVentana));
 
@@ -146,7 +127,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
     Panel1->setFont(Fuente("Verdana", 11));
     ScrollBox1->setWidget(Panel1);
 
-    Button2 = new QPushButton(QString::fromLatin1(diseno.textoAvance), cliente);
+    Button2 = new QPushButton(DeTabla(diseno.textoAvance), cliente);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setFont(Fuente("Verdana", 17, true));
     Button2->setGeometry(QRect(diseno.posAvance, QSize(265, 40)));
@@ -180,20 +161,20 @@ TMarco::TMarco(const DisenoMarco& diseno)
 }
 
 void TMarco::Colocar() {
-    QScreen* pantalla = QGuiApplication::screenAt(kMarcoVentana.topLeft());
+    QScreen* pantalla = QGuiApplication::screenAt(kExteriorVentana.topLeft());
     if (pantalla == nullptr)
         pantalla = screen();
-    const QRect marco = MarcoEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
+    const QRect exterior = ExteriorEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
     // No frame is known before the window is mapped, nor without a window manager.
     const QMargins bordes = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    move(marco.topLeft());
-    resize(marco.size().shrunkBy(bordes));
+    move(exterior.topLeft());
+    resize(exterior.size().shrunkBy(bordes));
 }
 
 void TMarco::AlMostrar() {
-    if (colocadoConMarco_ || windowHandle() == nullptr)
+    if (colocadoConBordes_ || windowHandle() == nullptr)
         return;
-    colocadoConMarco_ = true;
+    colocadoConBordes_ = true;
     // Scroll bars only where the window is smaller than what it holds, whatever the frame the
     // window manager takes from the outer size.
     const QRect contenido = cliente_->childrenRect();
@@ -221,8 +202,6 @@ void TMarco::BitBtn13Click() { close(); }
 
 bool TMarco::SeImprime(const QWidget&) const { return true; }
 
-bool TMarco::AntesDeImprimir() { return true; }
-
 Impreso TMarco::ComoSeImprime() const {
     Impreso impreso;
     impreso.hoja = Panel1;
@@ -237,6 +216,8 @@ void TMarco::Imprimir(QPagedPaintDevice& papel) {
     MedirPendientes(*this); // a window never shown has its captions sized now
     ImprimirHoja(ComoSeImprime(), papel);
 }
+
+bool TMarco::AntesDeImprimir() { return true; }
 
 void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())

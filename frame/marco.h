@@ -1,59 +1,24 @@
 #pragma once
 // The frame both windows share: title line, scrolling white sheet, the three buttons at the
-// bottom, and the application's error handler. Direction of use: general/ <- frame/ <- the
-// windows (valuation/, certificate/) <- app/. Looks in apariencia.h, control builders in
+// bottom. Direction of use: general/ <- frame/ <- the windows (valuation/, certificate/) <- app/.
+// Message boxes and error handling in avisos.h, looks in apariencia.h, control builders in
 // controles.h.
 
 #include "apariencia.h"
-#include "errores.h"
+#include "avisos.h"
 #include "impresion.h"
 
 #include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
-#include <exception>
 
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
 class QScrollArea;
-
-// The application's title, as the message boxes show it.
-extern const QString kTituloAplicacion;
-
-// The program's message boxes are modal, carry the application's title and one OK button, and
-// show their text as plain text: every character as written, so that a typed "<b>" or "&lt;"
-// shows as typed.
-
-// A box without icon.
-void MostrarAviso(QWidget* ventana, const QString& texto);
-
-// The application's error handler: a box with the error icon and the message, a full stop
-// appended where the message needs one.
-void MostrarError(QWidget* ventana, const QString& mensaje);
-
-// Runs a handler's work; an error that ends it is shown here and goes no further, so that no
-// exception crosses a signal or reaches the event loop.
-template <class Accion> void Proteger(QWidget* ventana, Accion&& accion) noexcept {
-    try {
-        accion();
-    } catch (const ErrorCalculo& error) {
-        MostrarError(ventana, error.mensaje());
-    } catch (const std::exception& error) {
-        MostrarError(ventana, QString::fromUtf8(error.what()));
-    }
-}
-
-// Connects a control's signal to a handler of the window; the handler's errors end at its entry
-// (Proteger), so none crosses the signal.
-template <class Ventana, class Emisor, class Senal>
-void Manejar(Ventana* ventana, Emisor* emisor, Senal senal, void (Ventana::*manejador)()) {
-    QObject::connect(emisor, senal, ventana, [ventana, manejador] {
-        Proteger(ventana, [ventana, manejador] { (ventana->*manejador)(); });
-    });
-}
 
 struct DisenoMarco {
     const char* nombre;      // objectName and window title
@@ -72,7 +37,7 @@ struct DisenoMarco {
 // and outer size (left 268, top 1, 656 x 739, frame included) where the area holds them; where it
 // does not, the frame is cut down to the area and moved only as far as needed to lie wholly in
 // it.
-QRect MarcoEnPantalla(const QRect& disponible);
+QRect ExteriorEnPantalla(const QRect& disponible);
 
 class TMarco : public QWidget {
     Q_OBJECT
@@ -123,5 +88,5 @@ private:
     QString documento_;
     QString archivo_;
     bool unaPagina_;
-    bool colocadoConMarco_ = false;
+    bool colocadoConBordes_ = false;
 };

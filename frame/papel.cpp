@@ -73,7 +73,7 @@ QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja) {
     return opcion;
 }
 
-int MarcoDeCaja(const QWidget& control) { return OpcionDeCaja(control, {}).lineWidth; }
+int BordeDeCaja(const QWidget& control) { return OpcionDeCaja(control, {}).lineWidth; }
 
 // The box of an edit field or a list, as the screen draws an edit field's.
 void PintarCaja(QPainter& pintor, const QWidget& control, const QRect& caja) {
@@ -89,7 +89,7 @@ QString TextoDeCaja(const QWidget& control) {
 
 // The text's room inside a box of the given width.
 int AnchoInterior(const QWidget& control, int ancho) {
-    return ancho - 2 * (MarcoDeCaja(control) + kMargenTextoX);
+    return ancho - 2 * (BordeDeCaja(control) + kMargenTextoX);
 }
 
 struct TextoEnCaja {
@@ -139,15 +139,15 @@ int AltoParaLineas(const QWidget& control, const TextoEnCaja& texto) {
     if (lineas <= 1)
         return 0;
     const qreal alto = lineas * QFontMetricsF(texto.fuente).lineSpacing();
-    return static_cast<int>(std::ceil(alto)) + 2 * (MarcoDeCaja(control) + kMargenTextoY);
+    return static_cast<int>(std::ceil(alto)) + 2 * (BordeDeCaja(control) + kMargenTextoY);
 }
 
 void PintarTextoDeCaja(QPainter& pintor, const QWidget& control, const QRect& caja,
                        int anchoLibre) {
     PintarCaja(pintor, control, caja);
-    const int marco = MarcoDeCaja(control);
-    const QRect interior = caja.adjusted(marco + kMargenTextoX, marco + kMargenTextoY,
-                                         -(marco + kMargenTextoX), -(marco + kMargenTextoY));
+    const int borde = BordeDeCaja(control);
+    const QRect interior = caja.adjusted(borde + kMargenTextoX, borde + kMargenTextoY,
+                                         -(borde + kMargenTextoX), -(borde + kMargenTextoY));
     const TextoEnCaja texto = Acomodar(control, interior.width(), anchoLibre);
     pintor.save();
     pintor.setFont(texto.fuente);
@@ -208,7 +208,7 @@ void PintarMarca(QPainter& pintor, const QAbstractButton& boton, const QRect& lu
     pintor.restore();
 }
 
-const QFrame& MarcoDeMemo(const QWidget& memo) { return static_cast<const QFrame&>(memo); }
+const QFrame& CercoDeMemo(const QWidget& memo) { return static_cast<const QFrame&>(memo); }
 
 // A memo's whole text laid out `ancho` wide, as the memo wraps it.
 std::unique_ptr<QTextDocument> DocumentoDeMemo(const QWidget& memo, int ancho) {
@@ -241,15 +241,15 @@ struct MemoEnPapel {
 };
 
 MemoEnPapel MedirMemo(const QWidget& memo, int ancho) {
-    const int marco = MarcoDeMemo(memo).frameWidth();
-    const auto documento = DocumentoDeMemo(memo, ancho - 2 * marco);
-    MemoEnPapel medida{marco * 2 + static_cast<int>(std::ceil(documento->size().height())), {}};
+    const int borde = CercoDeMemo(memo).frameWidth();
+    const auto documento = DocumentoDeMemo(memo, ancho - 2 * borde);
+    MemoEnPapel medida{borde * 2 + static_cast<int>(std::ceil(documento->size().height())), {}};
     for (QTextBlock bloque = documento->begin(); bloque.isValid(); bloque = bloque.next()) {
         const QRectF lugar = documento->documentLayout()->blockBoundingRect(bloque);
         const QTextLayout* disposicion = bloque.layout();
         for (int i = 0; i < disposicion->lineCount(); ++i) {
             const QTextLine linea = disposicion->lineAt(i);
-            medida.entreLineas << marco + static_cast<int>(
+            medida.entreLineas << borde + static_cast<int>(
                                               std::ceil(lugar.top() + linea.y() + linea.height()));
         }
     }
@@ -259,7 +259,7 @@ MemoEnPapel MedirMemo(const QWidget& memo, int ancho) {
 }
 
 void PintarMemo(QPainter& pintor, const QWidget& memo, const QRect& lugar) {
-    const QFrame& marco = MarcoDeMemo(memo);
+    const QFrame& cerco = CercoDeMemo(memo);
     const QWidget* vista = static_cast<const QAbstractScrollArea&>(memo).viewport();
     pintor.save();
     pintor.translate(lugar.topLeft());
@@ -268,16 +268,16 @@ void PintarMemo(QPainter& pintor, const QWidget& memo, const QRect& lugar) {
     QStyleOptionFrame opcion;
     opcion.initFrom(&memo);
     opcion.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
-    if (marco.frameShadow() == QFrame::Sunken)
+    if (cerco.frameShadow() == QFrame::Sunken)
         opcion.state |= QStyle::State_Sunken;
-    else if (marco.frameShadow() == QFrame::Raised)
+    else if (cerco.frameShadow() == QFrame::Raised)
         opcion.state |= QStyle::State_Raised;
     opcion.rect = caja;
-    opcion.frameShape = marco.frameShape();
-    opcion.lineWidth = marco.lineWidth();
-    opcion.midLineWidth = marco.midLineWidth();
+    opcion.frameShape = cerco.frameShape();
+    opcion.lineWidth = cerco.lineWidth();
+    opcion.midLineWidth = cerco.midLineWidth();
     memo.style()->drawControl(QStyle::CE_ShapedFrame, &opcion, &pintor);
-    const int borde = marco.frameWidth();
+    const int borde = cerco.frameWidth();
     const auto documento = DocumentoDeMemo(memo, caja.width() - 2 * borde);
     pintor.translate(borde, borde);
     QAbstractTextDocumentLayout::PaintContext contexto;
@@ -289,14 +289,14 @@ void PintarMemo(QPainter& pintor, const QWidget& memo, const QRect& lugar) {
 int AltoDeFirma(const QWidget& caja, double mmPorPixel) {
     const int linea = QFontMetrics(caja.font()).height();
     const int paraFirmar = static_cast<int>(std::ceil(kMmParaFirmar / mmPorPixel));
-    return 2 * (MarcoDeCaja(caja) + kRelleno) + linea + kBajoLinea + kRelleno + linea + paraFirmar;
+    return 2 * (BordeDeCaja(caja) + kRelleno) + linea + kBajoLinea + kRelleno + linea + paraFirmar;
 }
 
 void PintarFirma(QPainter& pintor, const QWidget& caja, const QRect& lugar) {
     PintarCaja(pintor, caja, lugar);
-    const int marco = MarcoDeCaja(caja);
-    const QRect dentro = lugar.adjusted(marco + kRelleno, marco + kRelleno, -(marco + kRelleno),
-                                        -(marco + kRelleno));
+    const int borde = BordeDeCaja(caja);
+    const QRect dentro = lugar.adjusted(borde + kRelleno, borde + kRelleno, -(borde + kRelleno),
+                                        -(borde + kRelleno));
     const QFontMetrics metrica(caja.font());
     pintor.save();
     pintor.setFont(caja.font());
@@ -426,7 +426,7 @@ QList<Pieza> PiezasEnPapel(const QWidget& hoja, const FiltroImpresion& seImprime
         } else if (ClaseDe(control) == Clase::Edicion || ClaseDe(control) == Clase::Lista) {
             const int ancho = AnchoInterior(control, pieza.lugar.width());
             const int libre = BordeLibre(piezas, i, hoja.width()) - 2 - pieza.lugar.left() -
-                              MarcoDeCaja(control) - kMargenTextoX;
+                              BordeDeCaja(control) - kMargenTextoX;
             pieza.anchoLibre = std::max(ancho, libre);
             alto = std::max(alto, AltoParaLineas(control, Acomodar(control, ancho, libre)));
             if (alto > pieza.lugar.height())

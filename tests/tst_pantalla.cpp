@@ -10,13 +10,13 @@ class PruebasPantalla : public QObject {
 
 private slots:
     void initTestCase() { SilenciarPlataforma(); }
-    void marcoEnPantalla_data();
-    void marcoEnPantalla();
+    void exteriorEnPantalla_data();
+    void exteriorEnPantalla();
 };
 
-void PruebasPantalla::marcoEnPantalla_data() {
+void PruebasPantalla::exteriorEnPantalla_data() {
     QTest::addColumn<QRect>("disponible");
-    QTest::addColumn<QRect>("marco");
+    QTest::addColumn<QRect>("exterior");
     const QRect dado(268, 1, 656, 739);
     // clang-format off
     QTest::newRow("full HD") << QRect(0, 0, 1920, 1080) << dado;
@@ -35,11 +35,11 @@ void PruebasPantalla::marcoEnPantalla_data() {
     // clang-format on
 }
 
-void PruebasPantalla::marcoEnPantalla() {
+void PruebasPantalla::exteriorEnPantalla() {
     QFETCH(QRect, disponible);
-    QFETCH(QRect, marco);
-    const QRect colocado = MarcoEnPantalla(disponible);
-    QCOMPARE(colocado, marco);
+    QFETCH(QRect, exterior);
+    const QRect colocado = ExteriorEnPantalla(disponible);
+    QCOMPARE(colocado, exterior);
     if (!disponible.isEmpty())
         QVERIFY(disponible.contains(colocado));
 }

@@ -106,6 +106,14 @@ QRect MarcoEnPantalla(const QRect& disponible) {
     return marco;
 }
 
+QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos) {
+    if (!panelesDesconocidos || disponible.isEmpty())
+        return disponible;
+    QRect area = disponible;
+    area.setHeight(std::max(area.height() - kAltoPaneles, area.height() / 2));
+    return area;
+}
+
 TMarco::TMarco(const DisenoMarco& diseno)
     : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
     setObjectName(QString::fromLatin1(diseno.nombre));
@@ -184,7 +192,15 @@ void TMarco::Colocar() {
     QScreen* pantalla = QGuiApplication::screenAt(kMarcoVentana.topLeft());
     if (pantalla == nullptr)
         pantalla = screen();
-    const QRect marco = MarcoEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
+    QRect disponible;
+    if (pantalla != nullptr) {
+        // Qt's Wayland platform reports the whole screen as available, panels and all.
+        const bool panelesDesconocidos =
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+            pantalla->availableGeometry() == pantalla->geometry();
+        disponible = AreaSinPaneles(pantalla->availableGeometry(), panelesDesconocidos);
+    }
+    const QRect marco = MarcoEnPantalla(disponible);
     // No frame is known before the window is mapped, nor without a window manager.
     const QMargins bordes = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     move(marco.topLeft());

@@ -49,7 +49,7 @@ arrancar_weston() {
     shift 3
     # --debug lets weston-debug read the compositor's scene and its X window manager's events.
     weston --backend=headless-backend.so --debug --socket="$nombre" --width="$ancho" \
-        --height="$alto" --idle-time=0 --log="$registro" "$@" >/dev/null 2>&1 &
+        --height="$alto" --idle-time=0 --log="$registro" "$@" >"$sesion/$nombre.err" 2>&1 &
     compositor=$!
     export WAYLAND_DISPLAY="$nombre"
 }
@@ -58,14 +58,14 @@ arrancar_weston morvex 1366 800 --xwayland
 # Ready once it names the X display XWayland answers on (XWayland starts with its first client).
 pantalla=
 for _ in $(seq 100); do
-    pantalla=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$registro" 2>/dev/null)
+    pantalla=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$registro" 2>/dev/null || true)
     [ -z "$pantalla" ] || break
     kill -0 "$compositor" 2>/dev/null || break
     sleep 0.1
 done
 if [ -z "$pantalla" ]; then
     echo "skipped: weston did not start with XWayland:"
-    cat "$registro" 2>/dev/null || true
+    cat "$sesion/morvex.err" "$registro" 2>/dev/null || true
     exit $OMITIDA
 fi
 echo "weston: Wayland socket morvex, XWayland on $pantalla"
@@ -88,14 +88,14 @@ ventana() {
     timeout 30 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
 }
 
-# The program's windows as the compositor stacks them, the front one first: "title x,y bottom"
-# with the place of the frame weston draws around each X window, less the 32 pixels of shadow
-# around it, and the bottom edge of the window.
+# The program's windows as the compositor stacks them, the front one first: "title x,y" with
+# the place of the frame weston draws around each X window, less the 32 pixels of shadow around
+# it.
 escena() {
     timeout 5 weston-debug scene-graph | awk '
         /top-level window/ { split($0, partes, "\047"); nombre = partes[2] }
         /position:/ && nombre != "" {
-            gsub(/[(),]/, " "); print nombre, ($2 + 32) "," ($3 + 32), $6; nombre = "" }'
+            gsub(/[(),]/, " "); print nombre, ($2 + 32) "," ($3 + 32); nombre = "" }'
 }
 
 # Waits up to $2 tenths of a second for the front window to be the one named.
@@ -136,7 +136,9 @@ xdotool key --window "$form1" Tab space 2>/dev/null
 form2=$(ventana Form2)
 [ -n "$form2" ] || fallo "the hand-over showed no Form2"
 delante Form2 100 || fallo "the hand-over left Form2 behind: $(escena | tr '\n' ' ')"
-echo "hand-over: Form2 in front of Form1"
+lugar=$(escena | awk '$1 == "Form2" { print $2 }')
+[ "$lugar" = "268,1" ] || fallo "Form2's frame at ${lugar:-nowhere}, not over Form1's at 268,1"
+echo "hand-over: Form2 in front of Form1, at 268,1"
 
 # "Valoracion Coches Ocasion" holds Form2's focus.
 xdotool key --window "$form2" space 2>/dev/null

@@ -33,7 +33,9 @@ protected:
     }
 };
 
-// Shows a window in front of the other; without a window manager only raise() does that.
+// Shows a window in front of the other and gives it the keyboard: without a window manager only
+// raise() does that; on Wayland only the activation request does, as far as the compositor
+// grants it.
 void AlFrente(QWidget& ventana) {
     ventana.show();
     ventana.raise();

@@ -50,6 +50,7 @@ void MedirPendientes(QWidget& ventana) {
         if (auto* ajuste = dynamic_cast<AjusteAlMostrar*>(hijo))
             ajuste->Medir();
     }
+    ventana.ensurePolished(); // showing it would; its own requests may have been dropped
 }
 
 QSize TamanoDelTexto(const QLabel& etiqueta) {

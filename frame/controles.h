@@ -36,7 +36,8 @@ enum class Medida { Ahora, AlMostrar };
 void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas,
                     Medida medida = Medida::Ahora);
 
-// Measures now the captions a hidden window keeps for its first show (printing it unseen).
+// Measures now the captions a hidden window keeps for its first show, and polishes its controls
+// (printing it unseen).
 void MedirPendientes(QWidget& ventana);
 
 // An edit box of a window, 21 high, kept in the window's member.

@@ -50,6 +50,9 @@ void MedirPendientes(QWidget& ventana) {
         if (auto* ajuste = dynamic_cast<AjusteAlMostrar*>(hijo))
             ajuste->Medir();
     }
+    // Showing it would polish what it shows; the controls' own requests may have been dropped.
+    for (QWidget* control : ventana.findChildren<QWidget*>())
+        control->ensurePolished();
 }
 
 QSize TamanoDelTexto(const QLabel& etiqueta) {

@@ -37,7 +37,8 @@ enum class Medida { Ahora, AlMostrar };
 void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas,
                     Medida medida = Medida::Ahora);
 
-// Measures now the captions a hidden window keeps for its first show (printing it unseen).
+// Measures now the captions a hidden window keeps for its first show, and polishes its controls
+// (printing it unseen).
 void MedirPendientes(QWidget& ventana);
 
 // The lowest edge of the controls of a table whose rows give their top as `y`, each `alto`

@@ -85,6 +85,14 @@ QRect ExteriorEnPantalla(const QRect& disponible) {
     return exterior;
 }
 
+QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos) {
+    if (!panelesDesconocidos || disponible.isEmpty())
+        return disponible;
+    QRect area = disponible;
+    area.setHeight(std::max(area.height() - kAltoPaneles, area.height() / 2));
+    return area;
+}
+
 TMarco::TMarco(const DisenoMarco& diseno)
     : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)),
       archivo_(DeTabla(diseno.archivo)), unaPagina_(diseno.unaPagina) {
@@ -164,7 +172,15 @@ void TMarco::Colocar() {
     QScreen* pantalla = QGuiApplication::screenAt(kExteriorVentana.topLeft());
     if (pantalla == nullptr)
         pantalla = screen();
-    const QRect exterior = ExteriorEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
+    QRect disponible;
+    if (pantalla != nullptr) {
+        // Qt's Wayland platform reports the whole screen as available, panels and all.
+        const bool panelesDesconocidos =
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+            pantalla->availableGeometry() == pantalla->geometry();
+        disponible = AreaSinPaneles(pantalla->availableGeometry(), panelesDesconocidos);
+    }
+    const QRect exterior = ExteriorEnPantalla(disponible);
     // No frame is known before the window is mapped, nor without a window manager.
     const QMargins bordes = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     move(exterior.topLeft());

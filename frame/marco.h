@@ -39,6 +39,17 @@ struct DisenoMarco {
 // it.
 QRect ExteriorEnPantalla(const QRect& disponible);
 
+// Height kept free for the desktop's panels where the window system does not report them:
+// Wayland tells a program nothing of them and reports the whole screen as available, and the
+// compositor then places the window beside them. A top bar (some 32 pixels) or a bottom panel
+// (some 44, floating up to 56) fits in it, so the bottom buttons stay on a 1280 x 720 screen.
+constexpr int kAltoPaneles = 64;
+
+// The area a window may take: `disponible`, as the window system reports it; where it cannot
+// know the panels (`panelesDesconocidos`) and reports the whole screen, that less kAltoPaneles
+// (down to half of it, on a screen hardly taller than a panel).
+QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos);
+
 class TMarco : public QWidget {
     Q_OBJECT
 public:

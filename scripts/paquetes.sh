@@ -8,10 +8,11 @@ set -eu
 run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n"
 # make package: CPack reads the program's libraries with dpkg-shlibdeps and file.
 package="dpkg-dev file"
-# make test: a virtual X display, its pointer and a window manager, the checks of the menu entry, metainfo and
-# package, the PDF tools, the Spanish locale.
-test="xvfb xauth xdotool x11-utils openbox desktop-file-utils appstream lintian poppler-utils
-locales-all"
+# make test: a virtual X display, its pointer and a window manager, a Wayland compositor with
+# XWayland and Qt's Wayland platform (the program runs without it, the test tries both), the
+# checks of the menu entry, metainfo and package, the PDF tools, the Spanish locale.
+test="xvfb xauth xdotool x11-utils openbox weston xwayland qt6-wayland desktop-file-utils
+appstream lintian poppler-utils locales-all"
 # make fuzz: clang's libFuzzer.
 fuzz="clang libclang-rt-14-dev"
 # make bench: Google Benchmark.

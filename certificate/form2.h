@@ -49,6 +49,15 @@ signals:
     // "Valoracion Coches Ocasion": back to the valuation, which starts again.
     void valoracionPedida();
 
+protected:
+    // Whether every result shown is what the ratings, the faults, the ITV tick and the prices
+    // give now; false where a run cannot compute them (an unreadable exchange value). Shows
+    // nothing and changes nothing.
+    bool ResultadosAlDia() const override;
+    // As "Calcular".
+    void Recalcular() override { CalcularCertificado(); }
+    QString BotonCalcular() const override;
+
 private:
     void CrearHoja();
     // Tab order, keyboard and wheel, and the names screen readers give the controls.

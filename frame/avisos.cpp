@@ -27,6 +27,7 @@ void MostrarError(QWidget* ventana, const QString& mensaje) {
 }
 
 int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas) {
+    Q_ASSERT(!respuestas.isEmpty());
     QMessageBox caja(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton,
                      ventana);
     caja.setTextFormat(Qt::PlainText);

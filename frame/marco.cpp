@@ -225,7 +225,35 @@ void TMarco::Imprimir(QPrinter& impresora) {
                  [this](const QWidget& control) { return SeImprime(control); });
 }
 
-bool TMarco::AntesDeImprimir() { return true; }
+bool TMarco::ResultadosAlDia() const { return true; }
+
+void TMarco::Recalcular() {}
+
+QString TMarco::BotonCalcular() const { return {}; }
+
+bool TMarco::AntesDeImprimir() {
+    if (ResultadosAlDia())
+        return true;
+    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
+    const int respuesta =
+        Preguntar(this,
+                  QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
+                                 "«Calcular e imprimir» los calcula de nuevo con esos datos, como "
+                                 "«%1», y solo imprime si el cálculo termina bien.")
+                      .arg(BotonCalcular()),
+                  {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
+                   QStringLiteral("Cancelar")});
+    switch (respuesta) {
+    case CalcularEImprimir:
+        // Missing inputs or a failure leave the sheet behind its inputs: nothing is printed.
+        Proteger(this, [this] { Recalcular(); });
+        return ResultadosAlDia();
+    case ImprimirAsi:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())

@@ -66,8 +66,17 @@ protected:
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
     // saves a PDF.
     void ButtonImprimirClick();
-    // Called when the user asks to print; false: print nothing.
-    virtual bool AntesDeImprimir(); // TMarco's returns true
+    // Called when the user asks to print; false: print nothing. Where the results shown are not
+    // what the sheet's inputs give now (ResultadosAlDia), the user chooses: calculate first and
+    // print only if that ends well (Recalcular, with the calculation's own messages), print the
+    // sheet as it stands, or cancel.
+    bool AntesDeImprimir();
+    // Whether the results shown are what the sheet's inputs give now, computed apart, without
+    // writing to the sheet; false where they cannot be computed. The frame's sheet has none.
+    virtual bool ResultadosAlDia() const;
+    // The window's calculation as the button named `botonCalcular` runs it, its messages shown.
+    virtual void Recalcular();
+    virtual QString BotonCalcular() const;
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard

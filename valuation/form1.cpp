@@ -204,29 +204,10 @@ bool TForm1::ResultadosAlDia() const {
     return true;
 }
 
-bool TForm1::AntesDeImprimir() {
-    if (ResultadosAlDia())
-        return true;
-    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
-    const int respuesta = Preguntar(
-        this,
-        QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
-                       "«Calcular e imprimir» los calcula de nuevo con esos datos, como «Calcular "
-                       "Precio», y solo imprime si el cálculo termina bien."),
-        {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
-         QStringLiteral("Cancelar")});
-    switch (respuesta) {
-    case CalcularEImprimir:
-        // As "Calcular Precio": its input check and its messages. Missing inputs or a failure
-        // leave the sheet behind its inputs, and then nothing is printed.
-        Proteger(this, [this] { CalcularValoracion(); });
-        return ResultadosAlDia();
-    case ImprimirAsi:
-        return true;
-    default:
-        return false;
-    }
-}
+// As "Calcular Precio": its input check and its messages.
+void TForm1::Recalcular() { CalcularValoracion(); }
+
+QString TForm1::BotonCalcular() const { return Button3->text(); }
 
 void TForm1::Button2Click() {
     emit certificadoPedido({

@@ -57,9 +57,11 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
-    // A sheet whose results are not what its inputs give now is printed only when the user
-    // says so: recalculated first ("Calcular e imprimir", the default) or as it stands.
-    bool AntesDeImprimir() override;
+    // Whether the six results shown are, text for text, what the inputs give today; false when
+    // the inputs cannot be computed. Shows nothing and changes nothing.
+    bool ResultadosAlDia() const override;
+    void Recalcular() override;
+    QString BotonCalcular() const override;
 
 private:
     void CrearHoja();
@@ -82,9 +84,6 @@ private:
     std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
     CamposResultado(const ResultadosValoracion& resultados) const;
     void EscribirResultados(const ResultadosValoracion& resultados);
-    // Whether the six results shown are, text for text, what the inputs give today; false when
-    // the inputs cannot be computed. Shows nothing and changes nothing.
-    bool ResultadosAlDia() const;
 
     // Control-unit data and car identity
     QLineEdit* ENumRecambio;

@@ -6,6 +6,9 @@
 #include "teclado.h"
 
 #include <QEvent>
+#include <QResizeEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSpacerItem>
+#include <QtMath>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -32,8 +37,27 @@ constexpr int kAltoVentana = 739;
 // content was laid out for a title bar and borders within 656 x 739.
 constexpr QRect kMarcoVentana(268, 1, kAnchoVentana, kAltoVentana);
 
+// The window manager writes a box's title in its own font, beside its own buttons, and cuts
+// a title longer than the box is wide; Qt sizes the box for its text and a title in Qt's own
+// font. A box is made wide enough for the title in a bold 14-pixel font and four buttons of the
+// frame, in the window system's pixels whatever the scale factor.
+void TituloEntero(QMessageBox& caja) {
+    QFont fuente = caja.font();
+    fuente.setBold(true);
+    fuente.setPixelSize(14);
+    constexpr int kBotonesDelMarco = 4 * 24 + 24;
+    const int ancho = QFontMetrics(fuente).horizontalAdvance(caja.windowTitle()) + kBotonesDelMarco;
+    auto* capas = qobject_cast<QGridLayout*>(caja.layout());
+    if (capas == nullptr)
+        return;
+    const int logico = qCeil(ancho / caja.devicePixelRatioF());
+    capas->addItem(new QSpacerItem(logico, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                   capas->rowCount(), 0, 1, capas->columnCount());
+}
+
 void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
     QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
+    TituloEntero(caja);
     // The text often holds what the user typed; left to guess, the box would take a typed
     // "<b>" for markup.
     caja.setTextFormat(Qt::PlainText);
@@ -61,6 +85,25 @@ protected:
 
 private:
     std::function<void()> accion_;
+};
+
+// Runs an action with a widget's new size each time it is resized.
+class AlRedimensionarse : public QObject {
+public:
+    AlRedimensionarse(QWidget* control, std::function<void(QSize)> accion)
+        : QObject(control), accion_(std::move(accion)) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize)
+            accion_(static_cast<QResizeEvent*>(evento)->size());
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void(QSize)> accion_;
 };
 
 // The scroll area that holds the whole content. Its content has no layout and so no size hint,
@@ -110,6 +153,8 @@ TMarco::TMarco(const DisenoMarco& diseno)
     : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
     setObjectName(QString::fromLatin1(diseno.nombre));
     setWindowTitle(QString::fromLatin1(diseno.nombre));
+    // Screen readers name the window by its sheet, not by its title bar.
+    setAccessibleName(documento_);
     setFont(Fuente("MS Sans Serif", 11));
     PonerFondo(this, ColorBGR(kFondoVentana));
 
@@ -177,7 +222,25 @@ TMarco::TMarco(const DisenoMarco& diseno)
     ButtonImprimir->setShortcut(QKeySequence::Print);
     Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
 
+    yAvance_ = diseno.posAvance.y();
+    yRegresar_ = diseno.posRegresar.y();
+    new AlRedimensionarse(desplazable->viewport(), [this](QSize tamano) { Encajar(tamano.height()); });
+
     Colocar();
+}
+
+void TMarco::Encajar(int alto) {
+    constexpr int kAltoCaja = 615;
+    constexpr int kCajaMinima = 120;
+    const int abajo = std::max(yAvance_, yRegresar_) + BitBtn13->height();
+    const int falta = std::clamp(abajo - alto, 0, kAltoCaja - kCajaMinima);
+    ScrollBox1->resize(ScrollBox1->width(), kAltoCaja - falta);
+    Button2->move(Button2->x(), yAvance_ - falta);
+    BitBtn13->move(BitBtn13->x(), yRegresar_ - falta);
+    ButtonImprimir->move(ButtonImprimir->x(), yRegresar_ - falta);
+    // Scroll bars of the window's own only where even that does not fit.
+    const QRect contenido = cliente_->childrenRect();
+    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
 }
 
 void TMarco::Colocar() {
@@ -195,10 +258,7 @@ void TMarco::AlMostrar() {
     if (colocadoConMarco_ || windowHandle() == nullptr)
         return;
     colocadoConMarco_ = true;
-    // Scroll bars only where the window is smaller than what it holds, whatever the frame the
-    // window manager takes from the outer size.
-    const QRect contenido = cliente_->childrenRect();
-    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
+    Encajar(cliente_->parentWidget()->height());
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 

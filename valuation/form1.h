@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <array>
 
+class AyudaEmergente;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -46,7 +47,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
 
@@ -54,11 +54,8 @@ private:
     void CrearHoja();
     // Tab order, keyboard and wheel, and the names screen readers give the controls.
     void PrepararNavegacion();
+    // The help pop-ups, by pointer and by keyboard (AyudaEmergente).
     void PrepararAyudas();
-    // The pointer moved over help-bearing control number `indice`: highlight it, show its help.
-    void AyudaMouseMove(size_t indice);
-    // The pointer moved over the bare sheet: hide the help, normal colours everywhere.
-    void Panel1MouseMove();
     void Button2Click();
     // The three calculation buttons do the same: the whole calculation.
     void Button3Click() { CalcularValoracion(); }
@@ -119,7 +116,5 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
-    std::array<QWidget*, 15> controlesAyuda_;
-    // While a mouse button is held: the sheet or the control of the sheet where it was pressed.
-    QWidget* pulsadoEn_ = nullptr;
+    AyudaEmergente* ayuda_ = nullptr;
 };

@@ -6,7 +6,6 @@
 #include "teclado.h"
 
 #include <QEvent>
-#include <QResizeEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -15,12 +14,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSpacerItem>
-#include <QtMath>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <QtMath>
 #include <algorithm>
 #include <functional>
 #include <utility>
@@ -224,9 +224,11 @@ TMarco::TMarco(const DisenoMarco& diseno)
 
     yAvance_ = diseno.posAvance.y();
     yRegresar_ = diseno.posRegresar.y();
-    new AlRedimensionarse(desplazable->viewport(), [this](QSize tamano) { Encajar(tamano.height()); });
+    new AlRedimensionarse(desplazable->viewport(),
+                          [this](QSize tamano) { Encajar(tamano.height()); });
 
     Colocar();
+    Encajar(height()); // a window not yet shown is fitted as it will show
 }
 
 void TMarco::Encajar(int alto) {

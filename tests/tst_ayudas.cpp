@@ -295,13 +295,16 @@ void PruebasAyudas::f1MuestraLaAyuda() {
     const QStringList lineas = Memo()->toPlainText().split(u'\n');
     QCOMPARE(lineas.size(), 3);
     for (const char* nombre : kControles) {
-        QCOMPARE(ColoresDe(nombre), ayuda == QLatin1String(nombre) ? kColoresResaltado
-                                                                   : Normales(QString::fromLatin1(nombre)));
+        QCOMPARE(ColoresDe(nombre), ayuda == QLatin1String(nombre)
+                                        ? kColoresResaltado
+                                        : Normales(QString::fromLatin1(nombre)));
     }
-    for (QWidget* visto : {c, static_cast<QWidget*>(Memo())}) { // the memo as far as the sheet holds it
+    for (QWidget* visto :
+         {c, static_cast<QWidget*>(Memo())}) { // the memo as far as the sheet holds it
         const QRect enHoja = QRect(visto->mapTo(ventana->hoja(), QPoint(0, 0)), visto->size())
                                  .intersected(ventana->hoja()->rect());
-        const QRect lugar = enHoja.translated(ventana->hoja()->mapTo(caja->viewport(), QPoint(0, 0)));
+        const QRect lugar =
+            enHoja.translated(ventana->hoja()->mapTo(caja->viewport(), QPoint(0, 0)));
         QVERIFY2(caja->viewport()->rect().contains(lugar), qPrintable(visto->objectName()));
     }
     QCOMPARE(NombreDelFoco(), control);

@@ -71,8 +71,7 @@ QStringList CadenaValoracion() {
     cadena << u"EPuntosObtenidos"_s << u"EPorcentaje"_s << u"Button3"_s << u"EPVPValoracion"_s
            << u"EPVPCambio"_s << u"EPintura"_s << u"ETapizado"_s << u"EMotor"_s << u"EFrenos"_s
            << u"EElectronica"_s << u"ETotalCoste"_s << u"Button4"_s << u"EPVPCompra"_s
-           << u"EPVPVendedor"_s
-           << u"Button5"_s << u"EPuntuacion"_s << u"ButtonImprimir"_s;
+           << u"EPVPVendedor"_s << u"Button5"_s << u"EPuntuacion"_s << u"ButtonImprimir"_s;
     return cadena;
 }
 
@@ -252,8 +251,7 @@ void PruebasTeclado::tabSaleDeLosMemos_data() {
     QTest::newRow("fault memory") << u"Form2"_s << u"MemoAverias"_s << u"ENombreMarca"_s
                                   << u"EInfoAdicional2"_s;
     QTest::newRow("defects found")
-        << u"Form2"_s << u"MemoDefectosEncontrados"_s << u"EPVPVendedor"_s
-        << u"EPuntosTotales"_s;
+        << u"Form2"_s << u"MemoDefectosEncontrados"_s << u"EPVPVendedor"_s << u"EPuntosTotales"_s;
     QTest::newRow("criterion help")
         << u"Form1"_s << u"MemoAyuda"_s << u"ButtonImprimir"_s << u"EPuntuacion"_s;
 }
@@ -579,7 +577,8 @@ void PruebasTeclado::listasPorSuLeyenda() {
     QCOMPARE(TextoAccesible(lista->lineEdit()), nombre);
     QCOMPARE(TextoAccesible(lista->lineEdit(), QAccessible::Value), valor);
     // The edit part is the list's child, where a reader looks for it.
-    const int hijo = interfaz->indexOfChild(QAccessible::queryAccessibleInterface(lista->lineEdit()));
+    const int hijo =
+        interfaz->indexOfChild(QAccessible::queryAccessibleInterface(lista->lineEdit()));
     QVERIFY(hijo >= 0);
     QCOMPARE(interfaz->child(hijo)->object(), lista->lineEdit());
     lista->setCurrentIndex(2);
@@ -589,9 +588,8 @@ void PruebasTeclado::listasPorSuLeyenda() {
 
 // Each window is a frame named by its sheet, not by its title bar.
 void PruebasTeclado::ventanasPorSuHoja() {
-    for (const auto& [ventana, nombre] :
-         {std::pair{u"Form1"_s, QString::fromUtf8(kTituloTasacion)},
-          std::pair{u"Form2"_s, u"Certificado de Calidad"_s}}) {
+    for (const auto& [ventana, nombre] : {std::pair{u"Form1"_s, QString::fromUtf8(kTituloTasacion)},
+                                          std::pair{u"Form2"_s, u"Certificado de Calidad"_s}}) {
         QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(&Ventana(ventana));
         QCOMPARE(interfaz->role(), QAccessible::Window);
         QCOMPARE(interfaz->text(QAccessible::Name), nombre);
@@ -603,9 +601,10 @@ void PruebasTeclado::teclasDeLaHoja_data() {
     QTest::addColumn<QString>("ventana");
     QTest::addColumn<QString>("control"); // with the focus
     QTest::addColumn<int>("tecla");
-    QTest::addColumn<bool>("conCtrl"); // Ctrl held
-    QTest::addColumn<QString>("desde");   // where the sheet stands: top, middle, end
-    QTest::addColumn<QString>("hasta");   // where the key brings it: top, end, page up, page down, unchanged
+    QTest::addColumn<bool>("conCtrl");  // Ctrl held
+    QTest::addColumn<QString>("desde"); // where the sheet stands: top, middle, end
+    QTest::addColumn<QString>(
+        "hasta"); // where the key brings it: top, end, page up, page down, unchanged
     // clang-format off
     QTest::newRow("Ctrl+End from an edit") << u"Form2"_s << u"EProtocoloUCE"_s << int(Qt::Key_End) << true << u"top"_s << u"end"_s;
     QTest::newRow("Ctrl+Home from a rating") << u"Form2"_s << u"CV50Bien"_s << int(Qt::Key_Home) << true << u"end"_s << u"top"_s;

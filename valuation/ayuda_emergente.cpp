@@ -10,8 +10,8 @@ AyudaEmergente::AyudaEmergente(QScrollArea* caja, QPlainTextEdit* memo,
                                const std::array<Controles, kAyudas.size()>& controles)
     : QObject(caja), caja_(caja), memo_(memo), controles_(controles) {
     for (size_t i = 0; i < kAyudas.size(); ++i) {
-        const QString descripcion = QString::fromUtf8(kAyudas[i].titulo) + u'\n' +
-                                    QString::fromUtf8(kAyudas[i].texto);
+        const QString descripcion =
+            QString::fromUtf8(kAyudas[i].titulo) + u'\n' + QString::fromUtf8(kAyudas[i].texto);
         controles_[i].raton->setMouseTracking(true);
         controles_[i].raton->installEventFilter(this);
         controles_[i].raton->setAccessibleDescription(descripcion);
@@ -94,8 +94,8 @@ bool AyudaEmergente::FiltrarTecla(QObject* objeto, QEvent* evento) {
                                 .united(memo_->geometry())
                                 .intersected(Hoja()->rect());
         constexpr int kAlrededor = 6;
-        caja_->ensureVisible(lugar.center().x(), lugar.center().y(),
-                             lugar.width() / 2 + kAlrededor, lugar.height() / 2 + kAlrededor);
+        caja_->ensureVisible(lugar.center().x(), lugar.center().y(), lugar.width() / 2 + kAlrededor,
+                             lugar.height() / 2 + kAlrededor);
         return true;
     }
     return false;

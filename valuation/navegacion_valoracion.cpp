@@ -74,8 +74,9 @@ void TForm1::PrepararNavegacion() {
     // Results are tab stops, read-only or not; the control-unit boxes, which nothing on this
     // sheet fills, and the help memo, which F1 brings up and a screen reader hears as the
     // description of its controls, are not.
-    for (QWidget* vacio : {static_cast<QWidget*>(ENumRecambio), static_cast<QWidget*>(ECodificacion),
-                           static_cast<QWidget*>(EExtra2), static_cast<QWidget*>(MemoAyuda)})
+    for (QWidget* vacio :
+         {static_cast<QWidget*>(ENumRecambio), static_cast<QWidget*>(ECodificacion),
+          static_cast<QWidget*>(EExtra2), static_cast<QWidget*>(MemoAyuda)})
         vacio->setFocusPolicy(Qt::ClickFocus);
 
     NombrarControles(hoja(), kNombres);

@@ -236,7 +236,7 @@ def main():
         valoracion = ventana_de(app, TITULO_VALORACION)
         if valoracion is None or valoracion.get_role() != Atspi.Role.FRAME:
             fallo(f"no frame named '{TITULO_VALORACION}'")
-        comprobar("valuation", valoracion, recorrer(oido, "valuation", primero),
+        comprobar("valuation", valoracion or app, recorrer(oido, "valuation", primero),
                   ["Regresar", "Certificado de Calidad", "Hoja de valoracion"],
                   [("Puntos Valoracion coche", True), ("Porcentaje depreciacion Coche", True),
                    ("Valor de Uso Cliente (Precio del Coche)", True),
@@ -264,7 +264,7 @@ def main():
         if primero is None:
             fallo("no focus heard in the certificate")
         else:
-            comprobar("certificate", certificado, recorrer(oido, "certificate", primero),
+            comprobar("certificate", certificado or app, recorrer(oido, "certificate", primero),
                       ["Valoracion Coches Ocasion", "Regresar", "Hoja del certificado"],
                       [("Puntuacion en asteriscos", True), ("Puntuacion obtenida", True),
                        ("Puntos de la ITV", True), ("Puntuacion total sobre 10", True),

@@ -1,6 +1,5 @@
 #pragma once
-// What screen readers hear of the sheets: every control named from its caption, lists named by
-// their caption with their text as their value, each window by its sheet's title.
+// Screen-reader set-up of both windows: names from captions, lists and windows as readers say them.
 
 #include <QString>
 #include <QStringList>

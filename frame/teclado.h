@@ -1,7 +1,5 @@
 #pragma once
-// The sheets by keyboard and wheel: what every window of the program does alike (PrepararTeclado),
-// the style that shows the focus, and the helper a window uses to give its controls their tab
-// order. What screen readers hear is in lector.h.
+// Keyboard set-up of both windows: tab order, the keys and wheel of a sheet, the focus ring.
 
 #include "apariencia.h"
 

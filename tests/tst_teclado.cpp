@@ -605,16 +605,31 @@ void PruebasTeclado::teclasDeLaHoja_data() {
     QTest::addColumn<QString>("desde"); // where the sheet stands: top, middle, end
     QTest::addColumn<QString>(
         "hasta"); // where the key brings it: top, end, page up, page down, unchanged
-    // clang-format off
-    QTest::newRow("Ctrl+End from an edit") << u"Form2"_s << u"EProtocoloUCE"_s << int(Qt::Key_End) << true << u"top"_s << u"end"_s;
-    QTest::newRow("Ctrl+Home from a rating") << u"Form2"_s << u"CV50Bien"_s << int(Qt::Key_Home) << true << u"end"_s << u"top"_s;
-    QTest::newRow("Ctrl+End from a list") << u"Form1"_s << u"EMesFabricacion"_s << int(Qt::Key_End) << true << u"top"_s << u"end"_s;
-    QTest::newRow("Ctrl+End from a memo") << u"Form2"_s << u"MemoAverias"_s << int(Qt::Key_End) << true << u"top"_s << u"end"_s;
-    QTest::newRow("Ctrl+Home from a frame button") << u"Form1"_s << u"BitBtn13"_s << int(Qt::Key_Home) << true << u"end"_s << u"top"_s;
-    QTest::newRow("PageDown from an edit") << u"Form2"_s << u"EPrecioNuevo"_s << int(Qt::Key_PageDown) << false << u"middle"_s << u"page down"_s;
-    QTest::newRow("PageUp from a list, to the top") << u"Form1"_s << u"EAnoFabricacion"_s << int(Qt::Key_PageUp) << false << u"middle"_s << u"page up"_s;
-    QTest::newRow("PageDown in a memo pages the memo") << u"Form2"_s << u"MemoAverias"_s << int(Qt::Key_PageDown) << false << u"middle"_s << u"unchanged"_s;
-    // clang-format on
+    const struct {
+        const char* caso;
+        const char* ventana;
+        const char* control;
+        Qt::Key tecla;
+        bool conCtrl;
+        const char* desde;
+        const char* hasta;
+    } casos[] = {
+        // clang-format off
+        {"Ctrl+End from an edit", "Form2", "EProtocoloUCE", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+Home from a rating", "Form2", "CV50Bien", Qt::Key_Home, true, "end", "top"},
+        {"Ctrl+End from a list", "Form1", "EMesFabricacion", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+End from a memo", "Form2", "MemoAverias", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+Home from a frame button", "Form1", "BitBtn13", Qt::Key_Home, true, "end", "top"},
+        {"PageDown from an edit", "Form2", "EPrecioNuevo", Qt::Key_PageDown, false, "middle", "page down"},
+        {"PageUp from a list, to the top", "Form1", "EAnoFabricacion", Qt::Key_PageUp, false, "middle", "page up"},
+        {"PageDown in a memo pages the memo", "Form2", "MemoAverias", Qt::Key_PageDown, false, "middle", "unchanged"},
+        // clang-format on
+    };
+    for (const auto& c : casos) {
+        QTest::newRow(c.caso) << QString::fromLatin1(c.ventana) << QString::fromLatin1(c.control)
+                              << static_cast<int>(c.tecla) << c.conCtrl
+                              << QString::fromLatin1(c.desde) << QString::fromLatin1(c.hasta);
+    }
 }
 
 // The whole sheet by keyboard; the focus stays where it was, and a list keeps its text.

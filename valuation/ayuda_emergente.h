@@ -1,6 +1,5 @@
 #pragma once
-// The help pop-ups of the valuation sheet: the memo MemoAyuda beside one of the fifteen
-// help-bearing controls of kAyudas, with its title line and help text, that control highlighted.
+// The valuation sheet's help pop-up: MemoAyuda by pointer, by F1, and as screen-reader text.
 
 #include "ayudas.h"
 

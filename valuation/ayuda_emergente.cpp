@@ -8,7 +8,7 @@
 
 AyudaEmergente::AyudaEmergente(QScrollArea* caja, QPlainTextEdit* memo,
                                const std::array<Controles, kAyudas.size()>& controles)
-    : QObject(caja), caja_(caja), memo_(memo), controles_(controles) {
+    : caja_(caja), memo_(memo), controles_(controles) {
     for (size_t i = 0; i < kAyudas.size(); ++i) {
         const QString descripcion =
             QString::fromUtf8(kAyudas[i].titulo) + u'\n' + QString::fromUtf8(kAyudas[i].texto);

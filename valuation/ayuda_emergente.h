@@ -25,6 +25,7 @@ public:
         QList<QWidget*> teclado;
     };
 
+    // Watches the sheet's controls; it must go before they do (its owner deletes it first).
     AyudaEmergente(QScrollArea* caja, QPlainTextEdit* memo,
                    const std::array<Controles, kAyudas.size()>& controles);
 

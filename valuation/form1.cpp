@@ -77,6 +77,8 @@ TForm1::TForm1() : TMarco(kDiseno) {
     Proteger(this, [this] { ResetValoracion(); });
 }
 
+TForm1::~TForm1() = default;
+
 void TForm1::closeEvent(QCloseEvent* evento) {
     QWidget::closeEvent(evento);
     if (evento->isAccepted())
@@ -203,7 +205,7 @@ void TForm1::PrepararAyudas() {
         else if (control == LabelValorCambio)
             controles[i].teclado = {EPVPCambio};
     }
-    ayuda_ = new AyudaEmergente(ScrollBox1, MemoAyuda, controles);
+    ayuda_ = std::make_unique<AyudaEmergente>(ScrollBox1, MemoAyuda, controles);
 }
 
 void TForm1::ResetColoresAyuda(const QString& nombre) { ayuda_->ResetColoresAyuda(nombre); }

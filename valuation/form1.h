@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <array>
+#include <memory>
 
 class AyudaEmergente;
 class QCheckBox;
@@ -28,6 +29,7 @@ class TForm1 : public TMarco {
     Q_OBJECT
 public:
     TForm1();
+    ~TForm1() override;
 
     // Back to the starting state: inputs emptied, lists refilled, the worked example loaded and
     // computed. Throws ErrorCalculo only if the example itself cannot be computed.
@@ -116,5 +118,6 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
-    AyudaEmergente* ayuda_ = nullptr;
+    // Goes before the controls it watches: a member, deleted before the frame's children.
+    std::unique_ptr<AyudaEmergente> ayuda_;
 };

@@ -34,7 +34,9 @@ protected:
     }
 };
 
-// Shows a window in front of the other; without a window manager only raise() does that.
+// Shows a window in front of the other and gives it the keyboard: without a window manager only
+// raise() does that; on Wayland only the activation request does, as far as the compositor
+// grants it.
 void AlFrente(QWidget& ventana) {
     ventana.show();
     ventana.raise();
@@ -91,9 +93,13 @@ void PrepararAplicacion(QApplication& aplicacion) {
 
 // Created in this order: the valuation window first, the main one; then the certificate.
 Programa::Programa() : form1_(std::make_unique<TForm1>()), form2_(std::make_unique<TForm2>()) {
+    // Each new control asks to be polished at the first pass of the event loop. The valuation
+    // window polishes all of its own when it is shown, the certificate when it is first shown
+    // or printed: until then the requests would only polish controls nobody sees.
+    QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
-                     [this](const QStringList& valores) { IrAlCertificado(valores); });
+                     [this](const TraspasoValoracion& valoracion) { IrAlCertificado(valoracion); });
     QObject::connect(form2_.get(), &TForm2::valoracionPedida, form1_.get(),
                      [this] { VolverALaValoracion(); });
 }
@@ -102,9 +108,9 @@ Programa::~Programa() = default;
 
 void Programa::Mostrar() { form1_->show(); }
 
-void Programa::IrAlCertificado(const QStringList& valores) {
+void Programa::IrAlCertificado(const TraspasoValoracion& valoracion) {
     AlFrente(*form2_);
-    form2_->RecibirValoracion(valores);
+    form2_->RecibirValoracion(valoracion);
     Proteger(form2_.get(), [this] { form2_->PrepararCertificado(); });
 }
 

@@ -2,13 +2,13 @@
 // The program unit: both windows, created in order at start-up, and the ways between them.
 // Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the top.
 
-#include <QStringList>
 #include <memory>
 
 class QApplication;
 
 class TForm1;
 class TForm2;
+struct TraspasoValoracion;
 
 // Application-wide settings every window relies on: the style with its focus ring, Qt's own
 // texts in the user's language, the decimal separator and the answer to a change of the
@@ -27,7 +27,7 @@ public:
     void Mostrar();
 
 private:
-    void IrAlCertificado(const QStringList& valores);
+    void IrAlCertificado(const TraspasoValoracion& valoracion);
     void VolverALaValoracion();
 
     std::unique_ptr<TForm1> form1_;

@@ -1,6 +1,6 @@
 #pragma once
-// The inspection checklist of the certificate: 55 items in six groups, each item with its
-// caption and its weight. One table, one place: the sheet, the scoring and the defect list all
+// The inspection checklist of the certificate: its items in groups, each item with its caption
+// and its weight. One table, one place: the sheet, the scoring and the defect list all
 // read it.
 
 #include <array>
@@ -12,21 +12,20 @@ struct ElementoLista {
 
 struct GrupoLista {
     const char* nombre;
-    int arriba;  // top of the group's heading row on the sheet
     int primero; // first item, 1-based
     int ultimo;  // last item
 };
 
-inline constexpr std::array<GrupoLista, 6> kGrupos = {{
-    {"Carroceria parte exterior", 640, 1, 10},
-    {"Interior coche (Habitaculo)", 820, 11, 17},
-    {"Motor", 955, 18, 29},
-    {"Prueba en carretera", 1165, 30, 35},
-    {"Sistema electrico", 1285, 36, 42},
-    {"Parte baja del coche", 1420, 43, 55},
-}};
+inline constexpr auto kGrupos = std::to_array<GrupoLista>({
+    {"Carroceria parte exterior", 1, 10},
+    {"Interior coche (Habitaculo)", 11, 17},
+    {"Motor", 18, 29},
+    {"Prueba en carretera", 30, 35},
+    {"Sistema electrico", 36, 42},
+    {"Parte baja del coche", 43, 55},
+});
 
-inline constexpr std::array<ElementoLista, 55> kElementos = {{
+inline constexpr auto kElementos = std::to_array<ElementoLista>({
     {"1.- Pintura de Fabrica o pintado posterior brillante", 50},
     {"2.- Pequeños golpes o rozaduras en la pintura y plasticos carroceria", 25},
     {"3.- Sintomas de daños externos de accidentes", 50},
@@ -82,7 +81,31 @@ inline constexpr std::array<ElementoLista, 55> kElementos = {{
     {"53.- Sistema de escape (nuevo, oxidado o ruidoso)", 20},
     {"54.- Rozaduras y golpes en laterales de la parte inferior", 50},
     {"55.- Manchas aceite en parte inferior motor. Sin petrolear", 25},
-}};
+});
 
-// The score's divisor: 2130, the weights of all 55 items, over 304.28 is 7.
+// The score's divisor: the weights of all the items (2130) over it give 7.
 inline constexpr long double kDivisorLista = 304.28L;
+
+constexpr int SumaPesos() {
+    int suma = 0;
+    for (const ElementoLista& e : kElementos)
+        suma += e.peso;
+    return suma;
+}
+
+static_assert(SumaPesos() * 100 / kDivisorLista >= 699.5L &&
+                  SumaPesos() * 100 / kDivisorLista < 700.5L,
+              "the checklist's weights over its divisor must give 7: with a new item or a new "
+              "weight, the divisor changes too");
+static_assert(
+    [] {
+        int siguiente = 1;
+        for (const GrupoLista& g : kGrupos) {
+            if (g.primero != siguiente || g.ultimo < g.primero)
+                return false;
+            siguiente = g.ultimo + 1;
+        }
+        return siguiente == static_cast<int>(kElementos.size()) + 1;
+    }(),
+    "each checklist group must begin where the one before ends, and the last end at the last "
+    "item");

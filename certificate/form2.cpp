@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 constexpr DisenoMarco kDiseno = {
     .nombre = "Form2",
     .titulo = "SCANNER MORVEX: Certificado de Calidad",
-    .altoHoja = 2500,
+    .altoHoja = kAltoHojaCertificado,
     .textoAvance = "Valoracion Coches Ocasion",
     .posAvance = {16, 653},
     .posRegresar = {332, 653},
@@ -32,8 +33,8 @@ const QString kTextoAverias =
 
 TForm2::TForm2() : TMarco(kDiseno) {
     CrearHoja();
-    // Before the first hand-over: empty values, and the standard 300 valuation points.
-    FPuntosObtenidos = QStringLiteral("300");
+    // Before the first hand-over: empty values, and the standard valuation points.
+    recibido_.FPuntosObtenidos = QString::number(kPuntosEstandar);
     Conectar();
     PrepararNavegacion();
 }
@@ -48,38 +49,63 @@ void TForm2::Conectar() {
     Manejar(this, EPrecioCambio, &QLineEdit::textChanged, &TForm2::EPrecioCambioChange);
     Manejar(this, EPrecioVendedor, &QLineEdit::textChanged, &TForm2::EPrecioVendedorChange);
     Manejar(this, EPVPVendedor, &QLineEdit::textChanged, &TForm2::EPVPVendedorChange);
+    // A new rating turns one button of its row on (and the one before off): the button turned
+    // on stands for the change.
+    for (const auto& elemento : CV) {
+        for (QRadioButton* boton : elemento) {
+            connect(boton, &QRadioButton::toggled, this, [this](bool puesto) {
+                if (puesto)
+                    Proteger(this, [this] { CalificacionChange(); });
+            });
+        }
+    }
+    Manejar(this, MemoAverias, &QPlainTextEdit::textChanged, &TForm2::MemoAveriasChange);
 }
 
-void TForm2::RecibirValoracion(const QStringList& valores) {
-    QString* const campos[] = {&FMarca,           &FBastidor,    &FMatricula,   &FPVPNuevo,
-                               &FPuntosObtenidos, &FPVPCambio,   &FPVPVendedor, &FPuntuacion,
-                               &FNombreMarca,     &FTipoVehiculo};
-    for (qsizetype i = 0; i < static_cast<qsizetype>(std::size(campos)); ++i)
-        *campos[i] = valores.value(i);
+void TForm2::CalificacionChange() {
+    if (!sinPuntuar_)
+        CalcularCertificado();
 }
+
+void TForm2::MemoAveriasChange() {
+    const QString texto = MemoAverias->toPlainText();
+    if (texto == averiasVistas_)
+        return;
+    averiasVistas_ = texto;
+    if (!sinPuntuar_)
+        CalcularCertificado();
+}
+
+void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
         campo->clear();
     LabelAverias->setText(kTextoAverias);
-    MemoAverias->clear();
-    if (cuentaAverias > 0) {
-        for (const QString& averia : averias)
-            MemoAverias->appendPlainText(averia);
+    {
+        const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
+        MemoAverias->clear();
+        if (cuentaAverias > 0) {
+            for (const QString& averia : averias)
+                MemoAverias->appendPlainText(averia);
+        }
     }
     // A new text in one of the price fields scores at once, nested in the write.
-    EMarca->setText(FMarca);
-    EBastidor->setText(FBastidor);
-    EMatricula->setText(FMatricula);
-    EPrecioNuevo->setText(FPVPNuevo);
-    EPrecioCambio->setText(FPVPCambio);
-    EPrecioVendedor->setText(FPVPVendedor);
-    EPuntuacionValoracion->setText(FPuntuacion);
-    ENombreMarca->setText(FNombreMarca);
-    ETipoVehiculo->setText(FTipoVehiculo);
-    for (auto& elemento : CV)
-        elemento[0]->setChecked(true);
+    EMarca->setText(recibido_.FMarca);
+    EBastidor->setText(recibido_.FBastidor);
+    EMatricula->setText(recibido_.FMatricula);
+    EPrecioNuevo->setText(recibido_.FPVPNuevo);
+    EPrecioCambio->setText(recibido_.FPVPCambio);
+    EPrecioVendedor->setText(recibido_.FPVPVendedor);
+    EPuntuacionValoracion->setText(recibido_.FPuntuacion);
+    ENombreMarca->setText(recibido_.FNombreMarca);
+    ETipoVehiculo->setText(recibido_.FTipoVehiculo);
+    {
+        const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
+        for (auto& elemento : CV)
+            elemento[0]->setChecked(true);
+    }
     // Unticking scores as a click would; a failure of that run stops the preparation here, so
     // the run is made directly rather than from the notification.
     if (CITV->isChecked()) {
@@ -91,8 +117,8 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     }
     for (QLineEdit* campo : {EPuntosAsteriscos, EPuntosObtenidos, EPuntosITV, EPuntosTotales})
         campo->clear();
-    EPVPVendedor->setText(FPVPVendedor);
-    EPuntuacion->setText(FPuntuacion);
+    EPVPVendedor->setText(recibido_.FPVPVendedor);
+    EPuntuacion->setText(recibido_.FPuntuacion);
     for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
         campo->clear();
     LabelFecha->setText(LineaFecha(AhoraLocal()));
@@ -121,7 +147,7 @@ void TForm2::CalcularCertificado() {
     const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
     EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador));
     const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
-                                      FPuntosObtenidos, CITV->isChecked(), separador);
+                                      recibido_.FPuntosObtenidos, CITV->isChecked(), separador);
     EPuntosObtenidos->setText(nota.obtenidos);
     EPuntosITV->setText(nota.itv);
     EPuntosTotales->setText(nota.totales);

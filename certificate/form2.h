@@ -7,6 +7,7 @@
 
 #include "marco.h"
 #include "puntuacion.h"
+#include "traspaso.h"
 
 #include <QStringList>
 #include <array>
@@ -18,15 +19,22 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+// Height of the certificate sheet; the sheet's construction checks that it holds the lowest
+// control.
+inline constexpr int kAltoHojaCertificado = 2500;
+
+// Name of the radio button of checklist item `elemento` (1-based) in the column of
+// `calificacion`: CV<item><Bien|Regular|Mal>, except the "Bien" buttons of items 44 and 55,
+// written with a lower-case v (Cv44Bien, Cv55Bien).
+QString NombreBotonLista(int elemento, Calificacion calificacion);
+
 class TForm2 : public TMarco {
     Q_OBJECT
 public:
     TForm2();
 
-    // Stores the ten texts of the valuation, in this order: EMarca, EBastidor, EMatricula,
-    // EPVPNuevo, EPuntosObtenidos, EPVPCambio, EPVPVendedor, EPuntuacion, ENombreMarca,
-    // ETipoVehiculo. Nothing is shown or computed yet.
-    void RecibirValoracion(const QStringList& valores);
+    // Stores the ten texts of the valuation as they come. Nothing is shown or computed yet.
+    void RecibirValoracion(const TraspasoValoracion& valoracion);
 
     // A fresh certificate from the values received: control-unit data and ratings cleared,
     // every item "Bien", ITV unticked, the date line, a scoring run. A fault count above 0
@@ -46,7 +54,7 @@ private:
     // Tab order, keyboard and wheel, and the names screen readers give the controls.
     void PrepararNavegacion();
     void Conectar();
-    // The six triggers of a scoring run. A run they start reports its own failure (Manejar)
+    // The triggers of a scoring run. A run they start reports its own failure (Manejar)
     // and whatever made the change goes on.
     void Button3Click() { CalcularCertificado(); }
     void CITVClick() { CalcularCertificado(); }
@@ -54,20 +62,21 @@ private:
     void EPrecioCambioChange() { CalcularCertificado(); }
     void EPrecioVendedorChange() { CalcularCertificado(); }
     void EPVPVendedorChange() { CalcularCertificado(); }
+    // The ratings and the faults count, so their changes score at once as well: a rating set by
+    // the user or by the program, and every change of the fault memory's text. The
+    // preparation's own writes to them score nothing (sinPuntuar_): its last step scores.
+    void CalificacionChange();
+    void MemoAveriasChange();
     Calificaciones LeerCalificaciones() const;
 
     // The valuation's values, as received
-    QString FMarca;
-    QString FBastidor;
-    QString FMatricula;
-    QString FPVPNuevo;
-    QString FPuntosObtenidos;
-    QString FPVPCambio;
-    QString FPVPVendedor;
-    QString FPuntuacion;
-    QString FNombreMarca;
-    QString FTipoVehiculo;
-    std::array<QString, 55> FDefectos;
+    TraspasoValoracion recibido_;
+    TextosLista FDefectos;
+    // While set, a change of a rating or of the fault memory starts no scoring run.
+    bool sinPuntuar_ = false;
+    // The fault memory's text at its last change notification: writing the same text again, or
+    // a change of its looks alone, is no change.
+    QString averiasVistas_;
 
     // (1) Control-unit data and fault memory
     QLineEdit* EProtocoloUCE;
@@ -91,7 +100,7 @@ private:
     QLineEdit* EPrecioVendedor;
     QLineEdit* EPuntuacionValoracion;
     // (3) Checklist: Bien, Regular, Mal of each item
-    std::array<std::array<QRadioButton*, 3>, 55> CV;
+    std::array<std::array<QRadioButton*, 3>, kElementos.size()> CV;
     // ITV and results
     QCheckBox* CITV;
     QLineEdit* EPuntosAsteriscos;

@@ -12,6 +12,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,6 +22,9 @@ constexpr unsigned kRosado = 0x00C0C0FF;
 constexpr Estilo kTituloSeccion{.px = 17, .negrita = true};
 constexpr Estilo kAzulNegrita{.tinta = kAzul, .negrita = true};
 constexpr Estilo kMarinoSobreBlanco{.fondo = kBlanco, .tinta = kMarino, .negrita = true};
+
+// The ITV section, below the checklist.
+constexpr int kArribaItv = 1656;
 
 // One control a row reads best.
 // clang-format off
@@ -74,7 +79,7 @@ constexpr Etiqueta kEtiquetas[] = {
      "totalmente satisfactoria. Igualmente se sumara la misma puntuacion (1 punto) cuando el "
      "coche haya \n"
      "pasado recientemente la ITV y se acredite documentalmente. En caso contrario sera 0.",
-     8, 1656, {}},
+     8, kArribaItv, {}},
     {"Label25", "TOTAL PUNTUACION (OBJETIVA + SUBJETIVA)", 8, 1744, kTituloSeccion},
     {"Label26",
      "La media ponderada de los puntos anteriores se basa en un 0 para cuando este todo mal y "
@@ -110,30 +115,37 @@ constexpr Etiqueta kEtiquetas[] = {
 };
 // clang-format on
 
-// Checklist rows: a heading row above each group, then one row per item, 15 apart.
+// Checklist rows: a heading row above each group, its first item row kPrimeraFila below it,
+// the others kPasoFila apart (the rows overlap by 2), and the next group's heading
+// kSiguienteGrupo below the last item row.
 constexpr int kAltoFila = 17;
 constexpr int kPrimeraFila = 20;
 constexpr int kPasoFila = 15;
+constexpr int kSiguienteGrupo = 25;
+constexpr int kArribaLista = 640; // the first heading row
+
+// Top of the heading row of group `g` (0-based); past the last group, where the next would go.
+constexpr int ArribaGrupo(size_t g) {
+    int arriba = kArribaLista;
+    for (size_t i = 0; i < g; ++i)
+        arriba +=
+            kPrimeraFila + kPasoFila * (kGrupos[i].ultimo - kGrupos[i].primero) + kSiguienteGrupo;
+    return arriba;
+}
+
+static_assert(ArribaGrupo(kGrupos.size()) - kSiguienteGrupo + kAltoFila <= kArribaItv,
+              "the checklist must end above the ITV section");
 
 struct Columna {
-    const char* cabecera;
+    const char* cabecera; // also the end of its buttons' names
     int xCabecera;
-    const char* sufijo;
+    Calificacion calificacion;
     int xBoton;
 };
 
-constexpr Columna kColumnas[] = {
-    {"Bien", 448, "Bien", 472}, {"Regular", 506, "Regular", 528}, {"Mal", 562, "Mal", 584}};
-
-QString NombreBoton(int elemento, const Columna& columna) {
-    // The "Bien" buttons of items 44 and 55 carry a lower-case v.
-    const bool minuscula =
-        (elemento == 44 || elemento == 55) && columna.sufijo == kColumnas[0].sufijo;
-    return QStringLiteral("%1%2%3")
-        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
-        .arg(elemento)
-        .arg(QLatin1String(columna.sufijo));
-}
+constexpr Columna kColumnas[] = {{"Bien", 448, Calificacion::Bien, 472},
+                                 {"Regular", 506, Calificacion::Regular, 528},
+                                 {"Mal", 562, Calificacion::Mal, 584}};
 
 QFrame* Fila(QWidget* hoja, const QString& nombre, int arriba) {
     auto* fila = new QFrame(hoja);
@@ -153,6 +165,19 @@ QLabel* Recuadro(QWidget* padre, const QString& nombre, const QString& texto, in
 }
 
 } // namespace
+
+QString NombreBotonLista(int elemento, Calificacion calificacion) {
+    const Columna* columna =
+        std::find_if(std::begin(kColumnas), std::end(kColumnas),
+                     [&](const Columna& c) { return c.calificacion == calificacion; });
+    if (columna == std::end(kColumnas))
+        return {};
+    const bool minuscula = (elemento == 44 || elemento == 55) && calificacion == Calificacion::Bien;
+    return QStringLiteral("%1%2%3")
+        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
+        .arg(elemento)
+        .arg(DeTabla(columna->cabecera));
+}
 
 void TForm2::CrearHoja() {
     QWidget* hoja = this->hoja();
@@ -191,6 +216,8 @@ void TForm2::CrearHoja() {
         {&TForm2::EVendedor, "EVendedor", 56, 2136, 305, {}, true},
         {&TForm2::EComprador, "EComprador", 400, 2136, 217, {}, true},
     };
+    static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
+                  "the certificate sheet must be tall enough for its lowest edit box");
     CrearEdiciones<TForm2>(*this, hoja, kEdiciones);
 
     MemoAverias = Nuevo<QPlainTextEdit>(hoja, "MemoAverias");
@@ -215,26 +242,25 @@ void TForm2::CrearHoja() {
     // The checklist, from its one table.
     for (size_t g = 0; g < kGrupos.size(); ++g) {
         const GrupoLista& grupo = kGrupos[g];
-        QFrame* cabecera = Fila(hoja, QStringLiteral("PanelGrupo%1").arg(g + 1), grupo.arriba);
-        Recuadro(cabecera, QStringLiteral("StaticTextGrupo%1").arg(g + 1),
-                 QString::fromUtf8(grupo.nombre), 8, 441);
+        QFrame* cabecera = Fila(hoja, QStringLiteral("PanelGrupo%1").arg(g + 1), ArribaGrupo(g));
+        Recuadro(cabecera, QStringLiteral("StaticTextGrupo%1").arg(g + 1), DeTabla(grupo.nombre), 8,
+                 441);
         for (const Columna& columna : kColumnas) {
-            QLabel* titulo = Recuadro(cabecera,
-                                      QStringLiteral("StaticTextGrupo%1%2")
-                                          .arg(g + 1)
-                                          .arg(QLatin1String(columna.cabecera)),
-                                      QString::fromLatin1(columna.cabecera), columna.xCabecera, 60);
+            QLabel* titulo = Recuadro(
+                cabecera,
+                QStringLiteral("StaticTextGrupo%1%2").arg(g + 1).arg(DeTabla(columna.cabecera)),
+                DeTabla(columna.cabecera), columna.xCabecera, 60);
             titulo->setAlignment(Qt::AlignCenter);
         }
-        int arriba = grupo.arriba + kPrimeraFila;
+        int arriba = ArribaGrupo(g) + kPrimeraFila;
         for (int n = grupo.primero; n <= grupo.ultimo; ++n, arriba += kPasoFila) {
             QFrame* fila = Fila(hoja, QStringLiteral("PanelCV%1").arg(n), arriba);
-            auto* texto = new QLabel(QString::fromUtf8(kElementos[n - 1].texto), fila);
+            auto* texto = new QLabel(DeTabla(kElementos[n - 1].texto), fila);
             texto->setObjectName(QStringLiteral("StaticTextCV%1").arg(n));
             texto->setGeometry(8, 0, 441, kAltoFila);
             for (size_t c = 0; c < std::size(kColumnas); ++c) {
                 auto* boton = new QRadioButton(fila);
-                boton->setObjectName(NombreBoton(n, kColumnas[c]));
+                boton->setObjectName(NombreBotonLista(n, kColumnas[c].calificacion));
                 boton->setGeometry(kColumnas[c].xBoton, 0, 17, 17);
                 CV[n - 1][c] = boton;
             }

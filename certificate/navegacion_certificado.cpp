@@ -3,6 +3,7 @@
 
 #include "comprobaciones.h"
 #include "form2.h"
+#include "general.h"
 #include "lector.h"
 #include "teclado.h"
 
@@ -75,6 +76,6 @@ void TForm2::PrepararNavegacion() {
     const QStringList columnas = {QStringLiteral("Bien"), QStringLiteral("Regular"),
                                   QStringLiteral("Mal")};
     for (size_t i = 0; i < CV.size(); ++i)
-        NombrarFila(CV[i], QString::fromUtf8(kElementos[i].texto), columnas);
+        NombrarFila(CV[i], DeTabla(kElementos[i].texto), columnas);
     ScrollBox1->setAccessibleName(QStringLiteral("Hoja del certificado"));
 }

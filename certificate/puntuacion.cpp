@@ -1,6 +1,5 @@
 #include "puntuacion.h"
 
-#include "comprobaciones.h"
 #include "errores.h"
 #include "general.h"
 
@@ -67,13 +66,13 @@ int ContarAverias(const QString& memoria) {
     return averias;
 }
 
-std::array<QString, 55> Defectos(const Calificaciones& calificaciones) {
-    std::array<QString, 55> defectos;
+TextosLista Defectos(const Calificaciones& calificaciones) {
+    TextosLista defectos;
     for (size_t i = 0; i < kElementos.size(); ++i) {
         if (calificaciones[i] != Calificacion::Regular && calificaciones[i] != Calificacion::Mal)
             continue;
-        const QString texto = QString::fromUtf8(kElementos[i].texto);
-        const QString sinNumero = texto.mid(texto.indexOf(QLatin1String(".- ")) + 3);
+        const QString texto = DeTabla(kElementos[i].texto);
+        const QString sinNumero = texto.mid(texto.indexOf(u".- ") + 3);
         defectos[i] =
             sinNumero + (calificaciones[i] == Calificacion::Regular ? QStringLiteral(" (Regular)")
                                                                     : QStringLiteral(" (Mal)"));
@@ -81,7 +80,7 @@ std::array<QString, 55> Defectos(const Calificaciones& calificaciones) {
     return defectos;
 }
 
-QString LineaDefectos(const std::array<QString, 55>& defectos) {
+QString LineaDefectos(const TextosLista& defectos) {
     QString linea;
     for (size_t i = 0; i < defectos.size(); ++i) {
         if (!defectos[i].isEmpty())
@@ -93,9 +92,8 @@ QString LineaDefectos(const std::array<QString, 55>& defectos) {
 QString LineaFecha(const QDateTime& momento) {
     const QDate dia = momento.date();
     const QTime hora = momento.time();
-    return QStringLiteral("Fecha del certificado: ") +
-           QString::fromLatin1(kDiasSemana[dia.dayOfWeek() - 1]) + QString::number(dia.day()) +
-           QStringLiteral(" de ") + NombreMes(dia.month()) + QStringLiteral(" de ") +
-           QString::number(dia.year()) + QStringLiteral("     ") +
+    return QStringLiteral("Fecha del certificado: ") + DeTabla(kDiasSemana[dia.dayOfWeek() - 1]) +
+           QString::number(dia.day()) + QStringLiteral(" de ") + NombreMes(dia.month()) +
+           QStringLiteral(" de ") + QString::number(dia.year()) + QStringLiteral("     ") +
            hora.toString(QStringLiteral("HH:mm:ss"));
 }

@@ -2,13 +2,17 @@
 // The certificate's arithmetic on plain values: the checklist score, the corrected purchase
 // price, the score out of 10 with its asterisk bar, the defects found and the date line.
 
+#include "comprobaciones.h"
+
 #include <QDateTime>
 #include <QString>
 #include <array>
 
 enum class Calificacion { Ninguna, Bien, Regular, Mal };
 
-using Calificaciones = std::array<Calificacion, 55>;
+using Calificaciones = std::array<Calificacion, kElementos.size()>;
+// One text a checklist item.
+using TextosLista = std::array<QString, kElementos.size()>;
 
 // The checklist score: "Bien" adds the item's weight, "Regular" half of it, "Mal" and an item
 // not yet rated nothing; the sum over 304.28. Every item "Bien" gives 7.000131457867753.
@@ -38,10 +42,10 @@ int ContarAverias(const QString& memoria);
 
 // The defect of each item: its caption without the number, followed by " (Regular)" or
 // " (Mal)"; empty for an item rated "Bien" or not rated.
-std::array<QString, 55> Defectos(const Calificaciones& calificaciones);
+TextosLista Defectos(const Calificaciones& calificaciones);
 
 // One line: "3.-<defect>; 17.-<defect>; " for the slots that hold a text.
-QString LineaDefectos(const std::array<QString, 55>& defectos);
+QString LineaDefectos(const TextosLista& defectos);
 
 // "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09".
 QString LineaFecha(const QDateTime& momento);

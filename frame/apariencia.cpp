@@ -14,26 +14,42 @@ QFont Fuente(const char* familia, int altoPixeles, bool negrita) {
     return fuente;
 }
 
-void PonerFondo(QWidget* control, QColor fondo) {
+namespace {
+
+constexpr QPalette::ColorRole kRolesFondo[] = {QPalette::Window, QPalette::Base, QPalette::Button};
+constexpr QPalette::ColorRole kRolesTinta[] = {QPalette::WindowText, QPalette::Text,
+                                               QPalette::ButtonText};
+
+// One palette change for background and ink together, and none where the control already
+// shows these colours, inherited from the sheet or the panel it stands on: setting a palette
+// sends a change event to the control and to each of its children.
+void Colorear(QWidget* control, const QColor* fondo, const QColor* tinta) {
     QPalette paleta = control->palette();
-    for (const auto rol : {QPalette::Window, QPalette::Base, QPalette::Button})
-        paleta.setColor(rol, fondo);
-    control->setPalette(paleta);
-    control->setAutoFillBackground(true);
+    for (const auto rol : kRolesFondo) {
+        if (fondo != nullptr)
+            paleta.setColor(rol, *fondo);
+    }
+    for (const auto rol : kRolesTinta) {
+        if (tinta != nullptr)
+            paleta.setColor(rol, *tinta);
+    }
+    if (paleta != control->palette())
+        control->setPalette(paleta);
+    if (fondo != nullptr)
+        control->setAutoFillBackground(true);
 }
 
-void PonerTinta(QWidget* control, QColor tinta) {
-    QPalette paleta = control->palette();
-    for (const auto rol : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        paleta.setColor(rol, tinta);
-    control->setPalette(paleta);
-}
+} // namespace
+
+void PonerFondo(QWidget* control, QColor fondo) { Colorear(control, &fondo, nullptr); }
+
+void PonerTinta(QWidget* control, QColor tinta) { Colorear(control, nullptr, &tinta); }
 
 void Aplicar(QWidget* control, const Estilo& estilo) {
     if (estilo.px != 0 || estilo.negrita)
         control->setFont(Fuente("Verdana", estilo.px != 0 ? estilo.px : 11, estilo.negrita));
-    if (estilo.fondo != kHeredado)
-        PonerFondo(control, ColorBGR(estilo.fondo));
-    if (estilo.tinta != kHeredado)
-        PonerTinta(control, ColorBGR(estilo.tinta));
+    const QColor fondo = ColorBGR(estilo.fondo);
+    const QColor tinta = ColorBGR(estilo.tinta);
+    Colorear(control, estilo.fondo != kHeredado ? &fondo : nullptr,
+             estilo.tinta != kHeredado ? &tinta : nullptr);
 }

@@ -50,6 +50,9 @@ void MedirPendientes(QWidget& ventana) {
         if (auto* ajuste = dynamic_cast<AjusteAlMostrar*>(hijo))
             ajuste->Medir();
     }
+    // Showing it would polish what it shows; the controls' own requests may have been dropped.
+    for (QWidget* control : ventana.findChildren<QWidget*>())
+        control->ensurePolished();
 }
 
 QSize TamanoDelTexto(const QLabel& etiqueta) {
@@ -67,7 +70,7 @@ void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas, Medida m
         ajuste = new AjusteAlMostrar(hoja->window());
     for (const Etiqueta& e : etiquetas) {
         auto* etiqueta = Nuevo<QLabel>(hoja, e.nombre);
-        etiqueta->setText(QString::fromUtf8(e.texto));
+        etiqueta->setText(DeTabla(e.texto));
         Aplicar(etiqueta, e.estilo);
         etiqueta->move(e.x, e.y);
         if (ajuste != nullptr)

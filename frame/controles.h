@@ -3,6 +3,7 @@
 // captions both windows place by the dozen.
 
 #include "apariencia.h"
+#include "general.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,7 @@
 
 template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
     auto* control = new Control(padre);
-    control->setObjectName(QString::fromLatin1(nombre));
+    control->setObjectName(DeTabla(nombre));
     return control;
 }
 
@@ -36,10 +37,22 @@ enum class Medida { Ahora, AlMostrar };
 void CrearEtiquetas(QWidget* hoja, std::span<const Etiqueta> etiquetas,
                     Medida medida = Medida::Ahora);
 
-// Measures now the captions a hidden window keeps for its first show (printing it unseen).
+// Measures now the captions a hidden window keeps for its first show, and polishes its controls
+// (printing it unseen).
 void MedirPendientes(QWidget& ventana);
 
-// An edit box of a window, 21 high, kept in the window's member.
+// The lowest edge of the controls of a table whose rows give their top as `y`, each `alto`
+// high: a sheet checks at compile time that it holds them.
+template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla, int alto) {
+    int pie = 0;
+    for (const auto& fila : tabla)
+        pie = fila.y + alto > pie ? fila.y + alto : pie;
+    return pie;
+}
+
+inline constexpr int kAltoEdicion = 21;
+
+// An edit box of a window, kAltoEdicion high, kept in the window's member.
 template <class Ventana> struct Edicion {
     QLineEdit* Ventana::*miembro;
     const char* nombre;
@@ -54,7 +67,7 @@ void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ven
         auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
         Aplicar(edicion, e.estilo);
         edicion->setReadOnly(e.soloLectura);
-        edicion->setGeometry(e.x, e.y, e.ancho, 21);
+        edicion->setGeometry(e.x, e.y, e.ancho, kAltoEdicion);
         ventana.*e.miembro = edicion;
     }
 }

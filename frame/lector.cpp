@@ -1,5 +1,7 @@
 #include "lector.h"
 
+#include "general.h"
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -93,12 +95,12 @@ QString NombreDeLeyenda(const QString& leyenda) {
 
 void NombrarControles(QWidget* hoja, std::span<const NombreAccesible> nombres) {
     for (const NombreAccesible& n : nombres) {
-        auto* control = hoja->findChild<QWidget*>(QString::fromLatin1(n.control));
+        auto* control = hoja->findChild<QWidget*>(DeTabla(n.control));
         if (control == nullptr)
             qFatal("no control %s to name", n.control);
         QString nombre;
         if (n.leyenda != nullptr) {
-            auto* leyenda = hoja->findChild<QLabel*>(QString::fromLatin1(n.leyenda));
+            auto* leyenda = hoja->findChild<QLabel*>(DeTabla(n.leyenda));
             if (leyenda == nullptr)
                 qFatal("no caption %s for %s", n.leyenda, n.control);
             nombre = NombreDeLeyenda(leyenda->text());
@@ -106,7 +108,7 @@ void NombrarControles(QWidget* hoja, std::span<const NombreAccesible> nombres) {
                 leyenda->setBuddy(control);
         }
         if (n.detalle != nullptr) {
-            const QString detalle = QString::fromUtf8(n.detalle);
+            const QString detalle = DeTabla(n.detalle);
             nombre = nombre.isEmpty() ? detalle : nombre + QStringLiteral(": ") + detalle;
         }
         control->setAccessibleName(nombre);

@@ -6,26 +6,19 @@
 #include "teclado.h"
 
 #include <QEvent>
-#include <QFontMetrics>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSpacerItem>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <QtMath>
 #include <algorithm>
 #include <functional>
 #include <utility>
-
-const QString kTituloAplicacion = QStringLiteral("Morvex Coches Ocasion");
 
 namespace {
 
@@ -35,34 +28,7 @@ constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
 // Place and outer size of both windows, the frame the window manager draws included: the
 // content was laid out for a title bar and borders within 656 x 739.
-constexpr QRect kMarcoVentana(268, 1, kAnchoVentana, kAltoVentana);
-
-// The window manager writes a box's title in its own font, beside its own buttons, and cuts
-// a title longer than the box is wide; Qt sizes the box for its text and a title in Qt's own
-// font. A box is made wide enough for the title in a bold 14-pixel font and four buttons of the
-// frame, in the window system's pixels whatever the scale factor.
-void TituloEntero(QMessageBox& caja) {
-    QFont fuente = caja.font();
-    fuente.setBold(true);
-    fuente.setPixelSize(14);
-    constexpr int kBotonesDelMarco = 4 * 24 + 24;
-    const int ancho = QFontMetrics(fuente).horizontalAdvance(caja.windowTitle()) + kBotonesDelMarco;
-    auto* capas = qobject_cast<QGridLayout*>(caja.layout());
-    if (capas == nullptr)
-        return;
-    const int logico = qCeil(ancho / caja.devicePixelRatioF());
-    capas->addItem(new QSpacerItem(logico, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                   capas->rowCount(), 0, 1, capas->columnCount());
-}
-
-void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
-    QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
-    TituloEntero(caja);
-    // The text often holds what the user typed; left to guess, the box would take a typed
-    // "<b>" for markup.
-    caja.setTextFormat(Qt::PlainText);
-    caja.exec();
-}
+constexpr QRect kExteriorVentana(268, 1, kAnchoVentana, kAltoVentana);
 
 // Runs an action once, when a window is first exposed: by then the window system has mapped it
 // and knows the frame it draws around it.
@@ -121,38 +87,38 @@ public:
             verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn)
             return QScrollArea::sizeHint();
         // What QScrollArea gives then: the frame around no size, far below its font's bounds.
-        const int marco = 2 * frameWidth();
-        return QSize(marco - 1, marco - 1);
+        const int borde = 2 * frameWidth();
+        return QSize(borde - 1, borde - 1);
     }
 };
 
 } // namespace
 
-void MostrarAviso(QWidget* ventana, const QString& texto) {
-    MostrarCaja(ventana, QMessageBox::NoIcon, texto);
-}
-
-void MostrarError(QWidget* ventana, const QString& mensaje) {
-    MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
-}
-
-QRect MarcoEnPantalla(const QRect& disponible) {
+QRect ExteriorEnPantalla(const QRect& disponible) {
     if (disponible.isEmpty())
-        return kMarcoVentana;
-    QRect marco = kMarcoVentana;
-    marco.setWidth(std::min(marco.width(), disponible.width()));
-    marco.setHeight(std::min(marco.height(), disponible.height()));
-    marco.moveLeft(std::clamp(marco.left(), disponible.left(),
-                              disponible.left() + disponible.width() - marco.width()));
-    marco.moveTop(std::clamp(marco.top(), disponible.top(),
-                             disponible.top() + disponible.height() - marco.height()));
-    return marco;
+        return kExteriorVentana;
+    QRect exterior = kExteriorVentana;
+    exterior.setWidth(std::min(exterior.width(), disponible.width()));
+    exterior.setHeight(std::min(exterior.height(), disponible.height()));
+    exterior.moveLeft(std::clamp(exterior.left(), disponible.left(),
+                                 disponible.left() + disponible.width() - exterior.width()));
+    exterior.moveTop(std::clamp(exterior.top(), disponible.top(),
+                                disponible.top() + disponible.height() - exterior.height()));
+    return exterior;
+}
+
+QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos) {
+    if (!panelesDesconocidos || disponible.isEmpty())
+        return disponible;
+    QRect area = disponible;
+    area.setHeight(std::max(area.height() - kAltoPaneles, area.height() / 2));
+    return area;
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
-    : titulo_(QString::fromUtf8(diseno.titulo)), documento_(QString::fromUtf8(diseno.documento)) {
-    setObjectName(QString::fromLatin1(diseno.nombre));
-    setWindowTitle(QString::fromLatin1(diseno.nombre));
+    : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)) {
+    setObjectName(DeTabla(diseno.nombre));
+    setWindowTitle(DeTabla(diseno.nombre));
     // Screen readers name the window by its sheet, not by its title bar.
     setAccessibleName(documento_);
     setFont(Fuente("MS Sans Serif", 11));
@@ -192,7 +158,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
     Panel1->setFont(Fuente("Verdana", 11));
     ScrollBox1->setWidget(Panel1);
 
-    Button2 = new QPushButton(QString::fromLatin1(diseno.textoAvance), cliente);
+    Button2 = new QPushButton(DeTabla(diseno.textoAvance), cliente);
     Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setFont(Fuente("Verdana", 17, true));
     Button2->setGeometry(QRect(diseno.posAvance, QSize(265, 40)));
@@ -246,20 +212,28 @@ void TMarco::Encajar(int alto) {
 }
 
 void TMarco::Colocar() {
-    QScreen* pantalla = QGuiApplication::screenAt(kMarcoVentana.topLeft());
+    QScreen* pantalla = QGuiApplication::screenAt(kExteriorVentana.topLeft());
     if (pantalla == nullptr)
         pantalla = screen();
-    const QRect marco = MarcoEnPantalla(pantalla ? pantalla->availableGeometry() : QRect());
+    QRect disponible;
+    if (pantalla != nullptr) {
+        // Qt's Wayland platform reports the whole screen as available, panels and all.
+        const bool panelesDesconocidos =
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+            pantalla->availableGeometry() == pantalla->geometry();
+        disponible = AreaSinPaneles(pantalla->availableGeometry(), panelesDesconocidos);
+    }
+    const QRect exterior = ExteriorEnPantalla(disponible);
     // No frame is known before the window is mapped, nor without a window manager.
     const QMargins bordes = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    move(marco.topLeft());
-    resize(marco.size().shrunkBy(bordes));
+    move(exterior.topLeft());
+    resize(exterior.size().shrunkBy(bordes));
 }
 
 void TMarco::AlMostrar() {
-    if (colocadoConMarco_ || windowHandle() == nullptr)
+    if (colocadoConBordes_ || windowHandle() == nullptr)
         return;
-    colocadoConMarco_ = true;
+    colocadoConBordes_ = true;
     Encajar(cliente_->parentWidget()->height());
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
@@ -290,7 +264,11 @@ void TMarco::Imprimir(QPrinter& impresora) {
                  [this](const QWidget& control) { return SeImprime(control); });
 }
 
+bool TMarco::AntesDeImprimir() { return true; }
+
 void TMarco::ButtonImprimirClick() {
+    if (!AntesDeImprimir())
+        return;
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);
     impresora.setDocName(documento_);

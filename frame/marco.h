@@ -1,58 +1,23 @@
 #pragma once
 // The frame both windows share: title line, scrolling white sheet, the three buttons at the
-// bottom, and the application's error handler. Direction of use: general/ <- frame/ <- the
-// windows (valuation/, certificate/) <- app/. Looks in apariencia.h, control builders in
+// bottom. Direction of use: general/ <- frame/ <- the windows (valuation/, certificate/) <- app/.
+// Message boxes and error handling in avisos.h, looks in apariencia.h, control builders in
 // controles.h.
 
 #include "apariencia.h"
-#include "errores.h"
+#include "avisos.h"
 
 #include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
-#include <exception>
 
 class QLabel;
 class QPrinter;
 class QPushButton;
 class QScrollArea;
-
-// The application's title, as the message boxes show it.
-extern const QString kTituloAplicacion;
-
-// The program's message boxes are modal, carry the application's title and one OK button, and
-// show their text as plain text: every character as written, so that a typed "<b>" or "&lt;"
-// shows as typed.
-
-// A box without icon.
-void MostrarAviso(QWidget* ventana, const QString& texto);
-
-// The application's error handler: a box with the error icon and the message, a full stop
-// appended where the message needs one.
-void MostrarError(QWidget* ventana, const QString& mensaje);
-
-// Runs a handler's work; an error that ends it is shown here and goes no further, so that no
-// exception crosses a signal or reaches the event loop.
-template <class Accion> void Proteger(QWidget* ventana, Accion&& accion) noexcept {
-    try {
-        accion();
-    } catch (const ErrorCalculo& error) {
-        MostrarError(ventana, error.mensaje());
-    } catch (const std::exception& error) {
-        MostrarError(ventana, QString::fromUtf8(error.what()));
-    }
-}
-
-// Connects a control's signal to a handler of the window; the handler's errors end at its entry
-// (Proteger), so none crosses the signal.
-template <class Ventana, class Emisor, class Senal>
-void Manejar(Ventana* ventana, Emisor* emisor, Senal senal, void (Ventana::*manejador)()) {
-    QObject::connect(emisor, senal, ventana, [ventana, manejador] {
-        Proteger(ventana, [ventana, manejador] { (ventana->*manejador)(); });
-    });
-}
 
 struct DisenoMarco {
     const char* nombre;      // objectName and window title
@@ -69,7 +34,18 @@ struct DisenoMarco {
 // and outer size (left 268, top 1, 656 x 739, frame included) where the area holds them; where it
 // does not, the frame is cut down to the area and moved only as far as needed to lie wholly in
 // it.
-QRect MarcoEnPantalla(const QRect& disponible);
+QRect ExteriorEnPantalla(const QRect& disponible);
+
+// Height kept free for the desktop's panels where the window system does not report them:
+// Wayland tells a program nothing of them and reports the whole screen as available, and the
+// compositor then places the window beside them. A top bar (some 32 pixels) or a bottom panel
+// (some 44, floating up to 56) fits in it, so the bottom buttons stay on a 1280 x 720 screen.
+constexpr int kAltoPaneles = 64;
+
+// The area a window may take: `disponible`, as the window system reports it; where it cannot
+// know the panels (`panelesDesconocidos`) and reports the whole screen, that less kAltoPaneles
+// (down to half of it, on a screen hardly taller than a panel).
+QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos);
 
 class TMarco : public QWidget {
     Q_OBJECT
@@ -90,6 +66,8 @@ protected:
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
     // saves a PDF.
     void ButtonImprimirClick();
+    // Called when the user asks to print; false: print nothing.
+    virtual bool AntesDeImprimir(); // TMarco's returns true
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
@@ -122,5 +100,5 @@ private:
     int yRegresar_ = 0;
     QString titulo_;
     QString documento_;
-    bool colocadoConMarco_ = false;
+    bool colocadoConBordes_ = false;
 };

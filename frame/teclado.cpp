@@ -70,8 +70,8 @@ public:
             return;
         }
         QProxyStyle::drawPrimitive(elemento, opcion, pintor, control);
-        const bool marco = elemento == PE_FrameLineEdit || elemento == PE_Frame;
-        if (marco && (opcion->state & State_HasFocus))
+        const bool borde = elemento == PE_FrameLineEdit || elemento == PE_Frame;
+        if (borde && (opcion->state & State_HasFocus))
             Anillo(pintor, opcion->rect);
     }
 

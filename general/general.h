@@ -4,7 +4,8 @@
 //  - NormalizarNumero, NombreMes: the two free functions the forms call;
 //  - numeros.h: decimal separator, text to number, number to text, rounding;
 //  - errores.h: the error a calculation raises when a text or a value does not fit;
-//  - reloj.h: today's date and time, through one place a test can set.
+//  - reloj.h: today's date and time, through one place a test can set;
+//  - traspaso.h: the ten texts the valuation hands over to the certificate.
 // Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the bottom.
 
 #include <QChar>
@@ -29,3 +30,8 @@ int NumeroMes(const QString& texto);
 
 // The value of a typed number: NormalizarNumero, then the plain decimal conversion.
 long double ValorDeTexto(const QString& texto, QChar separador);
+
+// A text of one of the program's tables (captions, names, help texts, list items): the tables
+// are written in UTF-8 and every one of their texts is read here, so that an accented caption
+// anywhere shows whole.
+inline QString DeTabla(const char* texto) { return QString::fromUtf8(texto); }

@@ -1,5 +1,6 @@
 #include "apoyo.h"
 
+#include "form2.h"
 #include "numeros.h"
 #include "programa.h"
 #include "reloj.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 
 Avisos::Avisos(int intervaloMs) {
     reloj_.setInterval(intervaloMs);
@@ -24,14 +26,36 @@ void Avisos::Revisar() {
         if (caja == nullptr || !caja->isVisible() || caja->property("visto").toBool())
             continue;
         caja->setProperty("visto", true);
-        recogidos_.append({caja->icon(), caja->windowTitle(), caja->text()});
-        caja->button(QMessageBox::Ok)->click();
+        Aviso aviso{caja->icon(), caja->windowTitle(), caja->text(), {}, {}, {}};
+        QList<QAbstractButton*> botones = caja->buttons();
+        std::sort(
+            botones.begin(), botones.end(),
+            [](const QAbstractButton* a, const QAbstractButton* b) { return a->x() < b->x(); });
+        for (const QAbstractButton* boton : botones)
+            aviso.botones << boton->text();
+        if (caja->defaultButton() != nullptr)
+            aviso.porDefecto = caja->defaultButton()->text();
+        QAbstractButton* pulsar = caja->button(QMessageBox::Ok);
+        aviso.respuesta = respuestas_.isEmpty() ? QString() : respuestas_.takeFirst();
+        for (QAbstractButton* boton : botones) {
+            if (boton->text() == aviso.respuesta)
+                pulsar = boton;
+        }
+        if (pulsar == nullptr || aviso.respuesta == QLatin1String("Escape")) {
+            aviso.respuesta = QStringLiteral("Escape");
+            QTest::keyClick(caja, Qt::Key_Escape);
+        } else {
+            aviso.respuesta = pulsar->text();
+            pulsar->click();
+        }
+        recogidos_.append(aviso);
     }
 }
 
 QList<Aviso> Avisos::Tomar() {
     QList<Aviso> tomados;
     tomados.swap(recogidos_);
+    respuestas_.clear();
     return tomados;
 }
 
@@ -39,15 +63,19 @@ QString Avisos::Resumen() const {
     QStringList textos;
     for (const Aviso& aviso : recogidos_)
         textos << aviso.texto;
-    return QStringLiteral("unexpected message boxes: ") + textos.join(QStringLiteral(" | "));
+    QString resumen =
+        QStringLiteral("unexpected message boxes: ") + textos.join(QStringLiteral(" | "));
+    if (!respuestas_.isEmpty())
+        resumen +=
+            QStringLiteral("; answers no box took: ") + respuestas_.join(QStringLiteral(" | "));
+    return resumen;
 }
 
 QString BotonLista(int n, const char* calificacion) {
-    const bool minuscula = (n == 44 || n == 55) && qstrcmp(calificacion, "Bien") == 0;
-    return QStringLiteral("%1%2%3")
-        .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
-        .arg(n)
-        .arg(QLatin1String(calificacion));
+    const Calificacion c = qstrcmp(calificacion, "Bien") == 0      ? Calificacion::Bien
+                           : qstrcmp(calificacion, "Regular") == 0 ? Calificacion::Regular
+                                                                   : Calificacion::Mal;
+    return NombreBotonLista(n, c);
 }
 
 QString Texto(const QWidget& ventana, const char* nombre) {

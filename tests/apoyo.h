@@ -10,6 +10,7 @@
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -19,24 +20,32 @@ struct Aviso {
     QMessageBox::Icon icono;
     QString titulo;
     QString texto;
+    QStringList botones; // as laid out, left to right
+    QString porDefecto;  // the button Enter presses
+    QString respuesta;   // the button pressed
 };
 
 class Avisos : public QObject {
 public:
     explicit Avisos(int intervaloMs = 5);
-    // The boxes shown since the last call, oldest first.
+    // The next box is answered with the button of this text, or with the Escape key for
+    // "Escape"; a box without an answer given gets its OK button, or else Escape.
+    void Responder(const QString& boton) { respuestas_.append(boton); }
+    // The boxes shown since the last call, oldest first; answers no box took are dropped.
     QList<Aviso> Tomar();
-    bool Vacio() const { return recogidos_.isEmpty(); }
+    // No box left to take, and no answer given that no box took.
+    bool Vacio() const { return recogidos_.isEmpty() && respuestas_.isEmpty(); }
     QString Resumen() const;
 
 private:
     void Revisar();
     QTimer reloj_;
     QList<Aviso> recogidos_;
+    QStringList respuestas_;
 };
 
-// Name of a checklist button: item n, rating "Bien", "Regular" or "Mal"; the "Bien" buttons of
-// items 44 and 55 are written with a lower-case v.
+// Name of a checklist button: item n, rating "Bien", "Regular" or "Mal", as the sheet names it
+// (NombreBotonLista).
 QString BotonLista(int n, const char* calificacion);
 
 // Text of a control of `ventana` found by its name, whatever its kind.

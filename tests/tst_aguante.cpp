@@ -47,8 +47,8 @@ const char* const kEntradasCertificado[] = {"EPrecioNuevo",  "EPrecioCambio", "E
 const char* const kEscritosCertificado[] = {
     "EPrecioCompra", "EPuntosObtenidos",       "EPuntosITV", "EPuntosTotales", "EPuntosAsteriscos",
     "EPVPVendedor",  "MemoDefectosEncontrados"};
-const char* const kAyudas[] = {"CEspecial1", "CEspecial2",    "LabelP1",         "LabelP6",
-                               "LabelP11",   "LabelValorUso", "LabelValorCambio"};
+const char* const kConAyuda[] = {"CEspecial1", "CEspecial2",    "LabelP1",         "LabelP6",
+                                 "LabelP11",   "LabelValorUso", "LabelValorCambio"};
 const char* const kColumnas[] = {"MuyMal", "Mal", "Normal", "Bien", "MuyBien"};
 const char* const kCalificaciones[] = {"Bien", "Regular", "Mal"};
 
@@ -162,7 +162,8 @@ void PruebaAguante::Accion() {
     }
     case 3: {
         const QString nombre =
-            Azar(3) ? Nombre("CP%1", 1 + Azar(11)) + QLatin1String(kColumnas[Azar(5)])
+            Azar(3) ? Nombre("CP%1", 1 + Azar(static_cast<int>(kCriterios.size()))) +
+                          QLatin1String(kColumnas[Azar(static_cast<int>(std::size(kColumnas)))])
                     : QStringList{u"CEspecial1"_s, u"CEspecial2"_s, u"CLeasing"_s, u"CNacional"_s,
                                   u"CMixto"_s}[Azar(5)];
         auto* boton = En<QAbstractButton>(valoracion, nombre);
@@ -195,16 +196,24 @@ void PruebaAguante::Accion() {
         QString averias;
         for (int i = Azar(4); i > 0; --i)
             averias += TextoAlAzar().left(30) + QLatin1Char('\n');
-        En<QPlainTextEdit>(certificado, QStringLiteral("MemoAverias"))->setPlainText(averias);
+        auto* memo = En<QPlainTextEdit>(certificado, QStringLiteral("MemoAverias"));
+        const QString antes = memo->toPlainText();
+        vendedorAntes_ = En<QLineEdit>(certificado, QStringLiteral("EPVPVendedor"))->text();
+        memo->setPlainText(averias);
+        compararCertificado_ = memo->toPlainText() != antes; // a new text scores at once
         hecho =
             QStringLiteral("Form2 MemoAverias <- %1 lines").arg(averias.count(QLatin1Char('\n')));
         break;
     }
     case 10: {
-        const int n = 1 + Azar(55);
+        const int n = 1 + Azar(static_cast<int>(kElementos.size()));
         const char* calificacion = kCalificaciones[Azar(3)];
         const QString nombre = BotonLista(n, calificacion);
-        QTest::mouseClick(En<QRadioButton>(certificado, nombre), Qt::LeftButton);
+        auto* boton = En<QRadioButton>(certificado, nombre);
+        // A new rating scores at once.
+        compararCertificado_ = !boton->isChecked();
+        vendedorAntes_ = En<QLineEdit>(certificado, QStringLiteral("EPVPVendedor"))->text();
+        QTest::mouseClick(boton, Qt::LeftButton);
         hecho = QStringLiteral("Form2 click %1").arg(nombre);
         break;
     }
@@ -224,7 +233,7 @@ void PruebaAguante::Accion() {
     }
     case 12: {
         QWidget* control =
-            En<QWidget>(valoracion, QString::fromLatin1(kAyudas[Azar(std::size(kAyudas))]));
+            En<QWidget>(valoracion, QString::fromLatin1(kConAyuda[Azar(std::size(kConAyuda))]));
         QMouseEvent movimiento(QEvent::MouseMove, QPointF(3, 3),
                                control->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton,
                                Qt::NoModifier);
@@ -262,8 +271,8 @@ void PruebaAguante::CompararValoracion() {
                 texto("EElectronica")};
     e.especial1 = En<QCheckBox>(v, QStringLiteral("CEspecial1"))->isChecked();
     e.especial2 = En<QCheckBox>(v, QStringLiteral("CEspecial2"))->isChecked();
-    for (int fila = 0; fila < 11; ++fila) {
-        for (int c = 0; c < 5; ++c) {
+    for (int fila = 0; fila < static_cast<int>(kCriterios.size()); ++fila) {
+        for (int c = 0; c < static_cast<int>(std::size(kColumnas)); ++c) {
             if (En<QRadioButton>(v, Nombre("CP%1", fila + 1) + QLatin1String(kColumnas[c]))
                     ->isChecked())
                 e.columnas[fila] = c + 1;
@@ -283,7 +292,7 @@ void PruebaAguante::CompararCertificado() {
     TForm2& c = programa_->Form2();
     const QChar separador = SeparadorDecimal();
     Calificaciones calificaciones;
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         calificaciones[n - 1] =
             En<QRadioButton>(c, BotonLista(n, "Bien"))->isChecked()      ? Calificacion::Bien
             : En<QRadioButton>(c, BotonLista(n, "Regular"))->isChecked() ? Calificacion::Regular

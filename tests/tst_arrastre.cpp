@@ -96,7 +96,7 @@ void PruebasArrastre::desdeUnTituloSinAyudaALaHoja() {
 // to the bare sheet: the help goes and every colour is back.
 void PruebasArrastre::desdeLaHojaSobreUnTituloConAyuda() {
     Barra()->setValue(200);
-    const QPoint sobreCambio(160, 680);
+    const QPoint sobreCambio = Dentro("LabelValorCambio", {8, 8});
     QCOMPARE(ventana_->hoja()->childAt(sobreCambio), Control("LabelValorCambio"));
     Mover(sobreCambio);
     QVERIFY(Memo()->isVisible());

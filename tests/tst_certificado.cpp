@@ -7,11 +7,14 @@
 #include "reloj.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <functional>
+#include <map>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -23,7 +26,7 @@ const char* const kResultados[] = {"EPrecioCompra",     "EPuntosObtenidos",
                                    "EPuntosAsteriscos", "MemoDefectosEncontrados"};
 
 // The ten values of a hand-over, with the points and exchange value given.
-QStringList Valores(const QString& puntos, const QString& cambio) {
+TraspasoValoracion Valores(const QString& puntos, const QString& cambio) {
     return {u"1.9 TDI"_s,  u"VSSZZZ1MZ8B000001"_s,
             u"1234 BCD"_s, u"31470"_s,
             puntos,        cambio,
@@ -56,7 +59,13 @@ private slots:
     void fechaSoloAlPreparar();
     void calificacionesMezcladas();
     void averiasRestan();
+    void calificacionYAveriasPorTeclado();
     void escrituraNormalizadoraAnidaUnaVez();
+    void pasadasPorCambio_data();
+    void pasadasPorCambio();
+    void pasadasDeUnaEntrega_data();
+    void pasadasDeUnaEntrega();
+    void cambioIlegibleAvisaEnCadaCambio();
     void fallosEnLaPreparacion();
     void desmarcarItvFallidoDetieneLaPreparacion();
 
@@ -65,7 +74,7 @@ private:
         return ventana->findChild<T*>(QString::fromLatin1(nombre));
     }
     QRadioButton* Boton(const QString& nombre) { return ventana->findChild<QRadioButton*>(nombre); }
-    void Preparar(const QStringList& valores) {
+    void Preparar(const TraspasoValoracion& valores) {
         ventana->RecibirValoracion(valores);
         Proteger(ventana.get(), [this] { ventana->PrepararCertificado(); });
     }
@@ -122,7 +131,7 @@ void PruebasCertificado::hoja() {
     QCOMPARE(Texto(*ventana, "StaticTextGrupo3"), QStringLiteral("Motor"));
     QCOMPARE(Texto(*ventana, "StaticTextCV55"),
              QStringLiteral("55.- Manchas aceite en parte inferior motor. Sin petrolear"));
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         for (const QString& nombre :
              {BotonLista(n, "Bien"), BotonLista(n, "Regular"), BotonLista(n, "Mal")}) {
             QVERIFY2(Boton(nombre) != nullptr, qPrintable(nombre));
@@ -224,7 +233,7 @@ void PruebasCertificado::preparacion() {
         QCOMPARE(Texto(*ventana, e.nombre), QString::fromUtf8(e.texto));
     QCOMPARE(Resultados(),
              (QStringList{u"10300"_s, u"8"_s, u"0.0"_s, u"8"_s, u"* * * * * * * * "_s, u""_s}));
-    for (int n = 1; n <= 55; ++n) {
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
     }
     QVERIFY(!Control<QCheckBox>("CITV")->isChecked());
@@ -325,31 +334,65 @@ void PruebasCertificado::fechaSoloAlPreparar() {
     QCOMPARE(Texto(*ventana, "LabelFecha"), linea);
 }
 
+// Each rating scores as it is set; "Calcular" afterwards finds nothing new.
 void PruebasCertificado::calificacionesMezcladas() {
     Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
     QTest::mouseClick(Boton(QStringLiteral("CV3Regular")), Qt::LeftButton); // weight 50
     QTest::mouseClick(Boton(QStringLiteral("CV17Mal")), Qt::LeftButton);    // weight 30
-    QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("8"));     // no run by itself
-    Calcular();
     // 2075 / 304,28 = 6,8194: rounded 6,82, +1 for 300 points; the price 1,19 % up.
-    QCOMPARE(Resultados(),
-             (QStringList{u"10119"_s, u"7,82"_s, u"0.0"_s, u"7,82"_s, u"* * * * * * * * "_s,
-                          u"3.-Sintomas de daños externos de accidentes (Regular); 17.-Suavidad "
-                          u"Palanca velocidades, Freno mano y Pedales mando (Mal); "_s}));
-    for (int n = 1; n <= 55; ++n) {
+    const QStringList mezcladas{u"10119"_s,
+                                u"7,82"_s,
+                                u"0.0"_s,
+                                u"7,82"_s,
+                                u"* * * * * * * * "_s,
+                                u"3.-Sintomas de daños externos de accidentes (Regular); "
+                                u"17.-Suavidad Palanca velocidades, Freno mano y Pedales mando "
+                                u"(Mal); "_s};
+    QCOMPARE(Resultados(), mezcladas);
+    Calcular();
+    QCOMPARE(Resultados(), mezcladas);
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n) {
         if (n != 3 && n != 17)
             QTest::mouseClick(Boton(BotonLista(n, "Mal")), Qt::LeftButton);
     }
     QTest::mouseClick(Boton(QStringLiteral("CV3Mal")), Qt::LeftButton);
-    Calcular();
     QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("1")); // 0 and the 300 points
     QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("3300"));
+    const QStringList todasMal = Resultados();
+    Calcular();
+    QCOMPARE(Resultados(), todasMal);
+}
+
+// Item 55 rated "Mal" from the keyboard, then two faults typed: each shows at once.
+void PruebasCertificado::calificacionYAveriasPorTeclado() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    ventana->activateWindow(); // the arrow keys move the choice of the focused row
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QRadioButton* bien = Boton(QStringLiteral("Cv55Bien"));
+    bien->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(bien, Qt::Key_Right);
+    QTest::keyClick(ventana->focusWidget(), Qt::Key_Right);
+    QVERIFY(Boton(QStringLiteral("CV55Mal"))->isChecked());
+    // 2105 / 304,28 = 6,918: 6,92 and the 300 points; the price 2,18 % up.
+    const QString defecto = u"55.-Manchas aceite en parte inferior motor. Sin petrolear (Mal); "_s;
+    QCOMPARE(Resultados(), (QStringList{u"10218"_s, u"7,92"_s, u"0.0"_s, u"7,92"_s,
+                                        u"* * * * * * * * "_s, defecto}));
+    auto* memo = Control<QPlainTextEdit>("MemoAverias");
+    memo->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(memo, u"P0300"_s);
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, u"P0420"_s);
+    // Half a point a fault: 6,918 - 1, rounded 5,92, and the 300 points; the price stays.
+    const QStringList conAverias{u"10218"_s, u"6,92"_s,           u"0.0"_s,
+                                 u"6,92"_s,  u"* * * * * * * "_s, defecto};
+    QCOMPARE(Resultados(), conAverias);
+    Calcular();
+    QCOMPARE(Resultados(), conAverias);
 }
 
 void PruebasCertificado::averiasRestan() {
     Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
     Control<QPlainTextEdit>("MemoAverias")->setPlainText(QStringLiteral("P0300\n\nP0420"));
-    Calcular();
     QCOMPARE(Texto(*ventana, "EPuntosObtenidos"), QStringLiteral("7"));
     QCOMPARE(Texto(*ventana, "EPrecioCompra"), QStringLiteral("10300"));
     ventana->PrepararCertificado(
@@ -371,6 +414,171 @@ void PruebasCertificado::escrituraNormalizadoraAnidaUnaVez() {
     QCOMPARE(avisos.Tomar().size(), 0);
 }
 
+void PruebasCertificado::pasadasPorCambio_data() {
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<int>("pasadas");
+    // clang-format off
+    QTest::newRow("Calcular pressed") << u"Calcular"_s << 1;
+    QTest::newRow("ITV clicked") << u"ITV clicked"_s << 1;
+    QTest::newRow("ITV unticked by the program") << u"ITV unticked"_s << 1;
+    QTest::newRow("price new typed, one key") << u"EPrecioNuevo typed"_s << 1;
+    QTest::newRow("exchange value written") << u"EPrecioCambio written"_s << 1;
+    QTest::newRow("seller's price written") << u"EPrecioVendedor written"_s << 1;
+    QTest::newRow("seller's price below, normalised") << u"EPVPVendedor 12000"_s << 1;
+    QTest::newRow("seller's price below, with a thousands point: nested")
+        << u"EPVPVendedor 12.000"_s << 2;
+    QTest::newRow("exchange value written as it stands") << u"EPrecioCambio same"_s << 0;
+    QTest::newRow("control-unit field typed") << u"EProtocoloUCE typed"_s << 0;
+    QTest::newRow("rating clicked") << u"rating clicked"_s << 1;
+    QTest::newRow("rating by Space") << u"rating by Space"_s << 1;
+    QTest::newRow("rating by an arrow key") << u"rating by arrow"_s << 1;
+    QTest::newRow("rating set by the program") << u"rating set"_s << 1;
+    QTest::newRow("rating clicked as it stands") << u"rating same"_s << 0;
+    QTest::newRow("faults typed, a run a key") << u"faults typed"_s << 5;
+    QTest::newRow("faults pasted") << u"faults pasted"_s << 1;
+    QTest::newRow("faults written") << u"faults written"_s << 1;
+    QTest::newRow("fault appended") << u"fault appended"_s << 1;
+    QTest::newRow("fault memory emptied while empty") << u"faults same"_s << 0;
+    // clang-format on
+}
+
+// Every trigger starts one scoring run per change, and what is no change starts none. The
+// valuation points handed over are no number, so every run fails at its end and reports once:
+// the reports count the runs.
+void PruebasCertificado::pasadasPorCambio() {
+    QFETCH(QString, cambio);
+    QFETCH(int, pasadas);
+    Preparar(Valores(QStringLiteral("-"), QStringLiteral("10000")));
+    auto* itv = Control<QCheckBox>("CITV");
+    auto* memo = Control<QPlainTextEdit>("MemoAverias");
+    if (cambio == u"ITV unticked"_s)
+        itv->setChecked(true);
+    avisos.Tomar();
+    ventana->activateWindow(); // the arrow keys move the choice of the focused row
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    const std::map<QString, std::function<void()>> cambios = {
+        {u"Calcular"_s, [this] { Calcular(); }},
+        {u"ITV clicked"_s,
+         [itv] { QTest::mouseClick(itv, Qt::LeftButton, {}, itv->rect().center()); }},
+        {u"ITV unticked"_s, [itv] { itv->setChecked(false); }},
+        {u"EPrecioNuevo typed"_s, [this] { QTest::keyClick(Control("EPrecioNuevo"), '5'); }},
+        {u"EPrecioCambio written"_s, [this] { Control("EPrecioCambio")->setText(u"12000"_s); }},
+        {u"EPrecioVendedor written"_s,
+         [this] { Control("EPrecioVendedor")->setText(u"12.000"_s); }},
+        {u"EPVPVendedor 12000"_s, [this] { Control("EPVPVendedor")->setText(u"12000"_s); }},
+        {u"EPVPVendedor 12.000"_s, [this] { Control("EPVPVendedor")->setText(u"12.000"_s); }},
+        {u"EPrecioCambio same"_s, [this] { Control("EPrecioCambio")->setText(u"10000"_s); }},
+        {u"EProtocoloUCE typed"_s, [this] { QTest::keyClicks(Control("EProtocoloUCE"), u"K"_s); }},
+        {u"rating clicked"_s,
+         [this] { QTest::mouseClick(Boton(u"CV9Regular"_s), Qt::LeftButton); }},
+        {u"rating by Space"_s,
+         [this] {
+             Boton(u"CV9Mal"_s)->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(Boton(u"CV9Mal"_s), Qt::Key_Space);
+         }},
+        {u"rating by arrow"_s,
+         [this] {
+             Boton(u"CV9Bien"_s)->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(Boton(u"CV9Bien"_s), Qt::Key_Right);
+         }},
+        {u"rating set"_s, [this] { Boton(u"CV9Mal"_s)->setChecked(true); }},
+        {u"rating same"_s, [this] { QTest::mouseClick(Boton(u"CV9Bien"_s), Qt::LeftButton); }},
+        {u"faults typed"_s, [memo] { QTest::keyClicks(memo, u"P0300"_s); }},
+        {u"faults pasted"_s,
+         [memo] {
+             QApplication::clipboard()->setText(u"P0300\nP0420"_s);
+             memo->setFocus(Qt::MouseFocusReason);
+             QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+         }},
+        {u"faults written"_s, [memo] { memo->setPlainText(u"P0300\nP0420"_s); }},
+        {u"fault appended"_s, [memo] { memo->appendPlainText(u"P0300"_s); }},
+        {u"faults same"_s, [memo] { memo->clear(); }},
+    };
+    cambios.at(cambio)();
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), pasadas);
+    for (const Aviso& aviso : vistos)
+        QCOMPARE(aviso.texto, u"'-' is not a valid floating point value."_s);
+    if (cambio.startsWith(u"faults"_s) && cambio != u"faults same"_s)
+        QVERIFY(!memo->toPlainText().isEmpty()); // the change itself is made
+    if (cambio.startsWith(u"rating by"_s))
+        QVERIFY(!Boton(u"CV9Bien"_s)->isChecked());
+}
+
+void PruebasCertificado::pasadasDeUnaEntrega_data() {
+    QTest::addColumn<QString>("antes");
+    QTest::addColumn<int>("pasadas");
+    // A fresh window: the price fields were empty, so three writes run the scoring; the first
+    // also normalises the empty seller's price to 0, nested; the seller's price below, written
+    // with its thousands point, runs once and once nested; then the final run. 7.
+    QTest::newRow("fresh window") << u"nuevo"_s << 7;
+    // The same values again: the price fields keep their texts; the seller's price below
+    // (15000) gets 15.000 back: twice; the final run. The ratings, the fault memory emptied
+    // and the faults copied in score nothing of their own. 3.
+    QTest::newRow("same values, ratings and faults changed") << u"cambiado"_s << 3;
+    QTest::newRow("same values, with a fault list") << u"lista"_s << 3;
+    // Unticking the ITV fails, and the preparation stops there: once.
+    QTest::newRow("same values, ITV ticked") << u"itv"_s << 1;
+}
+
+// The preparation's own writes to the ratings and the fault memory start no run: a hand-over
+// runs what it ran before ratings and faults counted. Counted as above.
+void PruebasCertificado::pasadasDeUnaEntrega() {
+    QFETCH(QString, antes);
+    QFETCH(int, pasadas);
+    const TraspasoValoracion valores = Valores(QStringLiteral("-"), QStringLiteral("10000"));
+    if (antes != u"nuevo"_s) {
+        Preparar(valores);
+        QTest::mouseClick(Boton(u"CV3Mal"_s), Qt::LeftButton);
+        QTest::mouseClick(Boton(u"CV44Regular"_s), Qt::LeftButton);
+        Control<QPlainTextEdit>("MemoAverias")->setPlainText(u"P0300"_s);
+        if (antes == u"itv"_s)
+            Control<QCheckBox>("CITV")->setChecked(true);
+        avisos.Tomar();
+    }
+    ventana->RecibirValoracion(valores);
+    Proteger(ventana.get(), [this, &antes] {
+        if (antes == u"lista"_s)
+            ventana->PrepararCertificado(2, {u"P0300"_s, u"P0420"_s});
+        else
+            ventana->PrepararCertificado();
+    });
+    QCOMPARE(avisos.Tomar().size(), pasadas);
+    // The ratings and the fault memory are written before the ITV is unticked.
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n)
+        QVERIFY(Boton(BotonLista(n, "Bien"))->isChecked());
+    QCOMPARE(Texto(*ventana, "MemoAverias"), antes == u"lista"_s ? u"P0300\nP0420"_s : QString());
+}
+
+// With an exchange value that cannot be read, each new rating and each change of the faults
+// reports it and leaves the results as they were; the ratings and faults are taken as given,
+// and a readable value scores them all.
+void PruebasCertificado::cambioIlegibleAvisaEnCadaCambio() {
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    Control("EPrecioCambio")->setText(u"-"_s);
+    QCOMPARE(avisos.Tomar().size(), 1);
+    const QStringList antes = Resultados();
+    QTest::mouseClick(Boton(u"CV1Mal"_s), Qt::LeftButton);
+    QTest::mouseClick(Boton(u"CV2Regular"_s), Qt::LeftButton);
+    Control<QPlainTextEdit>("MemoAverias")->setPlainText(u"P0300"_s);
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(vistos.size(), 3);
+    for (const Aviso& aviso : vistos) {
+        QCOMPARE(aviso.icono, QMessageBox::Critical);
+        QCOMPARE(aviso.texto, u"'-' is not a valid floating point value."_s);
+    }
+    QCOMPARE(Resultados(), antes);
+    QVERIFY(Boton(u"CV1Mal"_s)->isChecked());
+    QVERIFY(Boton(u"CV2Regular"_s)->isChecked());
+    Control("EPrecioCambio")->setText(u"10000"_s);
+    // 2130 - 50 - 12,5 = 2067,5: 6,7947, less one fault, rounded 6,29, and the 300 points.
+    QCOMPARE(
+        Resultados(),
+        (QStringList{u"10095"_s, u"7,29"_s, u"0.0"_s, u"7,29"_s, u"* * * * * * * "_s,
+                     u"1.-Pintura de Fabrica o pintado posterior brillante (Mal); 2.-Pequeños "
+                     u"golpes o rozaduras en la pintura y plasticos carroceria (Regular); "_s}));
+}
+
 // Runs started by the preparation's own writes report their failures and the preparation goes
 // on; its last run, started directly, passes the failure up.
 void PruebasCertificado::fallosEnLaPreparacion() {
@@ -387,7 +595,7 @@ void PruebasCertificado::fallosEnLaPreparacion() {
 
 void PruebasCertificado::desmarcarItvFallidoDetieneLaPreparacion() {
     FijarReloj(QDateTime(QDate(2008, 8, 12), QTime(12, 51, 9)));
-    const QStringList valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
+    const TraspasoValoracion valores = Valores(QStringLiteral("300"), QStringLiteral("-"));
     Preparar(valores);
     avisos.Tomar();
     auto* itv = Control<QCheckBox>("CITV");

@@ -36,6 +36,7 @@ private slots:
     void redondearFueraDeRango();
     void textoDelAviso_data();
     void textoDelAviso();
+    void textoDeTabla();
     void separadorDelSistema();
 };
 
@@ -322,6 +323,14 @@ void PruebasGeneral::textoDelAviso() {
     QFETCH(QString, mensaje);
     QFETCH(QString, texto);
     QCOMPARE(TextoDelAviso(mensaje), texto);
+}
+
+// A table text with accents, a euro sign and a bullet comes out whole, one character for each:
+// read as Latin-1, "á" would be the two characters "Ã¡".
+void PruebasGeneral::textoDeTabla() {
+    const QString texto = DeTabla("Ejemplo de cálculo, 9 €+IVA •(1) Año");
+    QCOMPARE(texto, u"Ejemplo de cálculo, 9 €+IVA •(1) Año"_s);
+    QCOMPARE(texto.size(), 36);
 }
 
 // The separator is read from the regional settings; the suite runs once with LC_ALL=C and once

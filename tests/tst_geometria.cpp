@@ -39,7 +39,7 @@ void PruebasGeometria::lugar_data() {
     QTest::addColumn<QRect>("lugar");
     QTest::newRow("odometer") << u"EKilometros"_s << QRect(352, 118, 97, 21);
     QTest::newRow("PUNTUACIONES") << u"StaticText18"_s << QRect(8, 592, 241, 17);
-    for (int c = 0; c < 5; ++c) {
+    for (int c = 0; c < kNumeroColumnas; ++c) {
         const QString nombre = u"Label%1"_s.arg(11 + c);
         QTest::addRow("%s", qPrintable(nombre)) << nombre << QRect(252 + 74 * c, 592, 72, 16);
     }
@@ -55,9 +55,10 @@ void PruebasGeometria::lugar() {
 
 // The last criterion caption, 33 high, reaches one line into the row below it.
 void PruebasGeometria::puntuacionesTocaElUltimoCriterio() {
-    const QRect criterio = ventana_->findChild<QWidget*>(u"LabelP11"_s)->geometry();
+    const QString ultimo = u"LabelP%1"_s.arg(kCriterios.size());
+    const QRect criterio = ventana_->findChild<QWidget*>(ultimo)->geometry();
     const QRect puntuaciones = ventana_->findChild<QWidget*>(u"StaticText18"_s)->geometry();
-    QCOMPARE(criterio.intersected(puntuaciones), QRect(8, 592, 241, 1));
+    QCOMPARE(criterio.intersected(puntuaciones), QRect(8, puntuaciones.top(), 241, 1));
 }
 
 void PruebasGeometria::aspecto_data() {

@@ -1,7 +1,7 @@
 // The frame of both windows under a real window manager: place and size are the frame's, and
 // what the frame holds is inside it. On a screen too small for the window, the frame is fitted
 // into the screen and the scroll box gives up the height that is missing.
-// Run by con_openbox.sh; MORVEX_MARCO_ESPERADO is the frame expected on that screen at that
+// Run by con_openbox.sh; MORVEX_EXTERIOR_ESPERADO is the frame expected on that screen at that
 // scale factor, "left,top,width,height" in the screen's logical pixels.
 
 #include "apoyo.h"
@@ -51,13 +51,13 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
-    void marcoDeCadaVentana_data();
-    void marcoDeCadaVentana();
+    void exteriorDeCadaVentana_data();
+    void exteriorDeCadaVentana();
     void certificadoCubreLaValoracion();
     void barrasSoloSiNoCabe_data();
     void barrasSoloSiNoCabe();
-    void partesDentroDelMarco_data();
-    void partesDentroDelMarco();
+    void partesDentroDelExterior_data();
+    void partesDentroDelExterior();
 
 private:
     QWidget& Ventana(const QString& nombre) {
@@ -74,8 +74,8 @@ void PruebasMarco::initTestCase() {
     SilenciarPlataforma();
     if (QGuiApplication::platformName() != "xcb"_L1)
         QSKIP("needs an X display with a window manager: run it with con_openbox.sh");
-    esperado_ = Leer(qEnvironmentVariable("MORVEX_MARCO_ESPERADO"));
-    QVERIFY2(esperado_.isValid(), "MORVEX_MARCO_ESPERADO must hold left,top,width,height");
+    esperado_ = Leer(qEnvironmentVariable("MORVEX_EXTERIOR_ESPERADO"));
+    QVERIFY2(esperado_.isValid(), "MORVEX_EXTERIOR_ESPERADO must hold left,top,width,height");
     avisos_ = std::make_unique<Avisos>();
     programa_ = std::make_unique<Programa>();
     programa_->Mostrar();
@@ -91,13 +91,13 @@ void PruebasMarco::cleanupTestCase() {
         QVERIFY2(avisos_->Vacio(), qPrintable(avisos_->Resumen()));
 }
 
-void PruebasMarco::marcoDeCadaVentana_data() {
+void PruebasMarco::exteriorDeCadaVentana_data() {
     QTest::addColumn<QString>("ventana");
     QTest::newRow("valuation") << u"Form1"_s;
     QTest::newRow("certificate") << u"Form2"_s;
 }
 
-void PruebasMarco::marcoDeCadaVentana() {
+void PruebasMarco::exteriorDeCadaVentana() {
     QFETCH(QString, ventana);
     QWidget& v = Ventana(ventana);
     const QMargins bordes = v.windowHandle()->frameMargins();
@@ -113,7 +113,7 @@ void PruebasMarco::certificadoCubreLaValoracion() {
     QCOMPARE(programa_->Form2().geometry(), programa_->Form1().geometry());
 }
 
-void PruebasMarco::barrasSoloSiNoCabe_data() { marcoDeCadaVentana_data(); }
+void PruebasMarco::barrasSoloSiNoCabe_data() { exteriorDeCadaVentana_data(); }
 
 // At any of these sizes the window shows one vertical scroll bar, its sheet's, wholly in view:
 // a window fitted into a smaller screen gives up height from the scroll box, not from the
@@ -141,7 +141,7 @@ void PruebasMarco::barrasSoloSiNoCabe() {
         QRect(primero->mapToGlobal(QPoint(0, 0)), primero->size())));
 }
 
-void PruebasMarco::partesDentroDelMarco_data() {
+void PruebasMarco::partesDentroDelExterior_data() {
     QTest::addColumn<QString>("ventana");
     QTest::addColumn<QString>("parte");
     for (const char* ventana : {"Form1", "Form2"}) {
@@ -155,7 +155,7 @@ void PruebasMarco::partesDentroDelMarco_data() {
 // Each part lies wholly inside the window, and so inside the frame and on the screen, once the
 // window's own scroll bars bring it into view (where the window has none, as it stands). A part
 // larger than a fitted window shows each of its corners.
-void PruebasMarco::partesDentroDelMarco() {
+void PruebasMarco::partesDentroDelExterior() {
     QFETCH(QString, ventana);
     QFETCH(QString, parte);
     QWidget& v = Ventana(ventana);

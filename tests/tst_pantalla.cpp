@@ -10,13 +10,15 @@ class PruebasPantalla : public QObject {
 
 private slots:
     void initTestCase() { SilenciarPlataforma(); }
-    void marcoEnPantalla_data();
-    void marcoEnPantalla();
+    void exteriorEnPantalla_data();
+    void exteriorEnPantalla();
+    void panelesDesconocidos_data();
+    void panelesDesconocidos();
 };
 
-void PruebasPantalla::marcoEnPantalla_data() {
+void PruebasPantalla::exteriorEnPantalla_data() {
     QTest::addColumn<QRect>("disponible");
-    QTest::addColumn<QRect>("marco");
+    QTest::addColumn<QRect>("exterior");
     const QRect dado(268, 1, 656, 739);
     // clang-format off
     QTest::newRow("full HD") << QRect(0, 0, 1920, 1080) << dado;
@@ -35,13 +37,48 @@ void PruebasPantalla::marcoEnPantalla_data() {
     // clang-format on
 }
 
-void PruebasPantalla::marcoEnPantalla() {
+void PruebasPantalla::exteriorEnPantalla() {
     QFETCH(QRect, disponible);
-    QFETCH(QRect, marco);
-    const QRect colocado = MarcoEnPantalla(disponible);
-    QCOMPARE(colocado, marco);
+    QFETCH(QRect, exterior);
+    const QRect colocado = ExteriorEnPantalla(disponible);
+    QCOMPARE(colocado, exterior);
     if (!disponible.isEmpty())
         QVERIFY(disponible.contains(colocado));
+}
+
+void PruebasPantalla::panelesDesconocidos_data() {
+    QTest::addColumn<QRect>("pantalla");
+    QTest::addColumn<bool>("desconocidos");
+    QTest::addColumn<QRect>("exterior");
+    // clang-format off
+    QTest::newRow("Wayland 1280 x 720") << QRect(0, 0, 1280, 720) << true << QRect(268, 0, 656, 656);
+    QTest::newRow("Wayland 1366 x 768") << QRect(0, 0, 1366, 768) << true << QRect(268, 0, 656, 704);
+    QTest::newRow("Wayland full HD keeps the given frame") << QRect(0, 0, 1920, 1080) << true << QRect(268, 1, 656, 739);
+    QTest::newRow("Wayland 1366 x 768 at scale 2") << QRect(0, 0, 683, 384) << true << QRect(27, 0, 656, 320);
+    QTest::newRow("Wayland, screen hardly taller than a panel") << QRect(0, 0, 800, 100) << true << QRect(144, 0, 656, 50);
+    QTest::newRow("Wayland, no screen known") << QRect() << true << QRect(268, 1, 656, 739);
+    QTest::newRow("X reports a screen without panels") << QRect(0, 0, 1280, 720) << false << QRect(268, 0, 656, 720);
+    // clang-format on
+}
+
+// Where the window system does not report the panels, the frame leaves room for one: on a
+// 1280 x 720 screen a top bar or a bottom panel up to kAltoPaneles high no longer pushes the
+// bottom of the frame, and the buttons the window scrolls to, off the screen.
+void PruebasPantalla::panelesDesconocidos() {
+    QFETCH(QRect, pantalla);
+    QFETCH(bool, desconocidos);
+    QFETCH(QRect, exterior);
+    const QRect colocado = ExteriorEnPantalla(AreaSinPaneles(pantalla, desconocidos));
+    QCOMPARE(colocado, exterior);
+    // A screen hardly taller than a panel leaves the window half of it, and scroll bars.
+    if (desconocidos && colocado.height() < 739 && pantalla.height() >= 2 * kAltoPaneles) {
+        for (int panel : {32, 44, kAltoPaneles}) {
+            const QRect bajoLaBarra = pantalla.adjusted(0, panel, 0, 0);
+            const QRect sobreElPanel = pantalla.adjusted(0, 0, 0, -panel);
+            QVERIFY(bajoLaBarra.contains(QRect(QPoint(colocado.left(), panel), colocado.size())));
+            QVERIFY(sobreElPanel.contains(QRect(QPoint(colocado.left(), 0), colocado.size())));
+        }
+    }
 }
 
 MORVEX_TEST_MAIN(PruebasPantalla)

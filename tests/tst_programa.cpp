@@ -8,16 +8,21 @@
 #include "programa.h"
 #include "reloj.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <algorithm>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 class PruebasPrograma : public QObject {
     Q_OBJECT
@@ -30,6 +35,10 @@ private slots:
     void arranque();
     void marco_data();
     void marco();
+    void nombresUnicos_data() { CadaVentana(); }
+    void nombresUnicos();
+    void textosEnteros_data() { CadaVentana(); }
+    void textosEnteros();
     void ventanaPequenaSeDesplaza();
     void ordenDeTabulacion();
     void activarReescribeElTitulo();
@@ -43,6 +52,11 @@ private slots:
     void cambioRegionalLeeElSeparador();
 
 private:
+    static void CadaVentana() {
+        QTest::addColumn<QString>("ventana");
+        QTest::newRow("Form1") << u"Form1"_s;
+        QTest::newRow("Form2") << u"Form2"_s;
+    }
     QWidget& Ventana(const QString& nombre) {
         return nombre == QLatin1String("Form1") ? static_cast<QWidget&>(programa->Form1())
                                                 : programa->Form2();
@@ -125,6 +139,48 @@ void PruebasPrograma::marco() {
     QWidget* hoja = Control<QWidget>(v, "Panel1");
     QCOMPARE(hoja->size(), QSize(627, ventana == QLatin1String("Form1") ? 900 : 2500));
     QCOMPARE(caja->widget(), hoja);
+}
+
+// Tests and screen readers find a control by its name: no two controls of a window share one
+// (Qt's own inner parts, named qt_…, aside).
+void PruebasPrograma::nombresUnicos() {
+    QFETCH(QString, ventana);
+    QHash<QString, int> cuentas;
+    for (const QObject* hijo : Ventana(ventana).findChildren<QObject*>()) {
+        if (!hijo->objectName().isEmpty() && !hijo->objectName().startsWith(u"qt_"))
+            ++cuentas[hijo->objectName()];
+    }
+    QStringList repetidos;
+    for (auto cuenta = cuentas.cbegin(); cuenta != cuentas.cend(); ++cuenta) {
+        if (cuenta.value() > 1)
+            repetidos << QStringLiteral("%1 (%2 times)").arg(cuenta.key()).arg(cuenta.value());
+    }
+    QVERIFY2(repetidos.isEmpty(), qPrintable(repetidos.join(u", ")));
+    QVERIFY(cuentas.size() > 100);
+}
+
+// Every caption, button and list item shows its accented letters, "€", "º", "±" and "•" whole:
+// a UTF-8 text read as Latin-1 turns each into a lead character followed by one in U+0080 to
+// U+00BF ("á" into "Ã¡").
+void PruebasPrograma::textosEnteros() {
+    QFETCH(QString, ventana);
+    QStringList textos;
+    for (const QLabel* etiqueta : Ventana(ventana).findChildren<QLabel*>())
+        textos << etiqueta->text();
+    for (const QAbstractButton* boton : Ventana(ventana).findChildren<QAbstractButton*>())
+        textos << boton->text();
+    for (const QComboBox* lista : Ventana(ventana).findChildren<QComboBox*>()) {
+        for (int i = 0; i < lista->count(); ++i)
+            textos << lista->itemText(i);
+    }
+    static const QRegularExpression leidoComoLatin1(
+        u"[\\x{00C2}-\\x{00F4}][\\x{0080}-\\x{00BF}]"_s);
+    int acentuados = 0;
+    for (const QString& texto : textos) {
+        QVERIFY2(!texto.contains(leidoComoLatin1), qPrintable(texto));
+        acentuados += texto.contains(QRegularExpression(u"[ñáéíóú€º±•]"_s)) ? 1 : 0;
+    }
+    QVERIFY(acentuados > 0);
 }
 
 // A short window keeps its buttons in view, the scroll box giving up the height; one narrower

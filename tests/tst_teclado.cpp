@@ -66,7 +66,7 @@ QStringList CadenaValoracion() {
         u"EMatricula"_s,   u"EPVPNuevo"_s,       u"CEspecial1"_s,      u"CEspecial2"_s,
         u"EKilometros"_s,  u"EMesFabricacion"_s, u"EAnoFabricacion"_s, u"CImportacion"_s,
         u"CDiesel"_s,      u"CLeasing"_s,        u"EMesesLeasing"_s};
-    for (int fila = 1; fila <= 11; ++fila)
+    for (int fila = 1; fila <= static_cast<int>(kCriterios.size()); ++fila)
         cadena << u"CP%1Normal"_s.arg(fila);
     cadena << u"EPuntosObtenidos"_s << u"EPorcentaje"_s << u"Button3"_s << u"EPVPValoracion"_s
            << u"EPVPCambio"_s << u"EPintura"_s << u"ETapizado"_s << u"EMotor"_s << u"EFrenos"_s
@@ -86,7 +86,7 @@ QStringList CadenaCertificado() {
                           u"EBastidor"_s,       u"EMatricula"_s,
                           u"EPrecioNuevo"_s,    u"EPrecioCambio"_s,
                           u"EPrecioVendedor"_s, u"EPuntuacionValoracion"_s};
-    for (int n = 1; n <= 55; ++n)
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n)
         cadena << BotonLista(n, "Bien");
     // The results, read-only, are stops too: a screen reader hears them on the way.
     cadena << u"CITV"_s << u"EPuntosAsteriscos"_s << u"EPuntosObtenidos"_s << u"EPuntosITV"_s

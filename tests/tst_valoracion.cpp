@@ -305,7 +305,7 @@ void PruebasValoracion::maqueta() {
         static const QRegularExpression fila(QStringLiteral("^LabelP(\\d+)$"));
         const auto ma = fila.match(a.objectName());
         const auto mb = fila.match(b.objectName());
-        if (a.objectName() == QLatin1String("LabelP11") &&
+        if (a.objectName() == u"LabelP%1"_s.arg(kCriterios.size()) &&
             b.objectName() == QLatin1String("StaticText18"))
             return a.geometry().intersected(b.geometry()).height() == 1;
         return ma.hasMatch() && mb.hasMatch() &&
@@ -376,15 +376,16 @@ void PruebasValoracion::listaDeAnos() {
 }
 
 void PruebasValoracion::filasDeValoracion() {
-    for (int fila = 1; fila <= 11; ++fila) {
-        for (int columna = 1; columna <= 5; ++columna)
+    for (int fila = 1; fila <= static_cast<int>(kCriterios.size()); ++fila) {
+        for (int columna = 1; columna <= kNumeroColumnas; ++columna)
             QCOMPARE(Opcion(fila, columna)->isChecked(), columna == 3);
     }
     QTest::mouseClick(Opcion(1, 4), Qt::LeftButton);
-    QTest::mouseClick(Opcion(11, 1), Qt::LeftButton);
-    for (int fila = 1; fila <= 11; ++fila) {
-        const int marcada = fila == 1 ? 4 : fila == 11 ? 1 : 3;
-        for (int columna = 1; columna <= 5; ++columna)
+    const int ultima = static_cast<int>(kCriterios.size());
+    QTest::mouseClick(Opcion(ultima, 1), Qt::LeftButton);
+    for (int fila = 1; fila <= static_cast<int>(kCriterios.size()); ++fila) {
+        const int marcada = fila == 1 ? 4 : fila == ultima ? 1 : 3;
+        for (int columna = 1; columna <= kNumeroColumnas; ++columna)
             QCOMPARE(Opcion(fila, columna)->isChecked(), columna == marcada);
     }
     ventana->ResetValoracion();
@@ -601,9 +602,24 @@ void PruebasValoracion::entregaAlCertificado() {
     Escribir("EPVPCambio", QStringLiteral(" typed "));
     Pulsar("Button2");
     QCOMPARE(entregas.size(), 1);
-    QCOMPARE(entregas[0][0].toStringList(),
-             (QStringList{u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s, u"300"_s,
-                          u" typed "_s, u"15.000"_s, u"7"_s, u"SEAT"_s, u"Familiar"_s}));
+    const auto entregado = entregas[0][0].value<TraspasoValoracion>();
+    const struct {
+        QString TraspasoValoracion::*campo;
+        QString texto;
+    } campos[] = {
+        {&TraspasoValoracion::FMarca, u"1.9 TDI"_s},
+        {&TraspasoValoracion::FBastidor, u"VSSZZZ1MZ8B000001"_s},
+        {&TraspasoValoracion::FMatricula, u"1234 BCD"_s},
+        {&TraspasoValoracion::FPVPNuevo, u"31470"_s},
+        {&TraspasoValoracion::FPuntosObtenidos, u"300"_s},
+        {&TraspasoValoracion::FPVPCambio, u" typed "_s},
+        {&TraspasoValoracion::FPVPVendedor, u"15.000"_s},
+        {&TraspasoValoracion::FPuntuacion, u"7"_s},
+        {&TraspasoValoracion::FNombreMarca, u"SEAT"_s},
+        {&TraspasoValoracion::FTipoVehiculo, u"Familiar"_s},
+    };
+    for (const auto& [campo, texto] : campos)
+        QCOMPARE(entregado.*campo, texto);
 }
 
 MORVEX_TEST_MAIN(PruebasValoracion)

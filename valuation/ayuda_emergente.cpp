@@ -1,5 +1,7 @@
 #include "ayuda_emergente.h"
 
+#include "general.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,8 +12,7 @@ AyudaEmergente::AyudaEmergente(QScrollArea* caja, QPlainTextEdit* memo,
                                const std::array<Controles, kAyudas.size()>& controles)
     : caja_(caja), memo_(memo), controles_(controles) {
     for (size_t i = 0; i < kAyudas.size(); ++i) {
-        const QString descripcion =
-            QString::fromUtf8(kAyudas[i].titulo) + u'\n' + QString::fromUtf8(kAyudas[i].texto);
+        const QString descripcion = DeTabla(kAyudas[i].titulo) + u'\n' + DeTabla(kAyudas[i].texto);
         controles_[i].raton->setMouseTracking(true);
         controles_[i].raton->installEventFilter(this);
         controles_[i].raton->setAccessibleDescription(descripcion);
@@ -119,25 +120,25 @@ void AyudaEmergente::AyudaMouseMove(size_t indice) {
     QWidget* control = controles_[indice].raton;
     porTeclado_ = controles_.size();
     memo_->clear();
-    ResetColoresAyuda(QString::fromLatin1(ayuda.nombre));
+    ResetColoresAyuda(DeTabla(ayuda.nombre));
     PonerFondo(control, ColorBGR(kFondoResaltado));
     PonerTinta(control, ColorBGR(kTintaResaltado));
     memo_->setGeometry(control->x() + ayuda.derecha, control->y() + ayuda.abajo, kAnchoAyuda,
                        kAltoAyuda);
-    memo_->appendPlainText(QString::fromUtf8(ayuda.titulo));
+    memo_->appendPlainText(DeTabla(ayuda.titulo));
     memo_->appendPlainText(QString());
-    memo_->appendPlainText(QString::fromUtf8(ayuda.texto));
+    memo_->appendPlainText(DeTabla(ayuda.texto));
     memo_->raise();
     memo_->show();
 }
 
 void AyudaEmergente::ResetColoresAyuda(const QString& nombre) {
     for (size_t i = 0; i < kAyudas.size(); ++i) {
-        if (nombre != QLatin1String(kAyudas[i].nombre))
+        if (nombre != DeTabla(kAyudas[i].nombre))
             PonerFondo(controles_[i].raton, ColorBGR(kAyudas[i].fondoNormal));
     }
     for (size_t i = 0; i < kAyudas.size(); ++i) {
-        if (nombre != QLatin1String(kAyudas[i].nombre))
+        if (nombre != DeTabla(kAyudas[i].nombre))
             PonerTinta(controles_[i].raton, ColorBGR(kTintaHoja));
     }
 }

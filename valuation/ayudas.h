@@ -21,7 +21,7 @@ inline constexpr unsigned kTintaResaltado = 0x000000FF;
 inline constexpr int kAnchoAyuda = 420;
 inline constexpr int kAltoAyuda = 120;
 
-inline constexpr std::array<Ayuda, 15> kAyudas = {{
+inline constexpr auto kAyudas = std::to_array<Ayuda>({
     {"CEspecial1", 20, 10, kAmarillo, "Vehiculo Especial 1",
      "Se marcará Vehiculo Especial 1 si se trata de una autocaravana con camas y mesa plegable, "
      "sin ser coche vivienda o camion con caja abierta o cerrada de tipo normal. "},
@@ -93,4 +93,4 @@ inline constexpr std::array<Ayuda, 15> kAyudas = {{
      "el coste financiero, depreciacion del vehiculo por transcurso del tiempo, alquiler del "
      "local, coste preparacion coche, comisiones venta, garantias mecanica, etc. quien se dedique "
      "a este negocio. "},
-}};
+});

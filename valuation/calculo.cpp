@@ -1,6 +1,5 @@
 #include "calculo.h"
 
-#include "criterios.h"
 #include "errores.h"
 #include "general.h"
 
@@ -51,7 +50,7 @@ QString DatosQueFaltan(const EntradasValoracion& entradas, QChar separador) {
     return mensaje;
 }
 
-long double PuntosValoracion(const std::array<int, 11>& columnas) {
+long double PuntosValoracion(const ColumnasCriterios& columnas) {
     long double puntos = 0;
     for (size_t i = 0; i < kCriterios.size(); ++i) {
         const int puntosCriterio = kCriterios[i].puntosClase * columnas[i] / kColumnaNormal;

@@ -2,10 +2,15 @@
 // The valuation arithmetic on plain values: the input check and the calculation read the texts
 // as the user left them and give back the texts to write. No window here.
 
+#include "criterios.h"
+
 #include <QDate>
 #include <QString>
 #include <array>
 #include <optional>
+
+// The rating column of each criterion, 1 to 5; 0 when none is set.
+using ColumnasCriterios = std::array<int, kCriterios.size()>;
 
 struct EntradasValoracion {
     QString pvpNuevo;
@@ -15,7 +20,7 @@ struct EntradasValoracion {
     std::array<QString, 5> costes; // paint, upholstery, engine, brakes, electronics
     bool especial1 = false;
     bool especial2 = false;
-    std::array<int, 11> columnas{}; // rating column of each criterion, 1 to 5; 0 when none is set
+    ColumnasCriterios columnas{};
 };
 
 // The six result texts, in the order they are written. A calculation that fails part-way leaves
@@ -45,8 +50,8 @@ struct Depreciacion {
 // ErrorCalculo when the price new or the odometer reading is not a number.
 QString DatosQueFaltan(const EntradasValoracion& entradas, QChar separador);
 
-// Valuation points of the eleven ratings.
-long double PuntosValoracion(const std::array<int, 11>& columnas);
+// Valuation points of the criteria's ratings.
+long double PuntosValoracion(const ColumnasCriterios& columnas);
 
 // The arithmetic of one car: price new, odometer, age in months, points and monthly divisor.
 Depreciacion Depreciar(long double pvpNuevo, long double kilometros, int edadMeses,

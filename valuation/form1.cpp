@@ -20,7 +20,7 @@ namespace {
 constexpr DisenoMarco kDiseno = {
     .nombre = "Form1",
     .titulo = "SCANNER MORVEX: Valoracion Coches Ocasion",
-    .altoHoja = 900,
+    .altoHoja = kAltoHojaValoracion,
     .textoAvance = "Certificado de Calidad",
     .posAvance = {8, 661},
     .posRegresar = {324, 661},
@@ -45,7 +45,7 @@ void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto 
 template <size_t N> QStringList Textos(const std::array<const char*, N>& tabla) {
     QStringList textos;
     for (const char* texto : tabla)
-        textos << QString::fromUtf8(texto);
+        textos << DeTabla(texto);
     return textos;
 }
 
@@ -102,7 +102,7 @@ void TForm1::ResetValoracion() {
     Rellenar(EMesesLeasing, Textos(kDuracionesLeasing), u"9 meses");
     for (auto& fila : CP)
         fila[kColumnaNormal - 1]->setChecked(true);
-    EPuntosObtenidos->setText(QStringLiteral("300"));
+    EPuntosObtenidos->setText(QString::number(kPuntosEstandar));
     for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, ETotalCoste, EPVPCompra,
                              ENumRecambio, ECodificacion, EExtra2})
         campo->clear();
@@ -168,33 +168,87 @@ void TForm1::CalcularValoracion() {
     EscribirResultados(resultados);
 }
 
-void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
-    const std::pair<QLineEdit*, const std::optional<QString>*> campos[] = {
+std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
+TForm1::CamposResultado(const ResultadosValoracion& resultados) const {
+    return {{
         {EPuntosObtenidos, &resultados.puntosObtenidos},
         {ETotalCoste, &resultados.totalCoste},
         {EPorcentaje, &resultados.porcentaje},
         {EPVPValoracion, &resultados.pvpValoracion},
         {EPVPCambio, &resultados.pvpCambio},
         {EPVPCompra, &resultados.pvpCompra},
-    };
-    for (const auto& [campo, texto] : campos) {
+    }};
+}
+
+void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto->has_value())
             campo->setText(**texto);
     }
 }
 
+bool TForm1::ResultadosAlDia() const {
+    const EntradasValoracion entradas = LeerEntradas();
+    const QChar separador = SeparadorDecimal();
+    ResultadosValoracion resultados;
+    try {
+        if (!DatosQueFaltan(entradas, separador).isEmpty())
+            return false;
+        ValorarCoche(entradas, AhoraLocal().date(), separador, resultados);
+    } catch (const ErrorCalculo&) {
+        return false; // whatever was computed before the failure, the sheet cannot be right
+    }
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
+        if (campo->text() != **texto)
+            return false;
+    }
+    return true;
+}
+
+bool TForm1::AntesDeImprimir() {
+    if (ResultadosAlDia())
+        return true;
+    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
+    const int respuesta = Preguntar(
+        this,
+        QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
+                       "«Calcular e imprimir» los calcula de nuevo con esos datos, como «Calcular "
+                       "Precio», y solo imprime si el cálculo termina bien."),
+        {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
+         QStringLiteral("Cancelar")});
+    switch (respuesta) {
+    case CalcularEImprimir:
+        // As "Calcular Precio": its input check and its messages. Missing inputs or a failure
+        // leave the sheet behind its inputs, and then nothing is printed.
+        Proteger(this, [this] { CalcularValoracion(); });
+        return ResultadosAlDia();
+    case ImprimirAsi:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TForm1::Button2Click() {
-    emit certificadoPedido({EMarca->text(), EBastidor->text(), EMatricula->text(),
-                            EPVPNuevo->text(), EPuntosObtenidos->text(), EPVPCambio->text(),
-                            EPVPVendedor->text(), EPuntuacion->text(), ENombreMarca->currentText(),
-                            ETipoVehiculo->currentText()});
+    emit certificadoPedido({
+        .FMarca = EMarca->text(),
+        .FBastidor = EBastidor->text(),
+        .FMatricula = EMatricula->text(),
+        .FPVPNuevo = EPVPNuevo->text(),
+        .FPuntosObtenidos = EPuntosObtenidos->text(),
+        .FPVPCambio = EPVPCambio->text(),
+        .FPVPVendedor = EPVPVendedor->text(),
+        .FPuntuacion = EPuntuacion->text(),
+        .FNombreMarca = ENombreMarca->currentText(),
+        .FTipoVehiculo = ETipoVehiculo->currentText(),
+    });
 }
 
 void TForm1::PrepararAyudas() {
     // The keyboard reaches a criterion's help by its rating row, a value's by its field.
     std::array<AyudaEmergente::Controles, kAyudas.size()> controles;
     for (size_t i = 0; i < kAyudas.size(); ++i) {
-        QWidget* control = findChild<QWidget*>(QString::fromLatin1(kAyudas[i].nombre));
+        QWidget* control = findChild<QWidget*>(DeTabla(kAyudas[i].nombre));
         controles[i] = {control, {control}};
         for (size_t fila = 0; fila < LabelP.size(); ++fila) {
             if (control == LabelP[fila])

@@ -5,12 +5,16 @@
 // calculation and writes texts.
 // Direction of use: general/ <- frame/ <- valuation/ <- app/; never the certificate.
 
+#include "ayudas.h"
 #include "calculo.h"
 #include "marco.h"
+#include "traspaso.h"
 
 #include <QStringList>
 #include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class AyudaEmergente;
 class QCheckBox;
@@ -24,6 +28,10 @@ class QRadioButton;
 // The title of the valuation sheet, which also names it on paper.
 inline constexpr const char* kTituloTasacion =
     "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion";
+
+// Height of the valuation sheet; the sheet's construction checks that it holds the lowest
+// control.
+inline constexpr int kAltoHojaValoracion = 900;
 
 class TForm1 : public TMarco {
     Q_OBJECT
@@ -42,8 +50,8 @@ public:
     void ResetColoresAyuda(const QString& nombre);
 
 signals:
-    // "Certificado de Calidad": the ten texts the certificate receives, in its order.
-    void certificadoPedido(const QStringList& valores);
+    // "Certificado de Calidad": the ten texts the certificate receives.
+    void certificadoPedido(const TraspasoValoracion& valoracion);
     // The valuation window has been closed: the program ends.
     void cerrado();
 
@@ -51,6 +59,9 @@ protected:
     void closeEvent(QCloseEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
+    // A sheet whose results are not what its inputs give now is printed only when the user
+    // says so: recalculated first ("Calcular e imprimir", the default) or as it stands.
+    bool AntesDeImprimir() override;
 
 private:
     void CrearHoja();
@@ -66,7 +77,13 @@ private:
     void Button6Click();
     void CargarEjemplo();
     EntradasValoracion LeerEntradas() const;
+    // The six result fields beside their texts, in the order they are written.
+    std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
+    CamposResultado(const ResultadosValoracion& resultados) const;
     void EscribirResultados(const ResultadosValoracion& resultados);
+    // Whether the six results shown are, text for text, what the inputs give today; false when
+    // the inputs cannot be computed. Shows nothing and changes nothing.
+    bool ResultadosAlDia() const;
 
     // Control-unit data and car identity
     QLineEdit* ENumRecambio;
@@ -92,8 +109,8 @@ private:
     QCheckBox* CLeasing;
     QComboBox* EMesesLeasing;
     // Criteria: caption of each row and its five rating buttons
-    std::array<QLabel*, 11> LabelP;
-    std::array<std::array<QRadioButton*, 5>, 11> CP;
+    std::array<QLabel*, kCriterios.size()> LabelP;
+    std::array<std::array<QRadioButton*, kNumeroColumnas>, kCriterios.size()> CP;
     // Results
     QLineEdit* EPuntosObtenidos;
     QLineEdit* EPorcentaje;

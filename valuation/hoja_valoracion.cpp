@@ -4,6 +4,7 @@
 #include "controles.h"
 #include "criterios.h"
 #include "form1.h"
+#include "rejilla.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,11 +30,42 @@ struct Recuadro {
     int x, y, ancho, alto;
     Estilo estilo;
     bool centrado;
-    bool marco;
+    bool hundido; // a sunken border
 };
 
 constexpr int kAnchoHoja = 627;
 constexpr Estilo kBanda{.fondo = kAguamarina, .tinta = kTintaHoja, .px = 12, .negrita = true};
+
+// The criteria grid: the column heads, one row per criterion, and the points scale below the
+// last row. What lies below the grid is placed from two anchors, the end of the grid and the
+// band of the reconditioning costs, so that a row more or less moves it all.
+constexpr int kArribaCabeceras = 208;
+constexpr int kArribaCriterios = 240;
+constexpr int kPasoCriterio = 32;
+constexpr int kArribaPuntuaciones =
+    kArribaCriterios + kPasoCriterio * static_cast<int>(kCriterios.size());
+constexpr int kFinRejilla = kArribaPuntuaciones + 16;
+// Results: points and percentage, then the value of use and the exchange value, each a line.
+constexpr int kFilaPuntos = kFinRejilla + 4;
+constexpr int kFilaValorUso = kFinRejilla + 38;
+constexpr int kFilaValorCambio = kFilaValorUso + 24;
+// The band of the reconditioning costs; the costs in rows below it, then the final prices.
+constexpr int kBandaCostes = kFinRejilla + 104;
+constexpr int kFilaCostes = kBandaCostes + 16;
+constexpr int kPasoCoste = 22;
+constexpr int kLineaCoste[] = {kFilaCostes, kFilaCostes + kPasoCoste, kFilaCostes + 2 * kPasoCoste};
+constexpr int kFilaPrecios = kBandaCostes + 104;
+constexpr int kPasoPrecio = 26;
+constexpr int kLineaPrecio[] = {kFilaPrecios, kFilaPrecios + kPasoPrecio,
+                                kFilaPrecios + 2 * kPasoPrecio};
+// A caption stands this far below the top of the edit box on its line.
+constexpr int kBajaLeyenda = 4;
+
+// The row panels are Panel3 onwards, one a criterion; Panel2 and Panel14 hold the fuel and
+// origin groups.
+constexpr int kPrimerPanelFila = 3;
+static_assert(kPrimerPanelFila + static_cast<int>(kCriterios.size()) - 1 < 14,
+              "the criteria rows' panels Panel3... must stop before Panel14, the origin group's");
 
 // One control a row reads best.
 // clang-format off
@@ -52,35 +84,38 @@ constexpr Etiqueta kEtiquetas[] = {
     {"Label7", "Kilometros \ncuadro", 276, 114, kNegrita},
     {"Label8", "Mes Fabricac", 450, 116, kNegrita},
     {"Label9", "Año Fabricac", 450, 141, kNegrita},
-    {"LabelValorUso", "Valor de Uso Cliente (Precio del Coche)", 216, 648, kNegrita12},
-    {"Label28", "€+IVA", 0, 650, {}},
-    {"LabelValorCambio", "Valor de Cambio (Precio TOTAL Compra sin IVA)", 152, 672, kNegrita12},
-    {"Label29", "€+IVA", 0, 674, {}},
-    {"Label19", "Pintura: abrillantar o pintar zonas", 8, 732, {}},
-    {"Label20", "Motor: correas, aceites, filtros, etc", 8, 754, {}},
-    {"Label21", "Componentes electronicos", 8, 776, {}},
-    {"Label22", "Tapizado: limpiar o reponer partes", 316, 732, {}},
-    {"Label23", "Frenos, Suspension, Neumaticos", 316, 754, {}},
-    {"Label24", "Total Coste Reacondicionado", 316, 776, {}},
-    {"Label25", "Precio Compra sin reparar", 196, 820, kNegrita12},
-    {"Label16", "euros", 540, 820, {}},
-    {"Label26", "Precio del coche segun Vendedor", 196, 846, kNegrita12},
-    {"Label17", "euros", 540, 846, {}},
-    {"Label27", "Puntuacion", 196, 872, kNegrita12},
-    {"Label30", "puntos", 540, 872, {}},
+    {"LabelValorUso", "Valor de Uso Cliente (Precio del Coche)", 216, kFilaValorUso + 2,
+     kNegrita12},
+    {"Label28", "€+IVA", 0, kFilaValorUso + kBajaLeyenda, {}},
+    {"LabelValorCambio", "Valor de Cambio (Precio TOTAL Compra sin IVA)", 152,
+     kFilaValorCambio + 2, kNegrita12},
+    {"Label29", "€+IVA", 0, kFilaValorCambio + kBajaLeyenda, {}},
+    {"Label19", "Pintura: abrillantar o pintar zonas", 8, kLineaCoste[0] + kBajaLeyenda, {}},
+    {"Label20", "Motor: correas, aceites, filtros, etc", 8, kLineaCoste[1] + kBajaLeyenda, {}},
+    {"Label21", "Componentes electronicos", 8, kLineaCoste[2] + kBajaLeyenda, {}},
+    {"Label22", "Tapizado: limpiar o reponer partes", 316, kLineaCoste[0] + kBajaLeyenda, {}},
+    {"Label23", "Frenos, Suspension, Neumaticos", 316, kLineaCoste[1] + kBajaLeyenda, {}},
+    {"Label24", "Total Coste Reacondicionado", 316, kLineaCoste[2] + kBajaLeyenda, {}},
+    {"Label25", "Precio Compra sin reparar", 196, kLineaPrecio[0] + kBajaLeyenda, kNegrita12},
+    {"Label16", "euros", 540, kLineaPrecio[0] + kBajaLeyenda, {}},
+    {"Label26", "Precio del coche segun Vendedor", 196, kLineaPrecio[1] + kBajaLeyenda, kNegrita12},
+    {"Label17", "euros", 540, kLineaPrecio[1] + kBajaLeyenda, {}},
+    {"Label27", "Puntuacion", 196, kLineaPrecio[2] + kBajaLeyenda, kNegrita12},
+    {"Label30", "puntos", 540, kLineaPrecio[2] + kBajaLeyenda, {}},
 };
 
 constexpr Recuadro kRecuadros[] = {
     {"Label5", "Datos Coche que se pretende comprar o vender", 0, 96, kAnchoHoja, 16, kBanda,
      true, false},
     {"Label10", "Puntuacion subjetiva del vehiculo", 0, 192, kAnchoHoja, 16, kBanda, true, false},
-    {"StaticText1", "Conceptos valoracion compra\nen porcentajes", 8, 208, 241, 30,
+    {"StaticText1", "Conceptos valoracion compra\nen porcentajes", 8, kArribaCabeceras, 241, 30,
      {.fondo = kBlanco, .negrita = true}, false, true},
-    {"StaticText18", "PUNTUACIONES", 8, 592, 241, 17, {}, false, true},
-    {"StaticText19", "Puntos Valoracion coche", 8, 614, 160, 17, {}, false, true},
-    {"StaticText21", "Porcentaje depreciacion Coche", 244, 614, 196, 17, {}, false, true},
-    {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0, 712,
-     kAnchoHoja, 16, kBanda, true, false},
+    {"StaticText18", "PUNTUACIONES", 8, kArribaPuntuaciones, 241, 17, {}, false, true},
+    {"StaticText19", "Puntos Valoracion coche", 8, kFilaPuntos + 2, 160, 17, {}, false, true},
+    {"StaticText21", "Porcentaje depreciacion Coche", 244, kFilaPuntos + 2, 196, 17, {}, false,
+     true},
+    {"Label18", "RESTAR AL PRECIO COCHE el Coste Reacondicionamiento del automovil", 0,
+     kBandaCostes, kAnchoHoja, 16, kBanda, true, false},
 };
 // clang-format on
 
@@ -92,11 +127,11 @@ void TForm1::CrearHoja() {
     CrearEtiquetas(hoja, kEtiquetas);
     for (const Recuadro& r : kRecuadros) {
         auto* recuadro = Nuevo<QLabel>(hoja, r.nombre);
-        recuadro->setText(QString::fromUtf8(r.texto));
+        recuadro->setText(DeTabla(r.texto));
         Aplicar(recuadro, r.estilo);
         if (r.centrado)
             recuadro->setAlignment(Qt::AlignCenter);
-        if (r.marco)
+        if (r.hundido)
             recuadro->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         recuadro->setGeometry(r.x, r.y, r.ancho, r.alto);
     }
@@ -120,20 +155,22 @@ void TForm1::CrearHoja() {
         {&TForm1::EMatricula, "EMatricula", 533, 68, 90, kRosada, false},
         {&TForm1::EPVPNuevo, "EPVPNuevo", 100, 118, 73, kAmarillaNegrita, false},
         {&TForm1::EKilometros, "EKilometros", 352, 118, 97, kAmarillaNegrita, false},
-        {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, 612, 65, kResultado, false},
-        {&TForm1::EPorcentaje, "EPorcentaje", 444, 612, 65, kResultado, false},
-        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, 646, 65, kValorUso, false},
-        {&TForm1::EPVPCambio, "EPVPCambio", 0, 670, 65, kValorCambio, false},
-        {&TForm1::EPintura, "EPintura", 244, 728, 65, kBlanca, false},
-        {&TForm1::EMotor, "EMotor", 244, 750, 65, kBlanca, false},
-        {&TForm1::EElectronica, "EElectronica", 244, 772, 65, kBlanca, false},
-        {&TForm1::ETapizado, "ETapizado", 556, 728, 65, kBlanca, false},
-        {&TForm1::EFrenos, "EFrenos", 556, 750, 65, kBlanca, false},
-        {&TForm1::ETotalCoste, "ETotalCoste", 556, 772, 65, kPrecio, true},
-        {&TForm1::EPVPCompra, "EPVPCompra", 470, 816, 65, kPrecio, false},
-        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, 842, 65, kVendedor, false},
-        {&TForm1::EPuntuacion, "EPuntuacion", 470, 868, 65, kPuntuacion, false},
+        {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, kFilaPuntos, 65, kResultado, false},
+        {&TForm1::EPorcentaje, "EPorcentaje", 444, kFilaPuntos, 65, kResultado, false},
+        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, kFilaValorUso, 65, kValorUso, false},
+        {&TForm1::EPVPCambio, "EPVPCambio", 0, kFilaValorCambio, 65, kValorCambio, false},
+        {&TForm1::EPintura, "EPintura", 244, kLineaCoste[0], 65, kBlanca, false},
+        {&TForm1::EMotor, "EMotor", 244, kLineaCoste[1], 65, kBlanca, false},
+        {&TForm1::EElectronica, "EElectronica", 244, kLineaCoste[2], 65, kBlanca, false},
+        {&TForm1::ETapizado, "ETapizado", 556, kLineaCoste[0], 65, kBlanca, false},
+        {&TForm1::EFrenos, "EFrenos", 556, kLineaCoste[1], 65, kBlanca, false},
+        {&TForm1::ETotalCoste, "ETotalCoste", 556, kLineaCoste[2], 65, kPrecio, true},
+        {&TForm1::EPVPCompra, "EPVPCompra", 470, kLineaPrecio[0], 65, kPrecio, false},
+        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, kLineaPrecio[1], 65, kVendedor, false},
+        {&TForm1::EPuntuacion, "EPuntuacion", 470, kLineaPrecio[2], 65, kPuntuacion, false},
     };
+    static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
+                  "the valuation sheet must be tall enough for its lowest edit box");
     CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
 
     struct Lista {
@@ -175,7 +212,7 @@ void TForm1::CrearHoja() {
     };
     for (const Casilla& c : kCasillas) {
         auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
-        casilla->setText(QString::fromUtf8(c.texto));
+        casilla->setText(DeTabla(c.texto));
         Aplicar(casilla, c.estilo);
         if (c.textoALaIzquierda)
             casilla->setLayoutDirection(Qt::RightToLeft);
@@ -216,7 +253,7 @@ void TForm1::CrearHoja() {
             if (o.miembro == nullptr)
                 continue;
             auto* opcion = Nuevo<QRadioButton>(panel, o.nombre);
-            opcion->setText(QString::fromUtf8(o.texto));
+            opcion->setText(DeTabla(o.texto));
             opcion->setGeometry(o.x, 2, o.ancho, 16);
             this->*o.miembro = opcion;
         }
@@ -227,39 +264,43 @@ void TForm1::CrearHoja() {
     constexpr int kXColumnas = 252;
     constexpr int kPasoColumna = 74;
     constexpr int kAnchoColumna = 72;
+    constexpr int kAltoFilaCriterio = 33; // one line into the next row
     for (size_t c = 0; c < kColumnas.size(); ++c) {
         const ColumnaValoracion& columna = kColumnas[c];
         const int x = kXColumnas + kPasoColumna * static_cast<int>(c);
         auto* cabecera = Nuevo<QLabel>(hoja, columna.cabecera);
-        cabecera->setText(QStringLiteral("%1\n%2").arg(QString::fromLatin1(columna.linea1),
-                                                       QString::fromLatin1(columna.linea2)));
+        cabecera->setText(
+            QStringLiteral("%1\n%2").arg(DeTabla(columna.linea1), DeTabla(columna.linea2)));
         cabecera->setAlignment(Qt::AlignCenter);
         cabecera->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(cabecera, ColorBGR(columna.color));
-        cabecera->setGeometry(x, 208, kAnchoColumna, 30);
+        cabecera->setGeometry(x, kArribaCabeceras, kAnchoColumna, 30);
 
         auto* marca = Nuevo<QLabel>(hoja, columna.marca);
-        marca->setText(QString::fromLatin1(columna.puntos));
+        marca->setText(QString::number(PuntosEnColumna(static_cast<int>(c) + 1)));
         marca->setAlignment(Qt::AlignCenter);
         PonerFondo(marca, ColorBGR(columna.color));
-        marca->setGeometry(x, 592, kAnchoColumna, 16);
+        marca->setGeometry(x, kArribaPuntuaciones, kAnchoColumna,
+                           kFinRejilla - kArribaPuntuaciones);
     }
     for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
         const Criterio& criterio = kCriterios[fila];
-        const int y = 240 + 32 * static_cast<int>(fila);
-        auto* titulo = Nuevo<QLabel>(hoja, criterio.nombre);
-        titulo->setText(QStringLiteral("%1\n%2").arg(QString::fromUtf8(criterio.linea1),
-                                                     QString::fromUtf8(criterio.linea2)));
+        const int y = kArribaCriterios + kPasoCriterio * static_cast<int>(fila);
+        auto* titulo = Nuevo<QLabel>(hoja, qPrintable(QStringLiteral("LabelP%1").arg(fila + 1)));
+        titulo->setText(
+            QStringLiteral("%1\n%2").arg(DeTabla(criterio.linea1), DeTabla(criterio.linea2)));
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(titulo, Qt::white);
-        titulo->setGeometry(8, y, 241, 33);
+        titulo->setGeometry(8, y, 241, kAltoFilaCriterio);
         LabelP[fila] = titulo;
 
-        auto* panel = Nuevo<QFrame>(hoja, qPrintable(QStringLiteral("Panel%1").arg(fila + 3)));
-        panel->setGeometry(kXColumnas, y, kPasoColumna * 5, 32);
+        auto* panel = Nuevo<QFrame>(hoja, qPrintable(QStringLiteral("Panel%1").arg(
+                                              kPrimerPanelFila + static_cast<int>(fila))));
+        panel->setGeometry(kXColumnas, y, kPasoColumna * static_cast<int>(kColumnas.size()),
+                           kPasoCriterio);
         for (size_t c = 0; c < kColumnas.size(); ++c) {
-            const QString nombre = QStringLiteral("CP%1%2").arg(fila + 1).arg(
-                QString::fromLatin1(kColumnas[c].sufijo));
+            const QString nombre =
+                QStringLiteral("CP%1%2").arg(fila + 1).arg(DeTabla(kColumnas[c].sufijo));
             auto* boton = Nuevo<QRadioButton>(panel, qPrintable(nombre));
             PonerFondo(boton, ColorBGR(kColumnas[c].color));
             boton->setGeometry(kPasoColumna * static_cast<int>(c) + 27, 8, 17, 17);
@@ -276,16 +317,19 @@ void TForm1::CrearHoja() {
     };
     static constexpr Boton kBotones[] = {
         {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, false},
-        {&TForm1::Button3, "Button3", "Calcular Precio", 514, 612, 110, true},
-        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, 816, 180, false},
-        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, 866, 180, true},
+        {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, true},
+        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, false},
+        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, kLineaPrecio[2] - 2, 180, true},
     };
+    constexpr int kAltoBoton = 25;
+    static_assert(PieDeTabla(kBotones, kAltoBoton) <= kAltoHojaValoracion,
+                  "the valuation sheet must be tall enough for its lowest button");
     for (const Boton& b : kBotones) {
         auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
-        boton->setText(QString::fromLatin1(b.texto));
+        boton->setText(DeTabla(b.texto));
         if (b.negrita)
             Aplicar(boton, kNegrita);
-        boton->setGeometry(b.x, b.y, b.ancho, 25);
+        boton->setGeometry(b.x, b.y, b.ancho, kAltoBoton);
         this->*b.miembro = boton;
     }
 

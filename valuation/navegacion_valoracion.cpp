@@ -3,7 +3,9 @@
 
 #include "criterios.h"
 #include "form1.h"
+#include "general.h"
 #include "lector.h"
+#include "rejilla.h"
 #include "teclado.h"
 
 #include <QCheckBox>
@@ -82,7 +84,7 @@ void TForm1::PrepararNavegacion() {
     NombrarControles(hoja(), kNombres);
     QStringList columnas;
     for (const ColumnaValoracion& columna : kColumnas)
-        columnas << QString::fromLatin1(columna.linea1);
+        columnas << DeTabla(columna.linea1);
     for (size_t fila = 0; fila < CP.size(); ++fila)
         NombrarFila(CP[fila], LabelP[fila]->text(), columnas);
     ScrollBox1->setAccessibleName(QStringLiteral("Hoja de valoracion"));

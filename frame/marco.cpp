@@ -11,6 +11,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -50,6 +51,25 @@ protected:
 
 private:
     std::function<void()> accion_;
+};
+
+// Runs an action with a widget's new size each time it is resized.
+class AlRedimensionarse : public QObject {
+public:
+    AlRedimensionarse(QWidget* control, std::function<void(QSize)> accion)
+        : QObject(control), accion_(std::move(accion)) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize)
+            accion_(static_cast<QResizeEvent*>(evento)->size());
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void(QSize)> accion_;
 };
 
 // The scroll area that holds the whole content. Its content has no layout and so no size hint,
@@ -99,6 +119,8 @@ TMarco::TMarco(const DisenoMarco& diseno)
     : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)) {
     setObjectName(DeTabla(diseno.nombre));
     setWindowTitle(DeTabla(diseno.nombre));
+    // Screen readers name the window by its sheet, not by its title bar.
+    setAccessibleName(documento_);
     setFont(Fuente("MS Sans Serif", 11));
     PonerFondo(this, ColorBGR(kFondoVentana));
 
@@ -166,7 +188,27 @@ TMarco::TMarco(const DisenoMarco& diseno)
     ButtonImprimir->setShortcut(QKeySequence::Print);
     Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
 
+    yAvance_ = diseno.posAvance.y();
+    yRegresar_ = diseno.posRegresar.y();
+    new AlRedimensionarse(desplazable->viewport(),
+                          [this](QSize tamano) { Encajar(tamano.height()); });
+
     Colocar();
+    Encajar(height()); // a window not yet shown is fitted as it will show
+}
+
+void TMarco::Encajar(int alto) {
+    constexpr int kAltoCaja = 615;
+    constexpr int kCajaMinima = 120;
+    const int abajo = std::max(yAvance_, yRegresar_) + BitBtn13->height();
+    const int falta = std::clamp(abajo - alto, 0, kAltoCaja - kCajaMinima);
+    ScrollBox1->resize(ScrollBox1->width(), kAltoCaja - falta);
+    Button2->move(Button2->x(), yAvance_ - falta);
+    BitBtn13->move(BitBtn13->x(), yRegresar_ - falta);
+    ButtonImprimir->move(ButtonImprimir->x(), yRegresar_ - falta);
+    // Scroll bars of the window's own only where even that does not fit.
+    const QRect contenido = cliente_->childrenRect();
+    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
 }
 
 void TMarco::Colocar() {
@@ -192,10 +234,7 @@ void TMarco::AlMostrar() {
     if (colocadoConBordes_ || windowHandle() == nullptr)
         return;
     colocadoConBordes_ = true;
-    // Scroll bars only where the window is smaller than what it holds, whatever the frame the
-    // window manager takes from the outer size.
-    const QRect contenido = cliente_->childrenRect();
-    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
+    Encajar(cliente_->parentWidget()->height());
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 

@@ -98,7 +98,15 @@ private:
     // around it, and the window is placed again.
     void AlMostrar();
 
+    // Fits the frame's content into a window inside `alto` high. Where the window is shorter
+    // than its content (fitted into a small screen, or at a large scale factor) the scroll box
+    // gives up the difference and the buttons move up with its bottom: the sheet keeps its one
+    // scroll bar wholly in view, and the buttons and the focus stay in sight.
+    void Encajar(int alto);
+
     QWidget* cliente_; // holds the title line, the scroll box and the buttons
+    int yAvance_ = 0;  // the buttons' places as designed
+    int yRegresar_ = 0;
     QString titulo_;
     QString documento_;
     bool colocadoConBordes_ = false;

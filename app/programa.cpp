@@ -2,6 +2,7 @@
 
 #include "form1.h"
 #include "form2.h"
+#include "lector.h"
 #include "numeros.h"
 #include "teclado.h"
 
@@ -75,6 +76,7 @@ QIcon IconoDelPrograma() {
 void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));
     aplicacion.setStyle(EstiloDelPrograma());
+    PrepararLector();
     // Qt's own texts (context menus, standard buttons, the print dialog) in the user's language;
     // the program's own texts are Spanish already.
     auto* traductor = new QTranslator(&aplicacion);

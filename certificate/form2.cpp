@@ -140,6 +140,29 @@ Calificaciones TForm2::LeerCalificaciones() const {
     return calificaciones;
 }
 
+bool TForm2::ResultadosAlDia() const {
+    const QChar separador = SeparadorDecimal();
+    const Calificaciones calificaciones = LeerCalificaciones();
+    const long double puntuacion = PuntuacionLista(calificaciones);
+    try {
+        if (EPVPVendedor->text() != NormalizarNumero(EPVPVendedor->text(), separador))
+            return false;
+        const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
+        const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
+                                          recibido_.FPuntosObtenidos, CITV->isChecked(), separador);
+        return EPrecioCompra->text() ==
+                   TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador) &&
+               EPuntosObtenidos->text() == nota.obtenidos && EPuntosITV->text() == nota.itv &&
+               EPuntosTotales->text() == nota.totales &&
+               EPuntosAsteriscos->text() == nota.asteriscos &&
+               MemoDefectosEncontrados->toPlainText() == LineaDefectos(Defectos(calificaciones));
+    } catch (const ErrorCalculo&) {
+        return false;
+    }
+}
+
+QString TForm2::BotonCalcular() const { return Button3->text(); }
+
 void TForm2::CalcularCertificado() {
     const QChar separador = SeparadorDecimal();
     const Calificaciones calificaciones = LeerCalificaciones();

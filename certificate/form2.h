@@ -50,6 +50,13 @@ signals:
     void valoracionPedida();
 
 protected:
+    // Whether every result shown is what the ratings, the faults, the ITV tick and the prices
+    // give now; false where a run cannot compute them (an unreadable exchange value). Shows
+    // nothing and changes nothing.
+    bool ResultadosAlDia() const override;
+    // As "Calcular".
+    void Recalcular() override { CalcularCertificado(); }
+    QString BotonCalcular() const override;
     // The plate, and the signature blocks under the seller's and buyer's agreement.
     Impreso ComoSeImprime() const override;
 

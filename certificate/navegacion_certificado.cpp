@@ -4,6 +4,7 @@
 #include "comprobaciones.h"
 #include "form2.h"
 #include "general.h"
+#include "lector.h"
 #include "teclado.h"
 
 #include <QCheckBox>
@@ -66,6 +67,10 @@ void TForm2::PrepararNavegacion() {
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
           << EVendedor << EComprador;
     OrdenarTabulacion(orden);
+    // Every result is a tab stop; the agreement boxes, which the program only empties and the
+    // parties sign on paper, are not.
+    EVendedor->setFocusPolicy(Qt::ClickFocus);
+    EComprador->setFocusPolicy(Qt::ClickFocus);
 
     NombrarControles(hoja(), kNombres);
     const QStringList columnas = {QStringLiteral("Bien"), QStringLiteral("Regular"),

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -48,6 +49,25 @@ protected:
 
 private:
     std::function<void()> accion_;
+};
+
+// Runs an action with a widget's new size each time it is resized.
+class AlRedimensionarse : public QObject {
+public:
+    AlRedimensionarse(QWidget* control, std::function<void(QSize)> accion)
+        : QObject(control), accion_(std::move(accion)) {
+        control->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Resize)
+            accion_(static_cast<QResizeEvent*>(evento)->size());
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    std::function<void(QSize)> accion_;
 };
 
 // The scroll area that holds the whole content. Its content has no layout and so no size hint,
@@ -98,6 +118,8 @@ TMarco::TMarco(const DisenoMarco& diseno)
       archivo_(DeTabla(diseno.archivo)), unaPagina_(diseno.unaPagina) {
     setObjectName(DeTabla(diseno.nombre));
     setWindowTitle(DeTabla(diseno.nombre));
+    // Screen readers name the window by its sheet, not by its title bar.
+    setAccessibleName(documento_);
     setFont(Fuente("MS Sans Serif", 11));
     PonerFondo(this, ColorBGR(kFondoVentana));
 
@@ -165,7 +187,27 @@ TMarco::TMarco(const DisenoMarco& diseno)
     ButtonImprimir->setShortcut(QKeySequence::Print);
     Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
 
+    yAvance_ = diseno.posAvance.y();
+    yRegresar_ = diseno.posRegresar.y();
+    new AlRedimensionarse(desplazable->viewport(),
+                          [this](QSize tamano) { Encajar(tamano.height()); });
+
     Colocar();
+    Encajar(height()); // a window not yet shown is fitted as it will show
+}
+
+void TMarco::Encajar(int alto) {
+    constexpr int kAltoCaja = 615;
+    constexpr int kCajaMinima = 120;
+    const int abajo = std::max(yAvance_, yRegresar_) + BitBtn13->height();
+    const int falta = std::clamp(abajo - alto, 0, kAltoCaja - kCajaMinima);
+    ScrollBox1->resize(ScrollBox1->width(), kAltoCaja - falta);
+    Button2->move(Button2->x(), yAvance_ - falta);
+    BitBtn13->move(BitBtn13->x(), yRegresar_ - falta);
+    ButtonImprimir->move(ButtonImprimir->x(), yRegresar_ - falta);
+    // Scroll bars of the window's own only where even that does not fit.
+    const QRect contenido = cliente_->childrenRect();
+    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
 }
 
 void TMarco::Colocar() {
@@ -191,10 +233,7 @@ void TMarco::AlMostrar() {
     if (colocadoConBordes_ || windowHandle() == nullptr)
         return;
     colocadoConBordes_ = true;
-    // Scroll bars only where the window is smaller than what it holds, whatever the frame the
-    // window manager takes from the outer size.
-    const QRect contenido = cliente_->childrenRect();
-    cliente_->setMinimumSize(contenido.right() + 1, contenido.bottom() + 1);
+    Encajar(cliente_->parentWidget()->height());
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 
@@ -233,7 +272,35 @@ void TMarco::Imprimir(QPagedPaintDevice& papel) {
     ImprimirHoja(ComoSeImprime(), papel);
 }
 
-bool TMarco::AntesDeImprimir() { return true; }
+bool TMarco::ResultadosAlDia() const { return true; }
+
+void TMarco::Recalcular() {}
+
+QString TMarco::BotonCalcular() const { return {}; }
+
+bool TMarco::AntesDeImprimir() {
+    if (ResultadosAlDia())
+        return true;
+    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
+    const int respuesta =
+        Preguntar(this,
+                  QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
+                                 "«Calcular e imprimir» los calcula de nuevo con esos datos, como "
+                                 "«%1», y solo imprime si el cálculo termina bien.")
+                      .arg(BotonCalcular()),
+                  {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
+                   QStringLiteral("Cancelar")});
+    switch (respuesta) {
+    case CalcularEImprimir:
+        // Missing inputs or a failure leave the sheet behind its inputs: nothing is printed.
+        Proteger(this, [this] { Recalcular(); });
+        return ResultadosAlDia();
+    case ImprimirAsi:
+        return true;
+    default:
+        return false;
+    }
+}
 
 void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())

@@ -69,8 +69,17 @@ protected:
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
     // saves a PDF; after AntesDeImprimir, and not when it says no.
     void ButtonImprimirClick();
-    // Called when the user asks to print; false: print nothing.
-    virtual bool AntesDeImprimir();
+    // Called when the user asks to print; false: print nothing. Where the results shown are not
+    // what the sheet's inputs give now (ResultadosAlDia), the user chooses: calculate first and
+    // print only if that ends well (Recalcular, with the calculation's own messages), print the
+    // sheet as it stands, or cancel.
+    bool AntesDeImprimir();
+    // Whether the results shown are what the sheet's inputs give now, computed apart, without
+    // writing to the sheet; false where they cannot be computed. The frame's sheet has none.
+    virtual bool ResultadosAlDia() const;
+    // The window's calculation as the button named `botonCalcular` runs it, its messages shown.
+    virtual void Recalcular();
+    virtual QString BotonCalcular() const;
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
     // The document as printing sees it; a window adds its plate and signature blocks.
@@ -94,7 +103,15 @@ private:
     // around it, and the window is placed again.
     void AlMostrar();
 
+    // Fits the frame's content into a window inside `alto` high. Where the window is shorter
+    // than its content (fitted into a small screen, or at a large scale factor) the scroll box
+    // gives up the difference and the buttons move up with its bottom: the sheet keeps its one
+    // scroll bar wholly in view, and the buttons and the focus stay in sight.
+    void Encajar(int alto);
+
     QWidget* cliente_; // holds the title line, the scroll box and the buttons
+    int yAvance_ = 0;  // the buttons' places as designed
+    int yRegresar_ = 0;
     QString titulo_;
     QString documento_;
     QString archivo_;

@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -141,6 +139,39 @@ protected:
     }
 };
 
+// The whole sheet by keyboard, whichever control has the focus: Ctrl+Home and Ctrl+End to its
+// top and its end, PageUp and PageDown a page up or down, but in a multi-line field, where they
+// page the field's own text.
+class TeclasDeHoja : public QObject {
+public:
+    explicit TeclasDeHoja(QScrollArea* caja) : QObject(caja), caja_(caja) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress)
+            return QObject::eventFilter(objeto, evento);
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const auto modificadores = tecla->modifiers() & ~Qt::KeypadModifier;
+        QScrollBar* barra = caja_->verticalScrollBar();
+        const bool memo = qobject_cast<QPlainTextEdit*>(objeto) != nullptr ||
+                          qobject_cast<QTextEdit*>(objeto) != nullptr;
+        if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_Home)
+            barra->triggerAction(QAbstractSlider::SliderToMinimum);
+        else if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_End)
+            barra->triggerAction(QAbstractSlider::SliderToMaximum);
+        else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageUp && !memo)
+            barra->triggerAction(QAbstractSlider::SliderPageStepSub);
+        else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageDown && !memo)
+            barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        else
+            return QObject::eventFilter(objeto, evento);
+        return true;
+    }
+
+private:
+    QScrollArea* caja_;
+};
+
 // Of a group of radio buttons only the one set is a tab stop; Qt moves the stop to a button of
 // the group that takes the focus, and the arrow keys move the choice along the group.
 void ParadaEnLaElegida(QRadioButton* elegido) {
@@ -192,16 +223,9 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
         }
     }
 
-    for (QLineEdit* edicion : ventana->findChildren<QLineEdit*>()) {
-        if (edicion->isReadOnly())
-            edicion->setFocusPolicy(Qt::ClickFocus);
-    }
     const auto tabuladorSale = [](const auto& memos) {
-        for (auto* memo : memos) {
+        for (auto* memo : memos)
             memo->setTabChangesFocus(true);
-            if (memo->isReadOnly())
-                memo->setFocusPolicy(Qt::ClickFocus);
-        }
     };
     tabuladorSale(ventana->findChildren<QPlainTextEdit*>());
     tabuladorSale(ventana->findChildren<QTextEdit*>());
@@ -211,6 +235,12 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
         boton->installEventFilter(intro);
 
     UnaParadaPorGrupo(ventana);
+
+    auto* teclasDeHoja = new TeclasDeHoja(caja);
+    for (QWidget* control : ventana->findChildren<QWidget*>()) {
+        if (control->window() == ventana)
+            control->installEventFilter(teclasDeHoja);
+    }
 
     // The whole control, with a little of the sheet around it: Qt's own scrolling on Tab
     // shows only an edit field's text cursor, and nothing scrolls for a click, an arrow key or
@@ -236,45 +266,5 @@ void EncadenarTabulacion(QWidget* anterior, std::span<QWidget* const> controles)
     for (QWidget* control : controles) {
         QWidget::setTabOrder(anterior, control);
         anterior = control;
-    }
-}
-
-QString NombreDeLeyenda(const QString& leyenda) {
-    QString nombre = leyenda.simplified();
-    while (nombre.endsWith(u':') || nombre.endsWith(u'='))
-        nombre = nombre.chopped(1).trimmed();
-    return nombre;
-}
-
-void NombrarControles(QWidget* hoja, std::span<const NombreAccesible> nombres) {
-    for (const NombreAccesible& n : nombres) {
-        auto* control = hoja->findChild<QWidget*>(QString::fromLatin1(n.control));
-        if (control == nullptr)
-            qFatal("no control %s to name", n.control);
-        QString nombre;
-        if (n.leyenda != nullptr) {
-            auto* leyenda = hoja->findChild<QLabel*>(QString::fromLatin1(n.leyenda));
-            if (leyenda == nullptr)
-                qFatal("no caption %s for %s", n.leyenda, n.control);
-            nombre = NombreDeLeyenda(leyenda->text());
-            // The caption labels the control for screen readers that follow the relation
-            // rather than the name, as they do for lists.
-            if (n.detalle == nullptr && leyenda->buddy() == nullptr)
-                leyenda->setBuddy(control);
-        }
-        if (n.detalle != nullptr) {
-            const QString detalle = QString::fromUtf8(n.detalle);
-            nombre = nombre.isEmpty() ? detalle : nombre + QStringLiteral(": ") + detalle;
-        }
-        control->setAccessibleName(nombre);
-    }
-}
-
-void NombrarFila(std::span<QRadioButton* const> botones, const QString& leyenda,
-                 const QStringList& columnas) {
-    const QString fila = NombreDeLeyenda(leyenda);
-    for (size_t i = 0; i < botones.size(); ++i) {
-        botones[i]->setAccessibleName(fila + QStringLiteral(": ") +
-                                      columnas.value(static_cast<qsizetype>(i)));
     }
 }

@@ -10,9 +10,11 @@ run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations
 package="dpkg-dev file"
 # make test: a virtual X display, its pointer and a window manager, a Wayland compositor with
 # XWayland and Qt's Wayland platform (the program runs without it, the test tries both), the
-# checks of the menu entry, metainfo and package, the PDF tools, the Spanish locale.
+# checks of the menu entry, metainfo and package, the PDF tools, the Spanish locale, and what a
+# screen reader uses: a session bus, the accessibility bus and registry, and the Python
+# bindings a reader is written with.
 test="xvfb xauth xdotool x11-utils openbox weston xwayland qt6-wayland desktop-file-utils
-appstream lintian poppler-utils locales-all"
+appstream lintian poppler-utils locales-all dbus dbus-daemon at-spi2-core python3-pyatspi"
 # make fuzz: clang's libFuzzer.
 fuzz="clang libclang-rt-14-dev"
 # make bench: Google Benchmark.

@@ -1,10 +1,13 @@
-// Printing the valuation: a sheet whose six results are not what its inputs give now goes to
-// paper only when the user says so, through a question before the print preview; a sheet that
-// is up to date goes straight to the preview.
+// Printing: a sheet whose results are not what its inputs give now goes to paper only when the
+// user says so, through a question before the print preview; a sheet that is up to date goes
+// straight to the preview. The valuation asks when an input changed since "Calcular Precio"; the
+// certificate scores at once, and asks where a run could not score (an unreadable exchange
+// value) or a result was written over.
 
 #include "apoyo.h"
 
 #include "form1.h"
+#include "form2.h"
 #include "numeros.h"
 #include "reloj.h"
 
@@ -12,6 +15,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <functional>
@@ -42,6 +46,8 @@ private slots:
     void sinPreguntaAlDia();
     void respuestas_data();
     void respuestas();
+    void certificado_data();
+    void certificado();
 
 private:
     template <class T = QLineEdit> T* Control(const char* nombre) {
@@ -63,7 +69,11 @@ private:
     };
     // "Imprimir" pressed, or Ctrl+P; the preview, if it opens, is closed at once. Returns when
     // the request has ended, or when the preview `esperada` has opened.
-    Impresion PedirImpresion(bool teclado, bool esperada);
+    Impresion PedirImpresion(bool teclado, bool esperada) {
+        return PedirImpresion(*ventana, teclado, esperada, [this] { return Resultados(); });
+    }
+    Impresion PedirImpresion(QWidget& hoja, bool teclado, bool esperada,
+                             const std::function<QStringList()>& resultados);
 
     Avisos avisos;
     std::unique_ptr<TForm1> ventana;
@@ -158,27 +168,29 @@ void PruebasAlDia::Cambiar(const QString& cambio) {
     cambios.at(cambio)();
 }
 
-PruebasAlDia::Impresion PruebasAlDia::PedirImpresion(bool teclado, bool esperada) {
+PruebasAlDia::Impresion
+PruebasAlDia::PedirImpresion(QWidget& hoja, bool teclado, bool esperada,
+                             const std::function<QStringList()>& resultados) {
     Impresion impresion;
     QTimer espera;
     espera.setInterval(10);
-    connect(&espera, &QTimer::timeout, this, [this, &impresion] {
+    connect(&espera, &QTimer::timeout, this, [&impresion, &resultados] {
         auto* dialogo = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (dialogo == nullptr || qobject_cast<QMessageBox*>(dialogo) != nullptr ||
             !dialogo->isVisible() || impresion.vista)
             return;
         impresion.vista = true;
-        impresion.resultados = Resultados();
+        impresion.resultados = resultados();
         dialogo->reject();
     });
     espera.start();
     if (teclado) {
-        ventana->activateWindow();
-        if (!QTest::qWaitForWindowActive(ventana.get()))
+        hoja.activateWindow();
+        if (!QTest::qWaitForWindowActive(&hoja))
             return impresion;
-        QTest::keyClick(ventana.get(), Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(&hoja, Qt::Key_P, Qt::ControlModifier);
     } else {
-        QTest::mouseClick(Control<QPushButton>("ButtonImprimir"), Qt::LeftButton);
+        QTest::mouseClick(hoja.findChild<QPushButton*>(u"ButtonImprimir"_s), Qt::LeftButton);
     }
     // A preview is slow to render under the sanitizers; the wait ends as soon as it shows.
     if (!esperada || !QTest::qWaitFor([&impresion] { return impresion.vista; }, 30000))
@@ -305,6 +317,85 @@ void PruebasAlDia::respuestas() {
         QCOMPARE(Hoja(), hojaAntes);
         if (vista)
             QCOMPARE(impresion.resultados, antes);
+    }
+}
+
+void PruebasAlDia::certificado_data() {
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<QString>("respuesta"); // empty: no question
+    QTest::addColumn<bool>("vista");
+    QTest::addColumn<QStringList>("despues"); // the boxes after the question
+    const QString calcular = u"Calcular e imprimir"_s;
+    const QStringList ilegible{u"'-' is not a valid floating point value."_s};
+    // clang-format off
+    QTest::newRow("scored at once: no question") << u"rating"_s << QString() << true << QStringList();
+    QTest::newRow("unreadable value, Imprimir así") << u"unreadable"_s << u"Imprimir así"_s << true << QStringList();
+    QTest::newRow("unreadable value, Calcular e imprimir: its message") << u"unreadable"_s << calcular << false << ilegible;
+    QTest::newRow("unreadable value, Cancelar") << u"unreadable"_s << u"Cancelar"_s << false << QStringList();
+    QTest::newRow("price written over, Calcular e imprimir") << u"written over"_s << calcular << true << QStringList();
+    // clang-format on
+}
+
+// The certificate: item 1 rated "Mal" and a fault typed score at once, so its paper never shows
+// the all-"Bien" figures beside them; where the exchange value cannot be read, no run can
+// score them, and printing asks first.
+void PruebasAlDia::certificado() {
+    QFETCH(QString, cambio);
+    QFETCH(QString, respuesta);
+    QFETCH(bool, vista);
+    QFETCH(QStringList, despues);
+    TForm2 certificado;
+    certificado.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&certificado));
+    const auto control = [&certificado](const char* nombre) {
+        return certificado.findChild<QWidget*>(QString::fromLatin1(nombre));
+    };
+    certificado.RecibirValoracion({u"1.9 TDI"_s, u"VSSZZZ1MZ8B000001"_s, u"1234 BCD"_s, u"31470"_s,
+                                   u"300"_s, u"10000"_s, u"15000"_s, u"7"_s, u"SEAT"_s,
+                                   u"Familiar"_s});
+    Proteger(&certificado, [&certificado] { certificado.PrepararCertificado(); });
+    const auto resultados = [&control] {
+        return QStringList{
+            static_cast<QLineEdit*>(control("EPuntosTotales"))->text(),
+            static_cast<QLineEdit*>(control("EPrecioCompra"))->text(),
+            static_cast<QPlainTextEdit*>(control("MemoDefectosEncontrados"))->toPlainText()};
+    };
+    const QStringList todoBien = resultados();
+    if (cambio == u"unreadable"_s) {
+        static_cast<QLineEdit*>(control("EPrecioCambio"))->setText(u"-"_s);
+        QCOMPARE(avisos.Tomar().size(), 1);
+    }
+    QTest::mouseClick(control("CV1Mal"), Qt::LeftButton);
+    static_cast<QPlainTextEdit*>(control("MemoAverias"))->setPlainText(u"P0300"_s);
+    avisos.Tomar();
+    const QStringList puntuados = resultados();
+    if (cambio == u"written over"_s)
+        static_cast<QLineEdit*>(control("EPrecioCompra"))->setText(u"99999"_s);
+    const QStringList antes = resultados();
+    QCOMPARE(antes == todoBien, cambio == u"unreadable"_s); // no run could score them
+
+    if (!respuesta.isEmpty())
+        avisos.Responder(respuesta);
+    const Impresion impresion = PedirImpresion(certificado, false, vista, resultados);
+    const QList<Aviso> vistos = avisos.Tomar();
+    QCOMPARE(impresion.vista, vista);
+    if (respuesta.isEmpty()) {
+        QVERIFY(vistos.isEmpty());
+        QCOMPARE(impresion.resultados, antes);
+        return;
+    }
+    QVERIFY(!vistos.isEmpty());
+    QCOMPARE(vistos[0].texto.split(u'\n').value(0), kPregunta);
+    QVERIFY(vistos[0].texto.contains(u"«Calcular»"_s));
+    QCOMPARE(vistos[0].respuesta, respuesta);
+    QStringList otros;
+    for (qsizetype i = 1; i < vistos.size(); ++i)
+        otros << vistos[i].texto;
+    QCOMPARE(otros, despues);
+    if (cambio == u"written over"_s) {
+        QCOMPARE(impresion.resultados, puntuados); // scored again before the preview
+    } else {
+        QCOMPARE(resultados(), antes);
     }
 }
 

@@ -1,5 +1,6 @@
 // The help pop-ups of the valuation sheet, driven by mouse moves through the window, the way the
-// platform delivers them.
+// platform delivers them, and by the keyboard: F1, Escape, the focus moving on; and the help
+// a screen reader says with the controls the keyboard reaches.
 
 #include "apoyo.h"
 
@@ -7,11 +8,13 @@
 #include "marco.h"
 #include "reloj.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +61,11 @@ private slots:
     void resetColoresAyuda();
     void reinicioOcultaYConservaResalte();
     void ayudaCortadaEnElBorde();
+    void f1MuestraLaAyuda_data();
+    void f1MuestraLaAyuda();
+    void f1SinAyudaNoHaceNada();
+    void teclaOFocoOcultan_data();
+    void teclaOFocoOcultan();
 
 private:
     QWidget* Control(const char* nombre) {
@@ -78,6 +86,11 @@ private:
     Avisos avisos;
     std::unique_ptr<TForm1> ventana;
 };
+
+QString NombreDelFoco() {
+    QWidget* foco = QApplication::focusWidget();
+    return foco == nullptr ? u"(none)"_s : foco->objectName();
+}
 
 void PruebasAyudas::init() {
     FijarReloj(MomentoDePrueba(2010, 3));
@@ -247,6 +260,107 @@ void PruebasAyudas::ayudaCortadaEnElBorde() {
     const int anchoHoja = ventana->hoja()->width();
     QCOMPARE(Memo()->geometry().right() + 1 - anchoHoja, 29);
     QVERIFY(ventana->hoja()->rect().intersected(Memo()->geometry()).width() == 420 - 29);
+}
+
+void PruebasAyudas::f1MuestraLaAyuda_data() {
+    QTest::addColumn<QString>("control"); // where the keyboard is
+    QTest::addColumn<QString>("ayuda");   // the help-bearing control
+    QTest::addColumn<QPoint>("esquina");  // memo left, top
+    QTest::addColumn<int>("desplazado");  // the sheet's scroll before F1: 0 top, 1 end
+    // clang-format off
+    QTest::newRow("special class") << u"CEspecial2"_s << u"CEspecial2"_s << QPoint(186, 156) << 1;
+    QTest::newRow("rating row, first button") << u"CP4MuyMal"_s << u"LabelP4"_s << QPoint(38, 366) << 1;
+    QTest::newRow("rating row, set button") << u"CP11Normal"_s << u"LabelP11"_s << QPoint(38, 590) << 0;
+    QTest::newRow("value of use") << u"EPVPValoracion"_s << u"LabelValorUso"_s << QPoint(236, 668) << 0;
+    QTest::newRow("exchange value") << u"EPVPCambio"_s << u"LabelValorCambio"_s << QPoint(172, 692) << 0;
+    // clang-format on
+}
+
+// F1 brings up the help as the pointer does, scrolled into view with the control; a screen
+// reader has the same help as the control's description.
+void PruebasAyudas::f1MuestraLaAyuda() {
+    QFETCH(QString, control);
+    QFETCH(QString, ayuda);
+    QFETCH(QPoint, esquina);
+    QFETCH(int, desplazado);
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QWidget* c = Control(qPrintable(control));
+    c->setFocus(Qt::TabFocusReason);
+    auto* caja = ventana->findChild<QScrollArea*>(u"ScrollBox1"_s);
+    caja->verticalScrollBar()->setValue(desplazado == 0 ? 0 : caja->verticalScrollBar()->maximum());
+    QTest::keyClick(c, Qt::Key_F1);
+    QVERIFY(Memo()->isVisible());
+    QCOMPARE(Memo()->pos(), esquina);
+    const QStringList lineas = Memo()->toPlainText().split(u'\n');
+    QCOMPARE(lineas.size(), 3);
+    for (const char* nombre : kControles) {
+        QCOMPARE(ColoresDe(nombre), ayuda == QLatin1String(nombre)
+                                        ? kColoresResaltado
+                                        : Normales(QString::fromLatin1(nombre)));
+    }
+    for (QWidget* visto :
+         {c, static_cast<QWidget*>(Memo())}) { // the memo as far as the sheet holds it
+        const QRect enHoja = QRect(visto->mapTo(ventana->hoja(), QPoint(0, 0)), visto->size())
+                                 .intersected(ventana->hoja()->rect());
+        const QRect lugar =
+            enHoja.translated(ventana->hoja()->mapTo(caja->viewport(), QPoint(0, 0)));
+        QVERIFY2(caja->viewport()->rect().contains(lugar), qPrintable(visto->objectName()));
+    }
+    QCOMPARE(NombreDelFoco(), control);
+    const QString descripcion = lineas[0] + u'\n' + lineas[2];
+    QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Description), descripcion);
+}
+
+// F1 where no help belongs changes nothing.
+void PruebasAyudas::f1SinAyudaNoHaceNada() {
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QWidget* c = Control("EPVPNuevo");
+    c->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c, Qt::Key_F1);
+    QVERIFY(Memo()->isHidden());
+    TodosNormales();
+}
+
+void PruebasAyudas::teclaOFocoOcultan_data() {
+    QTest::addColumn<QString>("accion");
+    QTest::addColumn<bool>("sigue"); // the help still shows
+    QTest::newRow("Escape") << u"Escape"_s << false;
+    QTest::newRow("Tab to the next row") << u"Tab"_s << false;
+    QTest::newRow("focus moved by a click") << u"click"_s << false;
+    QTest::newRow("arrow within the row") << u"Right"_s << true;
+    QTest::newRow("a message box and back") << u"box"_s << true;
+}
+
+// A help brought up by F1 goes as the bare sheet takes it: memo hidden, every colour normal;
+// but not while the focus stays on the row, nor for a box that comes and goes.
+void PruebasAyudas::teclaOFocoOcultan() {
+    QFETCH(QString, accion);
+    QFETCH(bool, sigue);
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    QWidget* c = Control("CP5Normal");
+    c->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c, Qt::Key_F1);
+    QVERIFY(Memo()->isVisible());
+    if (accion == "Escape"_L1)
+        QTest::keyClick(c, Qt::Key_Escape);
+    else if (accion == "Tab"_L1)
+        QTest::keyClick(c, Qt::Key_Tab);
+    else if (accion == "Right"_L1)
+        QTest::keyClick(c, Qt::Key_Right);
+    else if (accion == "click"_L1)
+        Control("EPVPNuevo")->setFocus(Qt::MouseFocusReason);
+    else {
+        MostrarAviso(ventana.get(), u"Aviso"_s);
+        QCOMPARE(avisos.Tomar().size(), 1);
+    }
+    QCOMPARE(Memo()->isVisible(), sigue);
+    if (sigue)
+        QCOMPARE(ColoresDe("LabelP5"), kColoresResaltado);
+    else
+        TodosNormales();
 }
 
 MORVEX_TEST_MAIN(PruebasAyudas)

@@ -42,14 +42,13 @@ QString NombreDelFoco() {
     return foco->objectName();
 }
 
-// The name a screen reader says for the control. Qt on Linux gives a list its text as its name,
-// and the name set for it to the other platforms; the caption that labels it is tested apart.
-QString NombreAccesibleDe(QWidget* control) {
-    if (qobject_cast<QComboBox*>(control) != nullptr)
-        return control->accessibleName();
-    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(control);
-    return interfaz == nullptr ? QString() : interfaz->text(QAccessible::Name);
+// What a screen reader says for the object: its name, or its value.
+QString TextoAccesible(QObject* objeto, QAccessible::Text clase = QAccessible::Name) {
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(objeto);
+    return interfaz == nullptr ? QString() : interfaz->text(clase);
 }
+
+QString NombreAccesibleDe(QWidget* control) { return TextoAccesible(control); }
 
 // The captions that label the control, by their text as a screen reader says it.
 QStringList LeyendasDe(QWidget* control) {
@@ -71,8 +70,8 @@ QStringList CadenaValoracion() {
         cadena << u"CP%1Normal"_s.arg(fila);
     cadena << u"EPuntosObtenidos"_s << u"EPorcentaje"_s << u"Button3"_s << u"EPVPValoracion"_s
            << u"EPVPCambio"_s << u"EPintura"_s << u"ETapizado"_s << u"EMotor"_s << u"EFrenos"_s
-           << u"EElectronica"_s << u"Button4"_s << u"EPVPCompra"_s << u"EPVPVendedor"_s
-           << u"Button5"_s << u"EPuntuacion"_s << u"ButtonImprimir"_s;
+           << u"EElectronica"_s << u"ETotalCoste"_s << u"Button4"_s << u"EPVPCompra"_s
+           << u"EPVPVendedor"_s << u"Button5"_s << u"EPuntuacion"_s << u"ButtonImprimir"_s;
     return cadena;
 }
 
@@ -89,7 +88,10 @@ QStringList CadenaCertificado() {
                           u"EPrecioVendedor"_s, u"EPuntuacionValoracion"_s};
     for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n)
         cadena << BotonLista(n, "Bien");
-    cadena << u"CITV"_s << u"Button3"_s << u"ButtonImprimir"_s;
+    // The results, read-only, are stops too: a screen reader hears them on the way.
+    cadena << u"CITV"_s << u"EPuntosAsteriscos"_s << u"EPuntosObtenidos"_s << u"EPuntosITV"_s
+           << u"EPuntosTotales"_s << u"MemoDefectosEncontrados"_s << u"EPVPVendedor"_s
+           << u"EPuntuacion"_s << u"Button3"_s << u"EPrecioCompra"_s << u"ButtonImprimir"_s;
     return cadena;
 }
 
@@ -153,6 +155,11 @@ private slots:
     void nombres();
     void leyendasDeLasListas_data();
     void leyendasDeLasListas();
+    void listasPorSuLeyenda_data();
+    void listasPorSuLeyenda();
+    void ventanasPorSuHoja();
+    void teclasDeLaHoja_data();
+    void teclasDeLaHoja();
     void menuContextualEnElIdiomaDelUsuario();
 
 private:
@@ -247,7 +254,7 @@ void PruebasTeclado::tabSaleDeLosMemos_data() {
     QTest::newRow("fault memory") << u"Form2"_s << u"MemoAverias"_s << u"ENombreMarca"_s
                                   << u"EInfoAdicional2"_s;
     QTest::newRow("defects found")
-        << u"Form2"_s << u"MemoDefectosEncontrados"_s << u"Button3"_s << u"CITV"_s;
+        << u"Form2"_s << u"MemoDefectosEncontrados"_s << u"EPVPVendedor"_s << u"EPuntosTotales"_s;
     QTest::newRow("criterion help")
         << u"Form1"_s << u"MemoAyuda"_s << u"ButtonImprimir"_s << u"EPuntuacion"_s;
 }
@@ -547,6 +554,114 @@ void PruebasTeclado::leyendasDeLasListas() {
     QFETCH(QString, control);
     QFETCH(QStringList, leyendas);
     QCOMPARE(LeyendasDe(Control(u"Form1"_s, control)), leyendas);
+}
+
+void PruebasTeclado::listasPorSuLeyenda_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QString>("valor");
+    QTest::newRow("month") << u"EMesFabricacion"_s << u"Mes Fabricac"_s << u"Octubre"_s;
+    QTest::newRow("year") << u"EAnoFabricacion"_s << u"Año Fabricac"_s << u"2007"_s;
+    QTest::newRow("leasing") << u"EMesesLeasing"_s << u"Meses de leasing"_s << u"9 meses"_s;
+    QTest::newRow("brand, empty") << u"ENombreMarca"_s << u"Coche: Marca"_s << QString();
+}
+
+// A list is heard by its caption, then its text; so is the edit part of the list, where the
+// focus is while the user types, whatever the list holds.
+void PruebasTeclado::listasPorSuLeyenda() {
+    QFETCH(QString, control);
+    QFETCH(QString, nombre);
+    QFETCH(QString, valor);
+    auto* lista = Control<QComboBox>(u"Form1"_s, control);
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(lista);
+    QCOMPARE(interfaz->role(), QAccessible::ComboBox);
+    QCOMPARE(interfaz->text(QAccessible::Name), nombre);
+    QCOMPARE(interfaz->text(QAccessible::Value), valor);
+    QCOMPARE(TextoAccesible(lista->lineEdit()), nombre);
+    QCOMPARE(TextoAccesible(lista->lineEdit(), QAccessible::Value), valor);
+    // The edit part is the list's child, where a reader looks for it.
+    const int hijo =
+        interfaz->indexOfChild(QAccessible::queryAccessibleInterface(lista->lineEdit()));
+    QVERIFY(hijo >= 0);
+    QCOMPARE(interfaz->child(hijo)->object(), lista->lineEdit());
+    lista->setCurrentIndex(2);
+    QCOMPARE(interfaz->text(QAccessible::Name), nombre);
+    QCOMPARE(interfaz->text(QAccessible::Value), lista->itemText(2));
+}
+
+// Each window is a frame named by its sheet, not by its title bar.
+void PruebasTeclado::ventanasPorSuHoja() {
+    for (const auto& [ventana, nombre] : {std::pair{u"Form1"_s, QString::fromUtf8(kTituloTasacion)},
+                                          std::pair{u"Form2"_s, u"Certificado de Calidad"_s}}) {
+        QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(&Ventana(ventana));
+        QCOMPARE(interfaz->role(), QAccessible::Window);
+        QCOMPARE(interfaz->text(QAccessible::Name), nombre);
+        QCOMPARE(Ventana(ventana).windowTitle(), ventana);
+    }
+}
+
+void PruebasTeclado::teclasDeLaHoja_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("control"); // with the focus
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<bool>("conCtrl");  // Ctrl held
+    QTest::addColumn<QString>("desde"); // where the sheet stands: top, middle, end
+    QTest::addColumn<QString>(
+        "hasta"); // where the key brings it: top, end, page up, page down, unchanged
+    const struct {
+        const char* caso;
+        const char* ventana;
+        const char* control;
+        Qt::Key tecla;
+        bool conCtrl;
+        const char* desde;
+        const char* hasta;
+    } casos[] = {
+        // clang-format off
+        {"Ctrl+End from an edit", "Form2", "EProtocoloUCE", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+Home from a rating", "Form2", "CV50Bien", Qt::Key_Home, true, "end", "top"},
+        {"Ctrl+End from a list", "Form1", "EMesFabricacion", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+End from a memo", "Form2", "MemoAverias", Qt::Key_End, true, "top", "end"},
+        {"Ctrl+Home from a frame button", "Form1", "BitBtn13", Qt::Key_Home, true, "end", "top"},
+        {"PageDown from an edit", "Form2", "EPrecioNuevo", Qt::Key_PageDown, false, "middle", "page down"},
+        {"PageUp from a list, to the top", "Form1", "EAnoFabricacion", Qt::Key_PageUp, false, "middle", "page up"},
+        {"PageDown in a memo pages the memo", "Form2", "MemoAverias", Qt::Key_PageDown, false, "middle", "unchanged"},
+        // clang-format on
+    };
+    for (const auto& c : casos) {
+        QTest::newRow(c.caso) << QString::fromLatin1(c.ventana) << QString::fromLatin1(c.control)
+                              << static_cast<int>(c.tecla) << c.conCtrl
+                              << QString::fromLatin1(c.desde) << QString::fromLatin1(c.hasta);
+    }
+}
+
+// The whole sheet by keyboard; the focus stays where it was, and a list keeps its text.
+void PruebasTeclado::teclasDeLaHoja() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, control);
+    QFETCH(int, tecla);
+    QFETCH(bool, conCtrl);
+    QFETCH(QString, desde);
+    QFETCH(QString, hasta);
+    Activar(ventana);
+    QWidget* c = Control(ventana, control);
+    c->setFocus(Qt::TabFocusReason);
+    QScrollBar* barra = Barra(ventana);
+    const int medio = barra->maximum() / 2;
+    barra->setValue(desde == "top"_L1 ? 0 : desde == "end"_L1 ? barra->maximum() : medio);
+    const auto* lista = qobject_cast<QComboBox*>(c);
+    const QString texto = lista != nullptr ? lista->currentText() : QString();
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(tecla),
+                    conCtrl ? Qt::ControlModifier : Qt::NoModifier);
+    const int esperado = hasta == "top"_L1         ? 0
+                         : hasta == "end"_L1       ? barra->maximum()
+                         : hasta == "page up"_L1   ? std::max(medio - barra->pageStep(), 0)
+                         : hasta == "page down"_L1 ? medio + barra->pageStep()
+                                                   : medio;
+    QCOMPARE(barra->value(), esperado);
+    QCOMPARE(NombreDelFoco(), control);
+    if (lista != nullptr)
+        QCOMPARE(lista->currentText(), texto);
 }
 
 // Run under LC_ALL=es_ES.UTF-8 too: the edit fields' context menu speaks the user's language.

@@ -1,6 +1,6 @@
 #include "form1.h"
 
-#include "ayudas.h"
+#include "ayuda_emergente.h"
 #include "criterios.h"
 #include "desplegables.h"
 #include "general.h"
@@ -11,7 +11,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -79,6 +78,8 @@ TForm1::TForm1() : TMarco(kDiseno) {
     PrepararNavegacion();
     Proteger(this, [this] { ResetValoracion(); });
 }
+
+TForm1::~TForm1() = default;
 
 void TForm1::closeEvent(QCloseEvent* evento) {
     QWidget::closeEvent(evento);
@@ -206,29 +207,10 @@ bool TForm1::ResultadosAlDia() const {
     return true;
 }
 
-bool TForm1::AntesDeImprimir() {
-    if (ResultadosAlDia())
-        return true;
-    enum Respuesta { CalcularEImprimir, ImprimirAsi, Cancelar };
-    const int respuesta = Preguntar(
-        this,
-        QStringLiteral("Los resultados no corresponden a los datos de la hoja.\n"
-                       "«Calcular e imprimir» los calcula de nuevo con esos datos, como «Calcular "
-                       "Precio», y solo imprime si el cálculo termina bien."),
-        {QStringLiteral("Calcular e imprimir"), QStringLiteral("Imprimir así"),
-         QStringLiteral("Cancelar")});
-    switch (respuesta) {
-    case CalcularEImprimir:
-        // As "Calcular Precio": its input check and its messages. Missing inputs or a failure
-        // leave the sheet behind its inputs, and then nothing is printed.
-        Proteger(this, [this] { CalcularValoracion(); });
-        return ResultadosAlDia();
-    case ImprimirAsi:
-        return true;
-    default:
-        return false;
-    }
-}
+// As "Calcular Precio": its input check and its messages.
+void TForm1::Recalcular() { CalcularValoracion(); }
+
+QString TForm1::BotonCalcular() const { return Button3->text(); }
 
 void TForm1::Button2Click() {
     emit certificadoPedido({
@@ -246,78 +228,24 @@ void TForm1::Button2Click() {
 }
 
 void TForm1::PrepararAyudas() {
+    // The keyboard reaches a criterion's help by its rating row, a value's by its field.
+    std::array<AyudaEmergente::Controles, kAyudas.size()> controles;
     for (size_t i = 0; i < kAyudas.size(); ++i) {
         QWidget* control = findChild<QWidget*>(DeTabla(kAyudas[i].nombre));
-        control->setMouseTracking(true);
-        control->installEventFilter(this);
-        controlesAyuda_[i] = control;
-    }
-    hoja()->setMouseTracking(true);
-    hoja()->installEventFilter(this);
-}
-
-bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == hoja() && evento->type() == QEvent::MouseButtonPress) {
-        // A press that a child control left unhandled reaches the sheet too: the deepest
-        // control under the pointer is where it began.
-        const auto* raton = static_cast<QMouseEvent*>(evento);
-        if (raton->buttons() == raton->button()) {
-            QWidget* debajo = hoja()->childAt(raton->position().toPoint());
-            pulsadoEn_ = debajo != nullptr ? debajo : hoja();
+        controles[i] = {control, {control}};
+        for (size_t fila = 0; fila < LabelP.size(); ++fila) {
+            if (control == LabelP[fila])
+                controles[i].teclado = {CP[fila].begin(), CP[fila].end()};
         }
-    } else if (objeto == hoja() && evento->type() == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent*>(evento)->buttons() == Qt::NoButton)
-            pulsadoEn_ = nullptr;
+        if (control == LabelValorUso)
+            controles[i].teclado = {EPVPValoracion};
+        else if (control == LabelValorCambio)
+            controles[i].teclado = {EPVPCambio};
     }
-    if (evento->type() != QEvent::MouseMove)
-        return TMarco::eventFilter(objeto, evento);
-    if (objeto == hoja()) {
-        // A move that a child control left unhandled reaches the sheet too. While a button is
-        // held the moves belong to the control where the press began, wherever the pointer
-        // goes; otherwise only a move over the bare sheet counts.
-        const auto* raton = static_cast<QMouseEvent*>(evento);
-        const bool deLaHojaDesnuda = raton->buttons() != Qt::NoButton
-                                         ? pulsadoEn_ == hoja()
-                                         : hoja()->childAt(raton->position().toPoint()) == nullptr;
-        if (deLaHojaDesnuda)
-            Panel1MouseMove();
-        return false;
-    }
-    for (size_t i = 0; i < controlesAyuda_.size(); ++i) {
-        if (objeto == controlesAyuda_[i]) {
-            AyudaMouseMove(i);
-            return true; // handled here; it must not go on to the sheet
-        }
-    }
-    return TMarco::eventFilter(objeto, evento);
+    ayuda_ = std::make_unique<AyudaEmergente>(ScrollBox1, MemoAyuda, controles);
 }
 
-void TForm1::AyudaMouseMove(size_t indice) {
-    const Ayuda& ayuda = kAyudas[indice];
-    QWidget* control = controlesAyuda_[indice];
-    MemoAyuda->clear();
-    ResetColoresAyuda(DeTabla(ayuda.nombre));
-    PonerFondo(control, ColorBGR(kFondoResaltado));
-    PonerTinta(control, ColorBGR(kTintaResaltado));
-    MemoAyuda->setGeometry(control->x() + ayuda.derecha, control->y() + ayuda.abajo, kAnchoAyuda,
-                           kAltoAyuda);
-    MemoAyuda->appendPlainText(DeTabla(ayuda.titulo));
-    MemoAyuda->appendPlainText(QString());
-    MemoAyuda->appendPlainText(DeTabla(ayuda.texto));
-    MemoAyuda->raise();
-    MemoAyuda->show();
-}
-
-void TForm1::ResetColoresAyuda(const QString& nombre) {
-    for (size_t i = 0; i < kAyudas.size(); ++i) {
-        if (nombre != DeTabla(kAyudas[i].nombre))
-            PonerFondo(controlesAyuda_[i], ColorBGR(kAyudas[i].fondoNormal));
-    }
-    for (size_t i = 0; i < kAyudas.size(); ++i) {
-        if (nombre != DeTabla(kAyudas[i].nombre))
-            PonerTinta(controlesAyuda_[i], ColorBGR(kTintaHoja));
-    }
-}
+void TForm1::ResetColoresAyuda(const QString& nombre) { ayuda_->ResetColoresAyuda(nombre); }
 
 bool TForm1::SeImprime(const QWidget& control) const { return &control != MemoAyuda; }
 
@@ -325,9 +253,4 @@ Impreso TForm1::ComoSeImprime() const {
     Impreso impreso = TMarco::ComoSeImprime();
     impreso.matricula = EMatricula->text();
     return impreso;
-}
-
-void TForm1::Panel1MouseMove() {
-    MemoAyuda->hide();
-    ResetColoresAyuda(QString());
 }

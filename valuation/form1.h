@@ -12,9 +12,11 @@
 
 #include <QStringList>
 #include <array>
+#include <memory>
 #include <optional>
 #include <utility>
 
+class AyudaEmergente;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -35,6 +37,7 @@ class TForm1 : public TMarco {
     Q_OBJECT
 public:
     TForm1();
+    ~TForm1() override;
 
     // Back to the starting state: inputs emptied, lists refilled, the worked example loaded and
     // computed. Throws ErrorCalculo only if the example itself cannot be computed.
@@ -54,23 +57,21 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
-    // A sheet whose results are not what its inputs give now is printed only when the user
-    // says so: recalculated first ("Calcular e imprimir", the default) or as it stands.
-    bool AntesDeImprimir() override;
+    // Whether the six results shown are, text for text, what the inputs give today; false when
+    // the inputs cannot be computed. Shows nothing and changes nothing.
+    bool ResultadosAlDia() const override;
+    void Recalcular() override;
+    QString BotonCalcular() const override;
     Impreso ComoSeImprime() const override;
 
 private:
     void CrearHoja();
     // Tab order, keyboard and wheel, and the names screen readers give the controls.
     void PrepararNavegacion();
+    // The help pop-ups, by pointer and by keyboard (AyudaEmergente).
     void PrepararAyudas();
-    // The pointer moved over help-bearing control number `indice`: highlight it, show its help.
-    void AyudaMouseMove(size_t indice);
-    // The pointer moved over the bare sheet: hide the help, normal colours everywhere.
-    void Panel1MouseMove();
     void Button2Click();
     // The three calculation buttons do the same: the whole calculation.
     void Button3Click() { CalcularValoracion(); }
@@ -83,9 +84,6 @@ private:
     std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
     CamposResultado(const ResultadosValoracion& resultados) const;
     void EscribirResultados(const ResultadosValoracion& resultados);
-    // Whether the six results shown are, text for text, what the inputs give today; false when
-    // the inputs cannot be computed. Shows nothing and changes nothing.
-    bool ResultadosAlDia() const;
 
     // Control-unit data and car identity
     QLineEdit* ENumRecambio;
@@ -137,7 +135,6 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
-    std::array<QWidget*, kAyudas.size()> controlesAyuda_;
-    // While a mouse button is held: the sheet or the control of the sheet where it was pressed.
-    QWidget* pulsadoEn_ = nullptr;
+    // Goes before the controls it watches: a member, deleted before the frame's children.
+    std::unique_ptr<AyudaEmergente> ayuda_;
 };

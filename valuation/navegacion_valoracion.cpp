@@ -4,6 +4,7 @@
 #include "criterios.h"
 #include "form1.h"
 #include "general.h"
+#include "lector.h"
 #include "rejilla.h"
 #include "teclado.h"
 
@@ -37,7 +38,7 @@ constexpr NombreAccesible kNombres[] = {
     {"CGasolina", nullptr, "Combustible: Gasolina"},
     {"CDiesel", nullptr, "Combustible: Diesel"},
     {"CMixto", nullptr, "Combustible: Hibrido"},
-    {"EMesesLeasing", nullptr, "Duración Leasing,Renting,RentCar"},
+    {"EMesesLeasing", nullptr, "Meses de leasing"},
     {"EPuntosObtenidos", "StaticText19", nullptr},
     {"EPorcentaje", "StaticText21", nullptr},
     {"EPVPValoracion", "LabelValorUso", nullptr},
@@ -72,6 +73,13 @@ void TForm1::PrepararNavegacion() {
           << ETapizado << EMotor << EFrenos << EElectronica << ETotalCoste << Button4 << EPVPCompra
           << EPVPVendedor << Button5 << EPuntuacion << MemoAyuda;
     OrdenarTabulacion(orden);
+    // Results are tab stops, read-only or not; the control-unit boxes, which nothing on this
+    // sheet fills, and the help memo, which F1 brings up and a screen reader hears as the
+    // description of its controls, are not.
+    for (QWidget* vacio :
+         {static_cast<QWidget*>(ENumRecambio), static_cast<QWidget*>(ECodificacion),
+          static_cast<QWidget*>(EExtra2), static_cast<QWidget*>(MemoAyuda)})
+        vacio->setFocusPolicy(Qt::ClickFocus);
 
     NombrarControles(hoja(), kNombres);
     QStringList columnas;

@@ -1,0 +1,286 @@
+#!/usr/bin/python3
+# Both windows as a screen reader hears them, through the accessibility bus: the program runs
+# with accessibility on, Tab is pressed as a user presses it, and each control that takes the
+# focus is read as a reader reads it: role, name, description, text. Run by lector.sh.
+# usage: lector.py path/to/morvex
+import os
+import subprocess
+import sys
+import time
+
+try:
+    import gi
+    gi.require_version("Atspi", "2.0")
+    from gi.repository import Atspi, GLib
+except (ImportError, ValueError) as error:
+    print(f"SKIP: the accessibility bindings are missing ({error}): apt-get install python3-pyatspi")
+    sys.exit(77)
+
+TITULO_VALORACION = "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion"
+TITULO_CERTIFICADO = "Certificado de Calidad"
+fallos = []
+
+
+def fallo(texto):
+    fallos.append(texto)
+    print("FAIL:", texto)
+
+
+class Oido:
+    """What the reader hears: the objects that take the focus, in order."""
+
+    def __init__(self):
+        self.oidos = []
+        self.escucha = Atspi.EventListener.new(self.al_evento)
+        self.escucha.register("object:state-changed:focused")
+
+    def al_evento(self, evento):
+        if evento.detail1 == 1:
+            self.oidos.append(evento.source)
+
+    def esperar(self, segundos=5.0):
+        fin = time.monotonic() + segundos
+        contexto = GLib.MainContext.default()
+        while time.monotonic() < fin:
+            while contexto.iteration(False):
+                pass
+            if self.oidos:
+                return self.oidos.pop(-1)
+            time.sleep(0.005)
+        return None
+
+    def tecla(self, nombre):
+        self.oidos.clear()
+        subprocess.run(["xdotool", "key", nombre], check=True)
+        return self.esperar()
+
+
+def texto_de(objeto):
+    try:
+        return Atspi.Text.get_text(objeto, 0, Atspi.Text.get_character_count(objeto))
+    except Exception:
+        return None
+
+
+def extension(objeto):
+    caja = objeto.get_extents(Atspi.CoordType.SCREEN)
+    return caja.x, caja.y, caja.width, caja.height
+
+
+def hoja_de(objeto):
+    """The white sheet that holds the object: the child of the scroll box's viewport."""
+    cadena = []
+    while objeto is not None:
+        cadena.append(objeto)
+        if (objeto.get_name() or "").startswith("Hoja "):
+            return cadena[-3] if len(cadena) >= 3 else None
+        objeto = objeto.get_parent()
+    return None
+
+
+def valor_de(objeto):
+    """What a reader says after the name: the text of an edit, of a list's edit part."""
+    if objeto.get_role() == Atspi.Role.COMBO_BOX:
+        for i in range(objeto.get_child_count()):
+            hijo = objeto.get_child_at_index(i)
+            if hijo is not None and hijo.get_role() in (Atspi.Role.TEXT, Atspi.Role.ENTRY):
+                return texto_de(hijo), hijo.get_name() or ""
+        return None, None
+    return texto_de(objeto), None
+
+
+def sin_nombre(raiz):
+    """Every object a user can focus in the window, walked as a reader's review does: those
+    without a role or a name."""
+    faltan = []
+    pendientes = [raiz]
+    vistos = 0
+    while pendientes:
+        objeto = pendientes.pop()
+        vistos += 1
+        estados = objeto.get_state_set()
+        if estados.contains(Atspi.StateType.FOCUSABLE) and estados.contains(Atspi.StateType.SHOWING):
+            if objeto.get_role() == Atspi.Role.UNKNOWN or not (objeto.get_name() or "").strip():
+                faltan.append(f"{objeto.get_role_name()} in {objeto.get_parent().get_name()!r}")
+        for i in range(objeto.get_child_count()):
+            hijo = objeto.get_child_at_index(i)
+            if hijo is not None:
+                pendientes.append(hijo)
+    return faltan, vistos
+
+
+def leer(objeto):
+    x, y, ancho, alto = extension(objeto)
+    hoja = hoja_de(objeto)
+    lugar = None
+    if hoja is not None:
+        hx, hy, _, _ = extension(hoja)
+        lugar = (x - hx, y - hy)
+    return {
+        "objeto": objeto,
+        "rol": objeto.get_role_name(),
+        "nombre": objeto.get_name() or "",
+        "descripcion": objeto.get_description() or "",
+        "texto": valor_de(objeto)[0],
+        "nombreEdicion": valor_de(objeto)[1],
+        "lugar": lugar,
+    }
+
+
+def recorrer(oido, ventana, primero):
+    """Tab from the control with the focus round to it again; what the reader hears."""
+    inicio = primero
+    oidos = [leer(primero)]
+    for _ in range(200):
+        objeto = oido.tecla("Tab")
+        if objeto is None:
+            fallo(f"{ventana}: Tab after '{oidos[-1]['nombre']}' gave no focus event")
+            return oidos
+        if objeto == inicio or (objeto.get_name() == inicio.get_name() and
+                                objeto.get_role() == inicio.get_role()):
+            return oidos
+        oidos.append(leer(objeto))
+    fallo(f"{ventana}: Tab never came back to '{oidos[0]['nombre']}'")
+    return oidos
+
+
+def comprobar(ventana, raiz, oidos, marco, resultados, listas, ayudas):
+    nombres = [o["nombre"] for o in oidos]
+    faltan, vistos = sin_nombre(raiz)
+    print(f"{ventana}: {vistos} objects walked")
+    for falta in faltan:
+        fallo(f"{ventana}: a control a user can focus has no name: {falta}")
+    print(f"{ventana}: {len(oidos)} stops heard")
+    for o in oidos:
+        print(f"  {o['rol']:>13} | {o['nombre']} | {o['texto'] if o['texto'] is not None else ''}")
+    if nombres[:len(marco)] != marco:
+        fallo(f"{ventana}: the frame heard as {nombres[:len(marco)]}, not {marco}")
+    for o in oidos:
+        if not o["rol"] or o["rol"] == "unknown" or not o["nombre"].strip():
+            fallo(f"{ventana}: a stop without role or name: {o['rol']!r} {o['nombre']!r}")
+    # The result fields are reached and read.
+    for nombre, con_texto in resultados:
+        hallados = [o for o in oidos if o["nombre"] == nombre]
+        if not hallados:
+            fallo(f"{ventana}: result '{nombre}' never reached by Tab")
+        elif hallados[0]["texto"] is None or (con_texto and not hallados[0]["texto"].strip()):
+            fallo(f"{ventana}: result '{nombre}' read as {hallados[0]['texto']!r}")
+    # Lists are heard by their caption, then their text; the edit part by the caption too.
+    for nombre, valor in listas:
+        hallados = [o for o in oidos if o["nombre"] == nombre]
+        if not hallados or hallados[0]["rol"] != "combo box":
+            fallo(f"{ventana}: no list heard as '{nombre}'")
+        elif hallados[0]["texto"] != valor or hallados[0]["nombreEdicion"] != nombre:
+            fallo(f"{ventana}: list '{nombre}' reads {hallados[0]['texto']!r}, its edit part "
+                  f"is named {hallados[0]['nombreEdicion']!r}")
+    listas = [nombre for nombre, _ in listas]
+    for o in oidos:
+        if o["rol"] == "combo box" and o["nombre"] not in listas:
+            fallo(f"{ventana}: a list heard as '{o['nombre']}'")
+    # Each help is the description of the controls the keyboard reaches for it.
+    for nombre, titulo in ayudas:
+        hallados = [o for o in oidos if o["nombre"] == nombre]
+        if not hallados or not hallados[0]["descripcion"].startswith(titulo):
+            fallo(f"{ventana}: '{nombre}' without its help '{titulo}'")
+    # Tab follows the page: down the sheet, left to right along a line.
+    en_hoja = [o for o in oidos if o["lugar"] is not None]
+    if len(en_hoja) < len(oidos) - len(marco) - 1:
+        fallo(f"{ventana}: only {len(en_hoja)} stops found on the sheet")
+    for antes, despues in zip(en_hoja, en_hoja[1:]):
+        (xa, ya), (xd, yd) = antes["lugar"], despues["lugar"]
+        if yd < ya - 20 or (abs(yd - ya) < 5 and xd <= xa):
+            fallo(f"{ventana}: '{despues['nombre']}' at {despues['lugar']} heard after "
+                  f"'{antes['nombre']}' at {antes['lugar']}")
+    return nombres
+
+
+def aplicacion(segundos=20.0):
+    fin = time.monotonic() + segundos
+    while time.monotonic() < fin:
+        escritorio = Atspi.get_desktop(0)
+        for i in range(escritorio.get_child_count()):
+            app = escritorio.get_child_at_index(i)
+            if app is not None and app.get_name() == "morvex":
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def ventana_de(app, nombre):
+    for i in range(app.get_child_count()):
+        ventana = app.get_child_at_index(i)
+        if ventana.get_name() == nombre:
+            return ventana
+    return None
+
+
+def main():
+    entorno = dict(os.environ, QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    programa = subprocess.Popen([sys.argv[1]], env=entorno)
+    try:
+        Atspi.init()
+        oido = Oido()
+        app = aplicacion()
+        if app is None:
+            print("FAIL: the program never showed on the accessibility bus")
+            return 1
+        # The window opens with the focus on its first control, "Regresar".
+        primero = oido.esperar(10)
+        if primero is None:
+            subprocess.run(["xdotool", "search", "--sync", "--name", "^Form1$",
+                            "windowactivate", "--sync"], check=False)
+            primero = oido.tecla("Tab") and oido.tecla("shift+Tab")
+        if primero is None:
+            print("FAIL: no focus heard on opening")
+            return 1
+        valoracion = ventana_de(app, TITULO_VALORACION)
+        if valoracion is None or valoracion.get_role() != Atspi.Role.FRAME:
+            fallo(f"no frame named '{TITULO_VALORACION}'")
+        comprobar("valuation", valoracion or app, recorrer(oido, "valuation", primero),
+                  ["Regresar", "Certificado de Calidad", "Hoja de valoracion"],
+                  [("Puntos Valoracion coche", True), ("Porcentaje depreciacion Coche", True),
+                   ("Valor de Uso Cliente (Precio del Coche)", True),
+                   ("Valor de Cambio (Precio TOTAL Compra sin IVA)", True),
+                   ("Total Coste Reacondicionado", True), ("Precio Compra sin reparar", True)],
+                  [("Coche: Marca", ""), ("Coche: Tipo vehiculo", ""), ("Mes Fabricac", "Octubre"),
+                   ("Año Fabricac", "2007"), ("Meses de leasing", "9 meses")],
+                  [("Especial 1", "Vehiculo Especial 1"), ("Especial 2", "Vehiculo Especial 2"),
+                   ("Imagen percibida sobre la Marca y el Modelo de Coche (g): NORMAL",
+                    "Imagen percibida sobre la Marca y el Modelo de coche"),
+                   ("Extras: Opciones NO incluidas en Vehiculo Nuevo (c): NORMAL",
+                    "Extras: Opciones NO incluidas en los Vehiculos Nuevos"),
+                   ("Valor de Uso Cliente (Precio del Coche)", "Valor de Uso (Precio del Coche)"),
+                   ("Valor de Cambio (Precio TOTAL Compra sin IVA)",
+                    "Valor de Cambio (Precio para reventa)")])
+
+        # To the certificate by its button, as a blind user goes: Tab to it, Enter.
+        boton = oido.tecla("Tab")
+        if boton is None or boton.get_name() != "Certificado de Calidad":
+            fallo("the hand-over button is not the second stop")
+        primero = oido.tecla("Return")
+        certificado = ventana_de(app, TITULO_CERTIFICADO)
+        if certificado is None or certificado.get_role() != Atspi.Role.FRAME:
+            fallo(f"no frame named '{TITULO_CERTIFICADO}'")
+        if primero is None:
+            fallo("no focus heard in the certificate")
+        else:
+            comprobar("certificate", certificado or app, recorrer(oido, "certificate", primero),
+                      ["Valoracion Coches Ocasion", "Regresar", "Hoja del certificado"],
+                      [("Puntuacion en asteriscos", True), ("Puntuacion obtenida", True),
+                       ("Puntos de la ITV", True), ("Puntuacion total sobre 10", True),
+                       ("Defectos encontrados", False), ("Precio coche segun Vendedor", True),
+                       ("Puntuacion corregida", True),
+                       ("PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS", True)],
+                      [], [])
+    finally:
+        programa.terminate()
+        programa.wait(10)
+    if fallos:
+        print(f"{len(fallos)} faults heard")
+        return 1
+    print("every control heard, in page order")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

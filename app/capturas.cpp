@@ -1,5 +1,5 @@
 // Renders both windows and their whole sheets (not only the part the scroll box shows) to PNG
-// files, for the README and for review, and the first printed page of each sheet as pdftoppm
+// files, for the README and for review, and every printed page of each sheet as pdftoppm
 // renders the PDF: capturas <folder>. At a scale factor other than 1 (QT_SCALE_FACTOR) it
 // renders only the valuation window, named for the factor, to review how the window scales.
 
@@ -9,12 +9,16 @@
 #include "programa.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -27,8 +31,8 @@ bool Guardar(QWidget& control, const QDir& carpeta, const QString& nombre) {
     return hecho;
 }
 
-// Prints the window to a PDF in `temporal`, as "Imprimir" would, and keeps its first page as a
-// PNG `nombre` in the folder.
+// Prints the window to a PDF in `temporal`, as "Imprimir" would, and keeps its pages as PNG
+// files in the folder: the first as `nombre`.png, the others as `nombre`-2.png and on.
 bool GuardarImpresa(TMarco& ventana, const QTemporaryDir& temporal, const QDir& carpeta,
                     const QString& nombre) {
     const QString pdf = temporal.filePath(nombre + QStringLiteral(".pdf"));
@@ -36,20 +40,30 @@ bool GuardarImpresa(TMarco& ventana, const QTemporaryDir& temporal, const QDir& 
     PrepararImpresora(impresora);
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(pdf);
-    bool hecho = true;
     try {
         ventana.Imprimir(impresora);
     } catch (const ErrorImpresion& error) {
         QTextStream(stdout) << error.what() << '\n';
-        hecho = false;
+        return false;
     }
-    const QString png = carpeta.filePath(nombre);
-    hecho = hecho &&
-            QProcess::execute(QStringLiteral("pdftoppm"),
-                              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                               QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                               QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, png}) == 0;
-    QTextStream(stdout) << (hecho ? "wrote " : "could not write ") << png << ".png\n";
+    const QString raiz = temporal.filePath(nombre);
+    if (QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"),
+                                                       QStringLiteral("80"), pdf, raiz}) != 0)
+        return false;
+    // pdftoppm numbers the pages with as many digits as the last one needs.
+    const QStringList paginas =
+        QDir(temporal.path())
+            .entryList({nombre + QStringLiteral("-*.png")}, QDir::Files, QDir::Name);
+    bool hecho = !paginas.isEmpty();
+    for (qsizetype i = 0; i < paginas.size(); ++i) {
+        const QString destino =
+            carpeta.filePath(i == 0 ? nombre + QStringLiteral(".png")
+                                    : QStringLiteral("%1-%2.png").arg(nombre).arg(i + 1));
+        QFile::remove(destino);
+        const bool copiada = QFile::copy(temporal.filePath(paginas[i]), destino);
+        QTextStream(stdout) << (copiada ? "wrote " : "could not write ") << destino << '\n';
+        hecho = hecho && copiada;
+    }
     return hecho;
 }
 
@@ -95,6 +109,19 @@ int main(int argc, char* argv[]) {
 
     hecho &= Guardar(programa.Form2(), carpeta, QStringLiteral("certificado-ventana.png"));
     hecho &= Guardar(*programa.Form2().hoja(), carpeta, QStringLiteral("certificado-hoja.png"));
+    // A certificate worth printing: more faults read from the control unit than its box shows,
+    // two defects, the ITV.
+    TForm2& certificado = programa.Form2();
+    certificado.findChild<QPlainTextEdit*>(QStringLiteral("MemoAverias"))
+        ->setPlainText(QStringLiteral("P0300 Fallo de encendido detectado\n"
+                                      "P0420 Eficiencia del catalizador por debajo del umbral\n"
+                                      "P0171 Mezcla demasiado pobre, bancada 1\n"
+                                      "P0128 Temperatura del refrigerante por debajo de la normal\n"
+                                      "P0442 Fuga pequeña en el sistema de evaporación\n"
+                                      "U0100 Comunicación perdida con la unidad de motor"));
+    for (const char* nombre : {"CV3Regular", "CV47Mal"})
+        certificado.findChild<QRadioButton*>(QString::fromLatin1(nombre))->click();
+    certificado.findChild<QCheckBox*>(QStringLiteral("CITV"))->click();
     hecho &=
         GuardarImpresa(programa.Form2(), temporal, carpeta, QStringLiteral("certificado-impreso"));
     return hecho ? 0 : 1;

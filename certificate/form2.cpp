@@ -24,6 +24,8 @@ constexpr DisenoMarco kDiseno = {
     .posRegresar = {332, 653},
     .regresarPrimero = false,
     .documento = "Certificado de Calidad",
+    .archivo = "Certificado",
+    .unaPagina = false,
 };
 
 const QString kTextoAverias =
@@ -181,4 +183,15 @@ void TForm2::CalcularCertificado() {
     const QString lineaDefectos = LineaDefectos(FDefectos);
     if (MemoDefectosEncontrados->toPlainText() != lineaDefectos)
         MemoDefectosEncontrados->setPlainText(lineaDefectos);
+}
+
+Impreso TForm2::ComoSeImprime() const {
+    Impreso impreso = TMarco::ComoSeImprime();
+    impreso.matricula = EMatricula->text();
+    // The boxes under "Conforme VENDEDOR" and "Conforme COMPRADOR" take the signatures.
+    const auto leyenda = [this](const char* nombre) {
+        return hoja()->findChild<QLabel*>(QString::fromLatin1(nombre));
+    };
+    impreso.firmas = {{EVendedor, leyenda("Label37")}, {EComprador, leyenda("Label38")}};
+    return impreso;
 }

@@ -57,6 +57,8 @@ protected:
     // As "Calcular".
     void Recalcular() override { CalcularCertificado(); }
     QString BotonCalcular() const override;
+    // The plate, and the signature blocks under the seller's and buyer's agreement.
+    Impreso ComoSeImprime() const override;
 
 private:
     void CrearHoja();

@@ -25,8 +25,8 @@ void MostrarAviso(QWidget* ventana, const QString& texto);
 // appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
 
-// A question with a button for each answer (at least one), the first the default and the last the one that
-// Escape or closing the box gives; returns the number of the answer chosen.
+// A question with a button for each answer (at least one), the first the default and the last the
+// one that Escape or closing the box gives; returns the number of the answer chosen.
 int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no

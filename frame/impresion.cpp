@@ -1,13 +1,13 @@
 #include "impresion.h"
 
-#include "apariencia.h"
+#include "reloj.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPicture>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QScopeGuard>
+#include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -18,76 +18,47 @@ ErrorImpresion::ErrorImpresion(const QString& mensaje)
     : std::runtime_error(mensaje.toUtf8().toStdString()) {}
 
 namespace {
-int enPapel = 0; // recordings for paper under way
-} // namespace
-
-bool HojaEnPapel() { return enPapel > 0; }
-
-QPicture ControlEnPapel(const QWidget& control) {
-    ++enPapel;
-    const auto fin = qScopeGuard([] { --enPapel; });
-    // Rendered straight onto a printer a control becomes a picture of itself; recorded first,
-    // its texts stay texts on paper.
-    QPicture dibujo;
-    QPainter grabador(&dibujo);
-    const_cast<QWidget&>(control).render(&grabador, QPoint(), QRegion(), // render() only paints
-                                         QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    grabador.end();
-    return dibujo;
-}
-
-namespace {
 
 // The part of a page that is not the sheet: the footer's font, and room for two of its lines
-// (a blank one and the text).
+// (a blank one, or the date where the line is too short for it, and the text).
 constexpr qreal kPuntosPie = 8;
 constexpr int kLineasPie = 2;
 constexpr qreal kMargenMm = 15;
+// A document kept to one page is made no smaller than this against the paper's width: below it,
+// the margins leave too little room.
+constexpr qreal kEscalaMinima = 0.5;
+// Fewer sheet pixels on a page than this: the margins leave no room.
+constexpr int kAltoMinimo = 50;
 
-// The controls that go on paper, in their stacking order (lowest first).
-QList<const QWidget*> Bloques(const QWidget& hoja, const FiltroImpresion& seImprime) {
-    QList<const QWidget*> bloques;
-    for (const QObject* hijo : hoja.children()) {
-        if (!hijo->isWidgetType())
-            continue;
-        const auto* control = static_cast<const QWidget*>(hijo);
-        if (!control->isHidden() && seImprime(*control))
-            bloques << control;
-    }
-    return bloques;
-}
-
-// Control number `i` reaches across the line `y` on the sheet, but what lies below the line is
-// covered by an opaque control stacked above it: cutting there cuts nothing that shows.
-bool CubiertoBajo(const QList<const QWidget*>& bloques, qsizetype i, int y) {
-    const QRect abajo = bloques[i]->geometry().adjusted(0, y - bloques[i]->y(), 0, 0);
-    for (qsizetype j = i + 1; j < bloques.size(); ++j) {
-        const QWidget& encima = *bloques[j];
-        const bool opaco =
-            encima.autoFillBackground() || encima.testAttribute(Qt::WA_OpaquePaintEvent);
-        if (opaco && encima.geometry().contains(abajo))
+// Control number `i` reaches across the line `y` on the paper, but what lies below the line is
+// covered by an opaque piece stacked above it: cutting there cuts nothing that shows.
+bool CubiertoBajo(const QList<Pieza>& piezas, qsizetype i, int y) {
+    const QRect abajo = piezas[i].lugar.adjusted(0, y - piezas[i].lugar.y(), 0, 0);
+    for (qsizetype j = i + 1; j < piezas.size(); ++j) {
+        if (piezas[j].opaca && piezas[j].lugar.contains(abajo))
             return true;
     }
     return false;
 }
 
-// Whether a page may end at the line `y` without cutting a control that shows.
-bool CortePosible(const QList<const QWidget*>& bloques, int y) {
-    for (qsizetype i = 0; i < bloques.size(); ++i) {
-        const QRect lugar = bloques[i]->geometry();
-        if (lugar.top() < y && y <= lugar.bottom() && !CubiertoBajo(bloques, i, y))
+// Whether a page may end at the line `y` without cutting a piece that shows.
+bool CortePosible(const QList<Pieza>& piezas, int y) {
+    for (qsizetype i = 0; i < piezas.size(); ++i) {
+        const QRect lugar = piezas[i].lugar;
+        if (lugar.top() < y && y <= lugar.bottom() && !piezas[i].cortes.contains(y) &&
+            !CubiertoBajo(piezas, i, y))
             return false;
     }
     return true;
 }
 
-// The blank height around a possible end of page: from the lowest control above the line to
-// the highest below it; none when a (covered) control reaches across it.
-int Hueco(const QList<const QWidget*>& bloques, int y, int fin) {
+// The blank height around a possible end of page: from the lowest piece above the line to the
+// highest below it; none when a piece reaches across it.
+int Hueco(const QList<Pieza>& piezas, int y, int fin) {
     int arriba = 0;
     int abajo = fin;
-    for (const QWidget* control : bloques) {
-        const QRect lugar = control->geometry();
+    for (const Pieza& pieza : piezas) {
+        const QRect lugar = pieza.lugar;
         if (lugar.top() < y && y <= lugar.bottom())
             return 0;
         if (lugar.bottom() < y)
@@ -98,69 +69,98 @@ int Hueco(const QList<const QWidget*>& bloques, int y, int fin) {
     return abajo - arriba;
 }
 
+int FinDe(const QList<Pieza>& piezas) {
+    int fin = 0;
+    for (const Pieza& pieza : piezas)
+        fin = std::max(fin, pieza.lugar.bottom() + 1);
+    return fin;
+}
+
 QFont FuentePie() {
     QFont fuente(u"Verdana"_s);
     fuente.setPointSizeF(kPuntosPie);
     return fuente;
 }
 
-QString NoSeAbre(const QPrinter& impresora) {
-    if (impresora.outputFormat() == QPrinter::PdfFormat) {
+QString NoSeAbre(const QPagedPaintDevice& papel) {
+    const auto* impresora = dynamic_cast<const QPrinter*>(&papel);
+    if (impresora == nullptr)
+        return u"No se pudo empezar el documento PDF"_s;
+    if (impresora->outputFormat() == QPrinter::PdfFormat) {
         return u"No se puede escribir el archivo PDF «%1»: compruebe que la carpeta existe y "
-               u"que se puede escribir en ella"_s.arg(impresora.outputFileName());
+               u"que se puede escribir en ella"_s.arg(impresora->outputFileName());
     }
     return u"No se puede imprimir en la impresora «%1»: compruebe que está conectada y "
-           u"encendida, o imprima a un archivo PDF"_s.arg(impresora.printerName());
+           u"encendida, o imprima a un archivo PDF"_s.arg(impresora->printerName());
 }
 
-// One page: the band of the sheet from `arriba` to `abajo`, scaled to the page's width.
-void PintarBanda(QPainter& pintor, QWidget& hoja, const QList<const QWidget*>& bloques, int arriba,
-                 int abajo, qreal escala) {
+ErrorImpresion SinSitio() {
+    return ErrorImpresion(u"Los márgenes elegidos no dejan sitio en la página para la hoja: "
+                          u"elija márgenes menores o un papel mayor"_s);
+}
+
+// One page: the band of the paper from `arriba` to `abajo`, at `escala` device pixels to a sheet
+// pixel, `izquierda` from the page's left edge.
+void PintarBanda(QPainter& pintor, const QWidget& hoja, const QList<Pieza>& piezas, int arriba,
+                 int abajo, qreal escala, qreal izquierda) {
     const QRect banda(0, arriba, hoja.width(), abajo - arriba);
     pintor.save();
+    pintor.translate(izquierda, 0);
     pintor.scale(escala, escala);
     pintor.translate(0, -arriba);
     pintor.setClipRect(banda);
     pintor.fillRect(banda, hoja.palette().color(hoja.backgroundRole()));
-    for (qsizetype i = 0; i < bloques.size(); ++i) {
-        const QRect lugar = bloques[i]->geometry();
-        // A control belongs to the page its top is on; one reaching in from the page before
-        // shows here only when nothing covers it (a control taller than a page).
+    for (qsizetype i = 0; i < piezas.size(); ++i) {
+        const QRect lugar = piezas[i].lugar;
+        // A piece belongs to the page its top is on; one reaching in from the page before
+        // shows here only when nothing covers it (a tall memo, a piece taller than a page).
         const bool aqui = (lugar.top() >= arriba && lugar.top() < abajo) ||
-                          (lugar.intersects(banda) && !CubiertoBajo(bloques, i, arriba));
-        if (!aqui)
-            continue;
-        QPicture dibujo = ControlEnPapel(*bloques[i]);
-        // Playing a picture scales it from the screen's resolution to the device's; the page's
-        // own scale already does that.
-        pintor.save();
-        pintor.translate(lugar.topLeft());
-        pintor.scale(qreal(dibujo.logicalDpiX()) / pintor.device()->logicalDpiX(),
-                     qreal(dibujo.logicalDpiY()) / pintor.device()->logicalDpiY());
-        pintor.drawPicture(0, 0, dibujo);
-        pintor.restore();
+                          (lugar.intersects(banda) && !CubiertoBajo(piezas, i, arriba));
+        if (aqui)
+            PintarPieza(pintor, piezas[i]);
     }
     pintor.restore();
 }
 
-void PintarPie(QPainter& pintor, const QRectF& pagina, const QString& documento, int numero,
-               int total) {
+// The footer: the document's name at the left; the date of printing and the page number at
+// the right, the date on the line above where one line holds not all three.
+void PintarPie(QPainter& pintor, const QRectF& pagina, const QColor& tinta,
+               const QString& documento, const QString& fecha, int numero, int total) {
     pintor.save();
     pintor.setFont(FuentePie());
-    const QColor tinta = ColorBGR(kTintaHoja);
     const QFontMetricsF metrica(pintor.font(), pintor.device());
+    const QString numeroPagina = u"Página %1 de %2"_s.arg(numero).arg(total);
+    const qreal separacion = 3 * metrica.horizontalAdvance(u'M');
+    const qreal anchoDerecha =
+        metrica.horizontalAdvance(fecha) + separacion + metrica.horizontalAdvance(numeroPagina);
+    const bool unaLinea =
+        metrica.horizontalAdvance(documento) + separacion + anchoDerecha <= pagina.width();
     const QRectF pie(pagina.left(), pagina.bottom() - metrica.height(), pagina.width(),
                      metrica.height());
+    const QRectF lineaFecha =
+        unaLinea ? pie.adjusted(0, 0, -(metrica.horizontalAdvance(numeroPagina) + separacion), 0)
+                 : pie.translated(0, -metrica.height());
+    const qreal raya = lineaFecha.top() - metrica.height() / 4;
     pintor.setPen(QPen(tinta, 0));
-    pintor.drawLine(pie.topLeft() - QPointF(0, metrica.height() / 4),
-                    pie.topRight() - QPointF(0, metrica.height() / 4));
+    pintor.drawLine(QPointF(pagina.left(), raya), QPointF(pagina.right(), raya));
     pintor.drawText(pie, Qt::AlignLeft | Qt::AlignBottom, documento);
-    pintor.drawText(pie, Qt::AlignRight | Qt::AlignBottom,
-                    u"Página %1 de %2"_s.arg(numero).arg(total));
+    pintor.drawText(lineaFecha, Qt::AlignRight | Qt::AlignBottom, fecha);
+    pintor.drawText(pie, Qt::AlignRight | Qt::AlignBottom, numeroPagina);
     pintor.restore();
 }
 
 } // namespace
+
+QString NombreDelTrabajo(const Impreso& impreso) {
+    // What file names refuse on any system a PDF may be copied to.
+    static const QRegularExpression kRechazados(u"[\\\\/:*?\"<>|\\x00-\\x1f\\x7f]"_s);
+    QStringList partes{impreso.archivo};
+    const QString matricula = QString(impreso.matricula).replace(kRechazados, u"-"_s).simplified();
+    if (!matricula.isEmpty())
+        partes << matricula;
+    partes << AhoraLocal().date().toString(u"yyyy-MM-dd"_s);
+    return partes.join(u' ');
+}
 
 void PrepararImpresora(QPrinter& impresora) {
     impresora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -168,11 +168,8 @@ void PrepararImpresora(QPrinter& impresora) {
                                         QPageLayout::Millimeter));
 }
 
-QList<int> CortesDePagina(const QWidget& hoja, int altoPagina, const FiltroImpresion& seImprime) {
-    const QList<const QWidget*> bloques = Bloques(hoja, seImprime);
-    int fin = 0;
-    for (const QWidget* control : bloques)
-        fin = std::max(fin, control->geometry().bottom() + 1);
+QList<int> CortesDePagina(const QList<Pieza>& piezas, int altoPagina) {
+    const int fin = FinDe(piezas);
     altoPagina = std::max(altoPagina, 1);
 
     QList<int> cortes{0};
@@ -182,61 +179,85 @@ QList<int> CortesDePagina(const QWidget& hoja, int altoPagina, const FiltroImpre
         const int arriba = cortes.last();
         const int limite = arriba + altoPagina;
         QList<int> candidatos;
-        for (const QWidget* control : bloques) {
-            if (control->y() > arriba && control->y() <= limite)
-                candidatos << control->y();
+        for (const Pieza& pieza : piezas) {
+            if (pieza.lugar.top() > arriba && pieza.lugar.top() <= limite)
+                candidatos << pieza.lugar.top();
+            for (int y : pieza.cortes) {
+                if (y > arriba && y <= limite)
+                    candidatos << y;
+            }
         }
         candidatos << limite;
         int elegido = -1;
         int mejorHueco = -1;
-        for (int y : candidatos) {
-            if (!CortePosible(bloques, y))
+        for (int y : std::as_const(candidatos)) {
+            if (!CortePosible(piezas, y))
                 continue;
-            const int hueco = y >= limite - tramoFinal ? Hueco(bloques, y, fin) : -1;
+            const int hueco = y >= limite - tramoFinal ? Hueco(piezas, y, fin) : -1;
             if (hueco > mejorHueco || (hueco == mejorHueco && y > elegido)) {
                 mejorHueco = hueco;
                 elegido = y;
             }
         }
-        cortes << (elegido > arriba ? elegido : limite); // a control taller than a page is cut
+        cortes << (elegido > arriba ? elegido : limite); // a piece taller than a page is cut
     }
     cortes << std::max(fin, cortes.last() + 1);
     return cortes;
 }
 
-void ImprimirHoja(QWidget& hoja, QPrinter& impresora, const QString& documento,
-                  const FiltroImpresion& seImprime) {
-    if (!impresora.isValid()) {
+void ImprimirHoja(const Impreso& impreso, QPagedPaintDevice& papel) {
+    const QWidget& hoja = *impreso.hoja;
+    auto* impresora = dynamic_cast<QPrinter*>(&papel);
+    if (impresora != nullptr && !impresora->isValid()) {
         throw ErrorImpresion(
             u"No hay ninguna impresora disponible: elija otra o imprima a un archivo PDF"_s);
     }
     // Sizes before the painter opens the printer: a failure must not leave an empty file.
-    const QFontMetricsF metrica(FuentePie(), &impresora);
-    const QRectF pagina(0, 0, impresora.width(), impresora.height());
-    const qreal escala = pagina.width() / hoja.width();
-    const int altoPagina =
-        static_cast<int>(std::floor((pagina.height() - kLineasPie * metrica.height()) / escala));
-    if (altoPagina < 50) {
-        throw ErrorImpresion(u"Los márgenes elegidos no dejan sitio en la página para la hoja: "
-                             u"elija márgenes menores o un papel mayor"_s);
+    const QFontMetricsF metrica(FuentePie(), &papel);
+    const QRectF pagina(0, 0, papel.width(), papel.height());
+    const qreal altoUtil = pagina.height() - kLineasPie * metrica.height();
+    const qreal escalaAncho = pagina.width() / hoja.width();
+    // The size of a sheet pixel on paper, which the room to sign in is measured against.
+    const auto milimetros = [&papel](qreal escala) { return escala * 25.4 / papel.logicalDpiY(); };
+    qreal escala = escalaAncho;
+    QList<Pieza> piezas =
+        PiezasEnPapel(hoja, impreso.seImprime, impreso.firmas, milimetros(escala));
+    if (impreso.unaPagina) {
+        // Smaller until it fits: what is measured in millimetres takes more sheet pixels then.
+        for (int vuelta = 0; vuelta < 3 && (FinDe(piezas) + 1) * escala > altoUtil; ++vuelta) {
+            escala = altoUtil / (FinDe(piezas) + 1);
+            piezas = PiezasEnPapel(hoja, impreso.seImprime, impreso.firmas, milimetros(escala));
+        }
+        if (escala < kEscalaMinima * escalaAncho)
+            throw SinSitio();
     }
-    const QList<int> cortes = CortesDePagina(hoja, altoPagina, seImprime);
-    const QList<const QWidget*> bloques = Bloques(hoja, seImprime);
+    const int altoPagina = static_cast<int>(std::floor(altoUtil / escala));
+    if (altoPagina < kAltoMinimo)
+        throw SinSitio();
+    const QList<int> cortes = CortesDePagina(piezas, altoPagina);
     const int paginas = static_cast<int>(cortes.size()) - 1;
+    const qreal izquierda = (pagina.width() - hoja.width() * escala) / 2;
+    const QString fecha = u"Impreso el "_s + AhoraLocal().toString(u"dd/MM/yyyy HH:mm"_s);
+    const QColor tinta = hoja.palette().color(hoja.foregroundRole());
 
-    impresora.setDocName(documento);
+    const QString trabajo = NombreDelTrabajo(impreso);
+    if (impresora != nullptr)
+        impresora->setDocName(trabajo);
+    else if (auto* pdf = dynamic_cast<QPdfWriter*>(&papel))
+        pdf->setTitle(trabajo);
     QPainter pintor;
-    if (!pintor.begin(&impresora))
-        throw ErrorImpresion(NoSeAbre(impresora));
+    if (!pintor.begin(&papel))
+        throw ErrorImpresion(NoSeAbre(papel));
     for (int i = 0; i < paginas; ++i) {
-        if (i > 0 && !impresora.newPage()) {
+        if (i > 0 && !papel.newPage()) {
             throw ErrorImpresion(
                 u"La impresión se interrumpió antes de la página %1 de %2"_s.arg(i + 1).arg(
                     paginas));
         }
-        PintarBanda(pintor, hoja, bloques, cortes[i], cortes[i + 1], escala);
-        PintarPie(pintor, pagina, documento, i + 1, paginas);
+        PintarBanda(pintor, hoja, piezas, cortes[i], cortes[i + 1], escala, izquierda);
+        PintarPie(pintor, pagina, tinta, impreso.documento, fecha, i + 1, paginas);
     }
-    if (!pintor.end() || impresora.printerState() == QPrinter::Error)
-        throw ErrorImpresion(u"La impresión no pudo terminar: "_s + NoSeAbre(impresora));
+    const bool terminado = pintor.end();
+    if (!terminado || (impresora != nullptr && impresora->printerState() == QPrinter::Error))
+        throw ErrorImpresion(u"La impresión no pudo terminar: "_s + NoSeAbre(papel));
 }

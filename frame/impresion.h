@@ -1,14 +1,15 @@
 #pragma once
-// Printing a window's sheet: the whole sheet as it stands, scaled to the paper's width, cut into
-// pages only where no control would be cut, each page with a footer naming the document and
-// "Página N de M". Printing reads the controls and changes none of them.
+// Printing a window's sheet: the sheet as paper shows it (papel.h), scaled to the paper's width,
+// cut into pages only where no line would be cut, each page with a footer that names the
+// document, dates the print and numbers the page. Printing reads the controls and changes none.
+
+#include "papel.h"
 
 #include <QList>
 #include <QString>
-#include <functional>
 #include <stdexcept>
 
-class QPicture;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -18,28 +19,34 @@ public:
     explicit ErrorImpresion(const QString& mensaje);
 };
 
-// Which controls of the sheet go on paper; the others (a help pop-up) are left out.
-using FiltroImpresion = std::function<bool(const QWidget&)>;
+// What a window tells printing about its document.
+struct Impreso {
+    const QWidget* hoja = nullptr;
+    QString documento; // the name in the footers
+    QString archivo;   // the first word of the PDF's name and the print job's
+    QString matricula; // the car's plate, in those names
+    FiltroImpresion seImprime = [](const QWidget&) { return true; };
+    QList<Firma> firmas;
+    bool unaPagina = false; // scaled down to one page where the paper is too short
+};
 
-// Tops of the pages on the sheet, in sheet pixels, for pages `altoPagina` sheet pixels high,
-// followed by the end of the printed part (the bottom of its lowest control). A page ends where
-// no control is cut: in a gap between controls, or where a control's lower part is covered by
-// an opaque control stacked above it (the checklist rows overlap so). Among the places near the
-// end of a page, the widest gap wins, so that a section rather than a row begins the next page.
-// Only a control taller than a page is cut.
-QList<int> CortesDePagina(const QWidget& hoja, int altoPagina, const FiltroImpresion& seImprime);
+// The name of the print job and of a PDF of the document, without ".pdf": "Tasacion 1234 BCD
+// 2010-03-15", today's date from the program's clock.
+QString NombreDelTrabajo(const Impreso& impreso);
 
-// A4 portrait with margins of 15 mm: how printing starts; the user may change it in the
-// preview.
+// Tops of the pages on the paper, in sheet pixels, for pages `altoPagina` sheet pixels high,
+// followed by the end of the printed part. A page ends where no piece is cut: in a gap between
+// pieces, where a piece's lower part is covered by an opaque piece stacked above it (the
+// checklist rows overlap so), or between a memo's lines. Among the places near the end of a
+// page, the widest gap wins, so that a section rather than a row begins the next page. Only a
+// piece taller than a page, without such places, is cut.
+QList<int> CortesDePagina(const QList<Pieza>& piezas, int altoPagina);
+
+// A4 portrait with margins of 15 mm: how printing starts; the user may change it in the print
+// dialog.
 void PrepararImpresora(QPrinter& impresora);
 
-// One control as paper shows it, recorded so that its texts stay texts: what belongs to the
-// screen alone (the focus ring) stays off it. HojaEnPapel() is true while it records.
-QPicture ControlEnPapel(const QWidget& control);
-bool HojaEnPapel();
-
-// Prints the sheet on `impresora`: the same code for the preview, the printer and a PDF file;
-// `documento` names the print job and stands in the footers. Throws ErrorImpresion when the printer
-// or the file cannot be opened or a page cannot begin.
-void ImprimirHoja(QWidget& hoja, QPrinter& impresora, const QString& documento,
-                  const FiltroImpresion& seImprime);
+// Prints the document on `papel` (a printer, the preview, a PDF writer): the same code for all.
+// A printer gets the print job's name, a PDF writer it as title. Throws ErrorImpresion when the
+// printer or the file cannot be opened, a page cannot begin, or the paper leaves no room.
+void ImprimirHoja(const Impreso& impreso, QPagedPaintDevice& papel);

@@ -2,14 +2,12 @@
 
 #include "controles.h"
 
-#include "impresion.h"
 #include "teclado.h"
+#include "vista_previa.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
@@ -116,7 +114,8 @@ QRect AreaSinPaneles(const QRect& disponible, bool panelesDesconocidos) {
 }
 
 TMarco::TMarco(const DisenoMarco& diseno)
-    : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)) {
+    : titulo_(DeTabla(diseno.titulo)), documento_(DeTabla(diseno.documento)),
+      archivo_(DeTabla(diseno.archivo)), unaPagina_(diseno.unaPagina) {
     setObjectName(DeTabla(diseno.nombre));
     setWindowTitle(DeTabla(diseno.nombre));
     // Screen readers name the window by its sheet, not by its title bar.
@@ -258,10 +257,19 @@ void TMarco::BitBtn13Click() { close(); }
 
 bool TMarco::SeImprime(const QWidget&) const { return true; }
 
-void TMarco::Imprimir(QPrinter& impresora) {
+Impreso TMarco::ComoSeImprime() const {
+    Impreso impreso;
+    impreso.hoja = Panel1;
+    impreso.documento = documento_;
+    impreso.archivo = archivo_;
+    impreso.seImprime = [this](const QWidget& control) { return SeImprime(control); };
+    impreso.unaPagina = unaPagina_;
+    return impreso;
+}
+
+void TMarco::Imprimir(QPagedPaintDevice& papel) {
     MedirPendientes(*this); // a window never shown has its captions sized now
-    ImprimirHoja(*Panel1, impresora, documento_,
-                 [this](const QWidget& control) { return SeImprime(control); });
+    ImprimirHoja(ComoSeImprime(), papel);
 }
 
 bool TMarco::ResultadosAlDia() const { return true; }
@@ -297,15 +305,6 @@ bool TMarco::AntesDeImprimir() {
 void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())
         return;
-    QPrinter impresora(QPrinter::HighResolution);
-    PrepararImpresora(impresora);
-    impresora.setDocName(documento_);
-    QPrintPreviewDialog vista(&impresora, this);
-    vista.setWindowTitle(QStringLiteral("Imprimir: ") + documento_);
-    // Large enough to read a page; Qt's own size shows a strip of it.
-    vista.resize(QSize(800, 960).boundedTo(screen()->availableSize() * 9 / 10));
-    // Painted for the preview and again for the printer or the PDF the user chooses there.
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* destino) { Proteger(this, [this, destino] { Imprimir(*destino); }); });
+    TVistaPrevia vista(ComoSeImprime(), &MostrarError, this);
     vista.exec();
 }

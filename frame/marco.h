@@ -6,6 +6,7 @@
 
 #include "apariencia.h"
 #include "avisos.h"
+#include "impresion.h"
 
 #include <QList>
 #include <QPoint>
@@ -15,7 +16,7 @@
 #include <QWidget>
 
 class QLabel;
-class QPrinter;
+class QPagedPaintDevice;
 class QPushButton;
 class QScrollArea;
 
@@ -27,7 +28,9 @@ struct DisenoMarco {
     QPoint posAvance;        // Button2
     QPoint posRegresar;      // BitBtn13 "Regresar"
     bool regresarPrimero;    // tab order: BitBtn13 before Button2
-    const char* documento;   // the document's name on paper: print job and page footers
+    const char* documento;   // the document's name on paper, in the page footers
+    const char* archivo;     // the first word of its PDF's name and of the print job's
+    bool unaPagina;          // printed on one page, scaled down where the paper is short
 };
 
 // Where a window's frame goes on a screen whose available area is `disponible`: the given place
@@ -57,14 +60,14 @@ public:
     // Prints the whole sheet as it stands, but what SeImprime leaves out: what the preview shows
     // and what reaches the printer or a PDF file. Changes nothing in the window. Throws
     // ErrorImpresion (impresion.h).
-    void Imprimir(QPrinter& impresora);
+    void Imprimir(QPagedPaintDevice& papel);
 
 protected:
     bool event(QEvent* evento) override;
     void FormActivate();
     void BitBtn13Click();
     // "Imprimir" and Ctrl+P: the print preview of the sheet, from which the user prints or
-    // saves a PDF.
+    // saves a PDF; after AntesDeImprimir, and not when it says no.
     void ButtonImprimirClick();
     // Called when the user asks to print; false: print nothing. Where the results shown are not
     // what the sheet's inputs give now (ResultadosAlDia), the user chooses: calculate first and
@@ -79,6 +82,8 @@ protected:
     virtual QString BotonCalcular() const;
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
+    // The document as printing sees it; a window adds its plate and signature blocks.
+    virtual Impreso ComoSeImprime() const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
     // and wheel of the whole window (PrepararTeclado). Call once, when the sheet is built.
     void OrdenarTabulacion(QList<QWidget*> orden);
@@ -109,5 +114,7 @@ private:
     int yRegresar_ = 0;
     QString titulo_;
     QString documento_;
+    QString archivo_;
+    bool unaPagina_;
     bool colocadoConBordes_ = false;
 };

@@ -1,6 +1,6 @@
 #include "teclado.h"
 
-#include "impresion.h"
+#include "papel.h"
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
@@ -21,7 +21,7 @@ namespace {
 
 void Anillo(QPainter* pintor, const QRect& lugar) {
     // The ring is for the screen: paper shows the sheet without it.
-    if (HojaEnPapel())
+    if (EsPapel(*pintor))
         return;
     pintor->save();
     pintor->setRenderHint(QPainter::Antialiasing, false);
@@ -97,15 +97,6 @@ public:
 
     void drawComplexControl(ComplexControl elemento, const QStyleOptionComplex* opcion,
                             QPainter* pintor, const QWidget* control) const override {
-        // On paper a list is drawn as without the focus: Fusion keeps a picture of a focused
-        // list, ring included, and would hand it back.
-        const auto* lista = qstyleoption_cast<const QStyleOptionComboBox*>(opcion);
-        if (elemento == CC_ComboBox && lista != nullptr && HojaEnPapel()) {
-            QStyleOptionComboBox sinFoco = *lista;
-            sinFoco.state &= ~State_HasFocus;
-            QProxyStyle::drawComplexControl(elemento, &sinFoco, pintor, control);
-            return;
-        }
         QProxyStyle::drawComplexControl(elemento, opcion, pintor, control);
         if (elemento == CC_ComboBox && (opcion->state & State_HasFocus))
             Anillo(pintor, opcion->rect);

@@ -10,7 +10,6 @@
 #include "programa.h"
 
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QWindow>
 #include <memory>
@@ -116,8 +115,8 @@ void PruebasFrente::dialogosSobreSuVentana_data() {
     QTest::newRow("valuation, conversion error") << u"kilometros"_s << u"Form1"_s << u"QMessageBox"_s;
     QTest::newRow("hand-over failing in the certificate") << u"entrega"_s << u"Form2"_s << u"QMessageBox"_s;
     QTest::newRow("certificate, conversion error") << u"cambio"_s << u"Form2"_s << u"QMessageBox"_s;
-    QTest::newRow("valuation, preview") << u"vista1"_s << u"Form1"_s << u"QPrintPreviewDialog"_s;
-    QTest::newRow("certificate, preview") << u"vista2"_s << u"Form2"_s << u"QPrintPreviewDialog"_s;
+    QTest::newRow("valuation, preview") << u"vista1"_s << u"Form1"_s << u"TVistaPrevia"_s;
+    QTest::newRow("certificate, preview") << u"vista2"_s << u"Form2"_s << u"TVistaPrevia"_s;
     // clang-format on
 }
 

@@ -1,34 +1,47 @@
-// Printing both sheets: the PDF's text read back with pdftotext, page by page; where pages
-// break; the preview behind "Imprimir" and Ctrl+P; printing errors; and that printing changes
-// nothing in either window.
+// Printing both sheets: the PDF's text read back with pdftotext, page by page: values rather
+// than controls, ratings and ticks as glyphs, every memo line, whole edit texts, footers dated by
+// the program's clock, signature blocks; where pages break; the one-page valuation; the preview
+// behind "Imprimir" and Ctrl+P, worked by keyboard; PDF names and failures to write them; and
+// that printing changes nothing in either window.
 
 #include "apoyo.h"
 
+#include "archivo_pdf.h"
 #include "form1.h"
 #include "form2.h"
 #include "impresion.h"
 #include "programa.h"
 #include "reloj.h"
+#include "vista_previa.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPageLayout>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
+#include <QPointer>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <csignal>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -140,11 +153,67 @@ public:
     int cuenta = 0;
 };
 
-// A sheet for the page breaks: named controls at given places, opaque or not.
+// A piece of paper for the page breaks: its place, opaque or not, and where a page may end
+// inside it (between a memo's lines).
 struct Bloque {
     int y;
     int alto;
     bool opaco;
+    QList<int> cortes = {};
+};
+
+// Runs `accion` once, on the first modal dialog of kind T that opens while it lives.
+template <class T> class AlAbrirse : public QObject {
+public:
+    explicit AlAbrirse(std::function<void(T&)> accion) : accion_(std::move(accion)) {
+        connect(&reloj_, &QTimer::timeout, this, [this] {
+            auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (dialogo == nullptr || !dialogo->isVisible() || hecho)
+                return;
+            hecho = true;
+            accion_(*dialogo);
+        });
+        reloj_.start(10);
+    }
+    bool hecho = false;
+
+private:
+    std::function<void(T&)> accion_;
+    QTimer reloj_;
+};
+
+// Types `ruta` into the name field of Qt's own file dialog and accepts it; selectFile() leaves
+// the field alone while it has the focus.
+void Elegir(QFileDialog& dialogo, const QString& ruta) {
+    dialogo.findChild<QLineEdit*>(u"fileNameEdit"_s)->setText(ruta);
+    static_cast<QDialog&>(dialogo).accept(); // QFileDialog's own is protected
+}
+
+// The files of a folder, hidden ones (a temporary file left behind) included.
+QStringList Archivos(const QString& carpeta) {
+    return QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+// Writes with the size of files limited, as a full disk would stop it.
+class DiscoLleno {
+public:
+    explicit DiscoLleno(rlim_t bytes) {
+        senal_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &antes_);
+        rlimit limite = antes_;
+        limite.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limite);
+    }
+    ~DiscoLleno() {
+        setrlimit(RLIMIT_FSIZE, &antes_);
+        std::signal(SIGXFSZ, senal_);
+    }
+    DiscoLleno(const DiscoLleno&) = delete;
+    DiscoLleno& operator=(const DiscoLleno&) = delete;
+
+private:
+    rlimit antes_{};
+    void (*senal_)(int) = nullptr;
 };
 
 } // namespace
@@ -170,7 +239,23 @@ private slots:
     void cortesDePagina();
     void imprimirNoCambiaNada_data();
     void imprimirNoCambiaNada();
-    void laVistaPreviaImprimeYAvisaDeErrores();
+    void valoresNoControles_data();
+    void valoresNoControles();
+    void memoEntero_data();
+    void memoEntero();
+    void textoEnteroDeCadaCampo_data();
+    void textoEnteroDeCadaCampo();
+    void firmaEnUnaPagina_data();
+    void firmaEnUnaPagina();
+    void sitioParaFirmar();
+    void valoracionEnUnaPagina_data();
+    void valoracionEnUnaPagina();
+    void vistaPreviaPorTeclado();
+    void laVistaPreviaImprimeYGuarda();
+    void nombresSugeridos_data();
+    void nombresSugeridos();
+    void fallosAlGuardar_data();
+    void fallosAlGuardar();
     void erroresDeImpresion_data();
     void erroresDeImpresion();
 
@@ -188,8 +273,12 @@ private:
     void AlCertificado();
     // Prints the window to a PDF in the temporary folder, the way the preview does; its pages.
     QStringList Imprimir(TMarco& ventana, const QString& archivo);
-    // Ctrl+P on the window; `enVista` runs while the preview is open, then the preview closes.
-    bool ConVistaPrevia(TMarco& ventana, const std::function<void(QPrintPreviewDialog&)>& enVista);
+    // Prints with the page set-up given, margins in millimetres.
+    QStringList ImprimirEn(TMarco& ventana, QPageSize::PageSizeId papel, const QMarginsF& margenes,
+                           const QString& archivo);
+    // Ctrl+P on the window; `enVista` runs while the preview is open, then the preview closes
+    // if it is still open.
+    bool ConVistaPrevia(TMarco& ventana, const std::function<void(TVistaPrevia&)>& enVista);
 
     Avisos avisos;
     std::unique_ptr<Programa> programa;
@@ -242,8 +331,19 @@ QStringList PruebasImpresion::Imprimir(TMarco& ventana, const QString& archivo) 
     return PaginasDelPdf(carpeta->filePath(archivo));
 }
 
+QStringList PruebasImpresion::ImprimirEn(TMarco& ventana, QPageSize::PageSizeId papel,
+                                         const QMarginsF& margenes, const QString& archivo) {
+    QPrinter impresora(QPrinter::HighResolution);
+    impresora.setPageLayout(
+        QPageLayout(QPageSize(papel), QPageLayout::Portrait, margenes, QPageLayout::Millimeter));
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(carpeta->filePath(archivo));
+    Proteger(&ventana, [&] { ventana.Imprimir(impresora); });
+    return PaginasDelPdf(carpeta->filePath(archivo));
+}
+
 bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
-                                      const std::function<void(QPrintPreviewDialog&)>& enVista) {
+                                      const std::function<void(TVistaPrevia&)>& enVista) {
     ventana.activateWindow();
     if (!QTest::qWaitForWindowActive(&ventana))
         return false;
@@ -251,12 +351,14 @@ bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
     QTimer espera;
     espera.setInterval(10);
     connect(&espera, &QTimer::timeout, this, [&] {
-        auto* dialogo = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        QPointer<TVistaPrevia> dialogo =
+            qobject_cast<TVistaPrevia*>(QApplication::activeModalWidget());
         if (dialogo == nullptr || !dialogo->isVisible() || vista)
             return;
         vista = true;
         enVista(*dialogo);
-        dialogo->reject();
+        if (dialogo != nullptr && dialogo->isVisible())
+            dialogo->reject();
     });
     espera.start();
     // The shortcut clicks the button as the mouse would, a moment later.
@@ -370,7 +472,8 @@ void PruebasImpresion::certificadoEnPdf() {
     }
     for (int n = 1; n <= 3; ++n) {
         const QStringList lineas = Lineas(paginas[n - 1]);
-        QCOMPARE(lineas.last(), u"Certificado de Calidad Página %1 de 3"_s.arg(n));
+        QCOMPARE(lineas.last(),
+                 u"Certificado de Calidad Impreso el 15/03/2010 12:00 Página %1 de 3"_s.arg(n));
     }
     // Pages begin with a section: the second checklist group, then the total score.
     QVERIFY(Lineas(paginas[1]).first().startsWith(u"Interior coche (Habitaculo)"_s));
@@ -400,17 +503,17 @@ void PruebasImpresion::valoracionEnPdf() {
         QVERIFY2(donde >= 0, qPrintable(e + u" missing or out of order"_s));
         desde = donde + e.size();
     }
-    QCOMPARE(Lineas(paginas[0]).last(),
-             u"Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion Página 1 de 1"_s);
+    QCOMPARE(Lineas(paginas[0]).last(), u"Tasacion; Valoracion Morvex para la compra-venta Coches "
+                                        u"Ocasion Impreso el 15/03/2010 12:00 Página 1 de 1"_s);
 }
 
 void PruebasImpresion::ningunaLineaPartida_data() {
     QTest::addColumn<QString>("ventana");
     QTest::addColumn<QMarginsF>("margenes"); // millimetres
-    const QMarginsF bajas(10, 60, 10, 60);   // pages of some 560 pixels of the sheet
     QTest::newRow("certificate, A4") << u"Form2"_s << QMarginsF(15, 15, 15, 15);
-    QTest::newRow("certificate, short pages") << u"Form2"_s << bajas;
-    QTest::newRow("valuation, short pages") << u"Form1"_s << bajas;
+    // pages of some 560 pixels of the sheet
+    QTest::newRow("certificate, short pages") << u"Form2"_s << QMarginsF(10, 60, 10, 60);
+    QTest::newRow("certificate, shorter pages") << u"Form2"_s << QMarginsF(10, 90, 10, 90);
 }
 
 // A page's last line and the next page's first are texts of the sheet's controls, and no
@@ -428,7 +531,9 @@ void PruebasImpresion::ningunaLineaPartida() {
     v.Imprimir(impresora);
     const QStringList paginas = PaginasDelPdf(impresora.outputFileName());
     QVERIFY(paginas.size() >= 2);
-    const QList<QStringList> controles = LineasDeLaHoja(*v.hoja());
+    // The sheet's texts, and those of the signature blocks, which only paper has.
+    const QList<QStringList> controles =
+        LineasDeLaHoja(*v.hoja()) + QList<QStringList>{{u"Nombre y DNI:"_s}, {u"Firma:"_s}};
     for (qsizetype p = 0; p + 1 < paginas.size(); ++p) {
         QStringList antes = Lineas(paginas[p]);
         antes.removeLast(); // the footer
@@ -471,6 +576,9 @@ void PruebasImpresion::cortesDePagina_data() {
         << filas(0, 10, 15, 17, false) << 100 << QList<int>{0, 100, 152};
     QTest::newRow("a control taller than a page is cut")
         << QList<Bloque>{{0, 250, false}} << 100 << QList<int>{0, 100, 200, 250};
+    QTest::newRow("a tall memo ends a page between its lines")
+        << QList<Bloque>{{0, 250, false, {17, 34, 51, 68, 85, 102, 119, 136, 153, 170, 187}}} << 100
+        << QList<int>{0, 85, 170, 250};
     // Rows of 20 on a 25 pitch with a section gap of 20 after the third: near the end of the
     // page the section gap wins over the later row gap.
     QTest::newRow("a section rather than a row begins the page")
@@ -482,20 +590,10 @@ void PruebasImpresion::cortesDePagina() {
     QFETCH(QList<Bloque>, bloques);
     QFETCH(int, altoPagina);
     QFETCH(QList<int>, cortes);
-    QWidget hoja;
-    hoja.resize(300, 1000);
-    auto* oculto = new QWidget(&hoja); // a hidden control never holds a page back
-    oculto->setGeometry(0, 0, 300, 1000);
-    oculto->hide();
-    auto* fuera = new QWidget(&hoja); // nor one that is left off paper
-    fuera->setGeometry(0, 0, 300, 1000);
-    for (const Bloque& b : bloques) {
-        auto* control = new QWidget(&hoja);
-        control->setGeometry(0, b.y, 300, b.alto);
-        control->setAutoFillBackground(b.opaco);
-    }
-    QCOMPARE(CortesDePagina(hoja, altoPagina, [fuera](const QWidget& c) { return &c != fuera; }),
-             cortes);
+    QList<Pieza> piezas;
+    for (const Bloque& b : bloques)
+        piezas << Pieza{nullptr, QRect(0, b.y, 300, b.alto), b.opaco, false, 0, b.cortes};
+    QCOMPARE(CortesDePagina(piezas, altoPagina), cortes);
 }
 
 void PruebasImpresion::imprimirNoCambiaNada_data() {
@@ -558,7 +656,7 @@ void PruebasImpresion::imprimirNoCambiaNada() {
     if (pregunta)
         avisos.Responder(u"Imprimir así"_s);
     int enVista = 0;
-    QVERIFY(ConVistaPrevia(v, [&enVista](QPrintPreviewDialog& dialogo) {
+    QVERIFY(ConVistaPrevia(v, [&enVista](TVistaPrevia& dialogo) {
         enVista = dialogo.findChild<QPrintPreviewWidget*>()->pageCount();
     }));
     QCOMPARE(enVista, paginas);
@@ -579,41 +677,452 @@ void PruebasImpresion::imprimirNoCambiaNada() {
     }
 }
 
-// The preview prints what it shows: to a PDF the user names, or, when that file cannot be
-// written, a message and no file; the program goes on and the next print works.
-void PruebasImpresion::laVistaPreviaImprimeYAvisaDeErrores() {
+void PruebasImpresion::valoresNoControles_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<bool>("itv");
+    QTest::addColumn<QStringList>("esperados"); // in this order
+    QTest::addColumn<QStringList>("ausentes");
+    const QStringList botones{
+        u"Ejemplo de calculo"_s,        u"Calcular"_s, u"Precio Coche sin Reparar"_s,
+        u"Valoracion Coches Ocasion"_s, u"Regresar"_s, u"Imprimir"_s};
+    QTest::newRow("valuation") << u"Form1"_s << false
+                               << QStringList{u"Especial 1 ☒"_s, u"Especial 2 ☐"_s,
+                                              u"○ Import ● Nacional ○ Gasolina ● Diesel ○ Hibrido "
+                                              u"☐ Leasing,Renting,RentCar "
+                                              u"9 meses"_s,
+                                              u"○ ○ ○ ○ ●"_s, u"○ ○ ● ○ ○"_s}
+                               << botones + QStringList{u"Certificado de Calidad"_s,
+                                                        u"Nombre y DNI:"_s, u"Firma:"_s};
+    const QStringList certificado{
+        u"1.- Pintura de Fabrica o pintado posterior brillante ● ○ ○"_s,
+        u"3.- Sintomas de daños externos de accidentes ○ ○ ●"_s,
+        u"4.- Diferencias de color en conjuntos carroceria ● ○ ○"_s,
+    };
+    const QStringList firmas{u"Conforme VENDEDOR Conforme COMPRADOR"_s,
+                             u"Nombre y DNI: Nombre y DNI:"_s, u"Firma: Firma:"_s};
+    QTest::newRow("certificate, ITV ticked")
+        << u"Form2"_s << true << certificado + QStringList{u"totalmente satisfactoria ☒"_s} + firmas
+        << botones;
+    QTest::newRow("certificate, ITV not ticked")
+        << u"Form2"_s << false
+        << certificado + QStringList{u"totalmente satisfactoria ☐"_s} + firmas << botones;
+}
+
+// On paper a sheet holds values, not controls: no button, ratings and ticks as glyphs that a
+// search finds, signature blocks on the certificate, and every page dated by the program's clock.
+void PruebasImpresion::valoresNoControles() {
+    QFETCH(QString, ventana);
+    QFETCH(bool, itv);
+    QFETCH(QStringList, esperados);
+    QFETCH(QStringList, ausentes);
+    if (ventana == u"Form1"_s) {
+        TForm1& valoracion = programa->Form1();
+        Control<QCheckBox>(valoracion, "CEspecial1")->setChecked(true);
+        Control<QRadioButton>(valoracion, "CNacional")->setChecked(true);
+        Control<QRadioButton>(valoracion, "CP1MuyBien")->setChecked(true);
+    } else {
+        AlCertificado();
+        TForm2& certificado = programa->Form2();
+        Control<QRadioButton>(certificado, "CV3Mal")->setChecked(true);
+        if (itv) {
+            QTest::mouseClick(Control<QCheckBox>(certificado, "CITV"), Qt::LeftButton, {},
+                              Control<QCheckBox>(certificado, "CITV")->rect().center());
+        }
+    }
+    const QStringList paginas = Imprimir(Ventana(ventana), u"valores.pdf"_s);
+    QVERIFY(!paginas.isEmpty());
+    const QString texto = paginas.join(QLatin1Char('\f')).simplified();
+    qsizetype desde = 0;
+    for (const QString& e : esperados) {
+        const qsizetype donde = texto.indexOf(e, desde);
+        QVERIFY2(donde >= 0, qPrintable(e + u" missing or out of order"_s));
+        desde = donde + e.size();
+    }
+    for (const QString& a : ausentes)
+        QVERIFY2(!texto.contains(a), qPrintable(a));
+    for (const QString& pagina : paginas)
+        QVERIFY(Lineas(pagina).last().contains(u" Impreso el 15/03/2010 12:00 Página "_s));
+}
+
+void PruebasImpresion::memoEntero_data() {
+    QTest::addColumn<int>("lineas");
+    QTest::addColumn<int>("paginas");
+    QTest::newRow("more lines than its box shows") << 12 << 3;
+    QTest::newRow("more lines than a page holds") << 150 << 5;
+}
+
+// The fault memory prints every line, each whole on one page, in order; its box grows and what
+// follows it comes after its last line.
+void PruebasImpresion::memoEntero() {
+    QFETCH(int, lineas);
+    QFETCH(int, paginas);
+    AlCertificado();
+    QStringList averias;
+    for (int n = 1; n <= lineas; ++n)
+        averias << u"P%1 Avería leída número %2"_s.arg(n, 4, 10, QLatin1Char('0')).arg(n);
+    Control<QPlainTextEdit>(programa->Form2(), "MemoAverias")->setPlainText(averias.join(u'\n'));
+    const QStringList impresas = Imprimir(programa->Form2(), u"memo.pdf"_s);
+    QVERIFY(impresas.size() >= paginas);
+    QStringList enPaginas;
+    for (const QString& pagina : impresas)
+        enPaginas << pagina.simplified();
+    const QString texto = enPaginas.join(QLatin1Char(' '));
+    qsizetype desde = 0;
+    for (const QString& averia : std::as_const(averias) + QStringList{u"Se Certifica que"_s}) {
+        const qsizetype donde = texto.indexOf(averia, desde);
+        QVERIFY2(donde >= 0, qPrintable(averia + u" missing or out of order"_s));
+        QVERIFY2(std::any_of(enPaginas.begin(), enPaginas.end(),
+                             [&averia](const QString& p) { return p.contains(averia); }),
+                 qPrintable(averia + u" split between pages"_s));
+        desde = donde + averia.size();
+    }
+    QCOMPARE(Lineas(impresas.last()).last(),
+             u"Certificado de Calidad Impreso el 15/03/2010 12:00 Página %1 de %1"_s.arg(
+                 impresas.size()));
+}
+
+void PruebasImpresion::textoEnteroDeCadaCampo_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("texto");
+    QTest::newRow("a model longer than its box") << u"Form1"_s << u"EMarca"_s << u"León FR"_s;
+    QTest::newRow("a brand longer than its list")
+        << u"Form1"_s << u"ENombreMarca"_s << u"MERCEDES BENZ CLASE E"_s;
+    QTest::newRow("a chassis number and more, boxed in on the right")
+        << u"Form1"_s << u"EBastidor"_s << u"VSSZZZ1MZ8B000001 con un texto añadido que sigue"_s;
+    QTest::newRow("a plate past its box, into the margin")
+        << u"Form2"_s << u"EMatricula"_s << u"1234-BCD-EXTRA"_s;
+    QTest::newRow("longer than the sheet is wide")
+        << u"Form2"_s << u"EInfoAdicional1"_s
+        << u"Centralita sustituida en taller oficial con codificacion nueva y adaptacion de "
+           u"llaves, inmovilizador y cuadro, segun factura adjunta del concesionario"_s;
+}
+
+// An edit field or a list prints its whole text: smaller, running on, or in lines under each
+// other in a taller box, never cut.
+void PruebasImpresion::textoEnteroDeCadaCampo() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, campo);
+    QFETCH(QString, texto);
+    if (ventana == u"Form2"_s)
+        AlCertificado();
+    QWidget* control = Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    if (auto* lista = qobject_cast<QComboBox*>(control))
+        lista->setEditText(texto);
+    else
+        static_cast<QLineEdit*>(control)->setText(texto);
+    const QStringList paginas = Imprimir(Ventana(ventana), u"campo.pdf"_s);
+    QVERIFY(!paginas.isEmpty());
+    // Lines under each other in a box read, beside the sheet's larger text, in pdftotext's own
+    // order: every word whole is what counts.
+    const QStringList impresas = paginas.join(QLatin1Char('\f')).simplified().split(u' ');
+    for (const QString& palabra : texto.split(u' '))
+        QVERIFY2(impresas.contains(palabra), qPrintable(palabra + u" missing or cut"_s));
+}
+
+void PruebasImpresion::firmaEnUnaPagina_data() {
+    QTest::addColumn<qreal>("margen"); // top and bottom, millimetres
+    for (const qreal margen : {15., 30., 40., 50., 60., 70., 80., 90.})
+        QTest::addRow("margins of %d mm", static_cast<int>(margen)) << margen;
+}
+
+// On pages of any height a signature block stays on one page with its caption.
+void PruebasImpresion::firmaEnUnaPagina() {
+    QFETCH(qreal, margen);
+    AlCertificado();
+    const QStringList paginas = ImprimirEn(programa->Form2(), QPageSize::A4,
+                                           QMarginsF(15, margen, 15, margen), u"firma.pdf"_s);
+    QVERIFY(!paginas.isEmpty());
+    const auto pagina = std::find_if(paginas.begin(), paginas.end(), [](const QString& p) {
+        return p.contains(u"Conforme VENDEDOR"_s);
+    });
+    QVERIFY(pagina != paginas.end());
+    QCOMPARE(pagina->count(u"Nombre y DNI:"_s), 2);
+    QCOMPARE(pagina->count(u"Firma:"_s), 2);
+}
+
+// Below "Firma:" there are at least 25 mm to sign in: the words of the page as pdftotext places
+// them, in points.
+void PruebasImpresion::sitioParaFirmar() {
     AlCertificado();
     TForm2& certificado = programa->Form2();
-    const QString malo = carpeta->filePath(u"no-existe/certificado.pdf"_s);
-    const QString bueno = carpeta->filePath(u"certificado.pdf"_s);
-    QList<Aviso> vistos;
-    int enVista = 0;
-    QVERIFY(ConVistaPrevia(certificado, [&](QPrintPreviewDialog& dialogo) {
-        auto* vista = dialogo.findChild<QPrintPreviewWidget*>();
-        enVista = vista->pageCount();
-        QPrinter* impresora = dialogo.printer();
-        QCOMPARE(impresora->pageLayout().pageSize().id(), QPageSize::A4);
-        QCOMPARE(impresora->pageLayout().orientation(), QPageLayout::Portrait);
-        QCOMPARE(impresora->docName(), u"Certificado de Calidad"_s);
-        impresora->setOutputFormat(QPrinter::PdfFormat);
-        impresora->setOutputFileName(malo);
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        vista->print();
-        QTRY_VERIFY_WITH_TIMEOUT(!avisos.Vacio(), 30000);
-        vistos = avisos.Tomar();
-        impresora->setOutputFileName(bueno);
-        vista->print();
+    QVERIFY(!Imprimir(certificado, u"sitio.pdf"_s).isEmpty());
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, carpeta->filePath(u"sitio.pdf"_s), u"-"_s});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString cajas = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression kPalabra(
+        uR"re(<word xMin="[\d.]+" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    qreal firma = -1;
+    qreal siguiente = -1;
+    for (const QRegularExpressionMatch& palabra : kPalabra.globalMatch(cajas)) {
+        if (palabra.captured(3) == u"Firma:"_s && firma < 0)
+            firma = palabra.captured(2).toDouble();
+        else if (firma >= 0 && palabra.captured(1).toDouble() > firma + 1) {
+            siguiente = palabra.captured(1).toDouble();
+            break;
+        }
+    }
+    QVERIFY(firma >= 0 && siguiente > firma);
+    // What follows the block is the date line, as far below the box as on the screen.
+    const QWidget* caja = Control(certificado, "EVendedor");
+    const QWidget* fecha = Control<QLabel>(certificado, "LabelFecha");
+    const qreal mmPorPixel = 180.0 / certificado.hoja()->width(); // A4, margins of 15 mm
+    const qreal hueco = (fecha->y() - caja->geometry().bottom() - 1) * mmPorPixel;
+    QVERIFY2((siguiente - firma) * 25.4 / 72 >= kMmParaFirmar + hueco,
+             qPrintable(QString::number((siguiente - firma) * 25.4 / 72)));
+}
+
+void PruebasImpresion::valoracionEnUnaPagina_data() {
+    QTest::addColumn<QPageSize::PageSizeId>("papel");
+    QTest::addColumn<qreal>("margen"); // millimetres on every side
+    for (const auto& [papel, nombre] :
+         {std::pair{QPageSize::A4, "A4"}, std::pair{QPageSize::Letter, "Letter"}}) {
+        for (const qreal margen : {0., 10., 15., 20.})
+            QTest::addRow("%s, margins of %d mm", nombre, static_cast<int>(margen))
+                << papel << margen;
+    }
+}
+
+// The valuation prints on one page, scaled down where the paper is short, its last line and the
+// footer included.
+void PruebasImpresion::valoracionEnUnaPagina() {
+    QFETCH(QPageSize::PageSizeId, papel);
+    QFETCH(qreal, margen);
+    const QStringList paginas = ImprimirEn(programa->Form1(), papel,
+                                           QMarginsF(margen, margen, margen, margen), u"una.pdf"_s);
+    QCOMPARE(paginas.size(), 1);
+    const QStringList lineas = Lineas(paginas[0]);
+    QVERIFY(lineas.first().contains(u"Tasacion; Valoracion Morvex"_s));
+    QCOMPARE(lineas[lineas.size() - 2], u"Puntuacion 0 puntos"_s);
+    QVERIFY(lineas.last().endsWith(u"Impreso el 15/03/2010 12:00 Página 1 de 1"_s));
+}
+
+// The preview by keyboard: the focus on "Imprimir…", Tab round the three buttons, PageDown and
+// PageUp, Ctrl++ and Ctrl+-, Ctrl+P for the print dialog, Enter on "Cerrar", Escape.
+void PruebasImpresion::vistaPreviaPorTeclado() {
+    AlCertificado();
+    TForm2& certificado = programa->Form2();
+    const auto tecla = [](int codigo, Qt::KeyboardModifiers modificadores = {}) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(codigo), modificadores);
+    };
+    bool cerradaConIntro = false;
+    QVERIFY(ConVistaPrevia(certificado, [&](TVistaPrevia& vista) {
+        QCOMPARE(vista.windowTitle(), u"Vista previa: Certificado de Calidad"_s);
+        auto* imprimir = vista.findChild<QPushButton*>(u"ButtonImprimir"_s);
+        auto* guardar = vista.findChild<QPushButton*>(u"ButtonGuardarPdf"_s);
+        auto* cerrar = vista.findChild<QPushButton*>(u"ButtonCerrar"_s);
+        QCOMPARE(imprimir->text(), u"Imprimir…"_s);
+        QCOMPARE(guardar->text(), u"Guardar PDF…"_s);
+        QCOMPARE(cerrar->text(), u"Cerrar"_s);
+        QTRY_COMPARE(QApplication::focusWidget(), imprimir);
+        for (QPushButton* siguiente : {guardar, cerrar, imprimir}) {
+            tecla(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), siguiente);
+        }
+        tecla(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), cerrar);
+
+        auto* paginas = vista.findChild<QPrintPreviewWidget*>();
+        auto* numero = vista.findChild<QLabel*>(u"LabelPagina"_s);
+        QTRY_COMPARE(paginas->pageCount(), 3);
+        QCOMPARE(paginas->currentPage(), 1);
+        for (const auto& [codigo, pagina] : {std::pair{Qt::Key_PageDown, 2},
+                                             {Qt::Key_PageDown, 3},
+                                             {Qt::Key_PageDown, 3},
+                                             {Qt::Key_PageUp, 2}}) {
+            tecla(codigo);
+            QCOMPARE(paginas->currentPage(), pagina);
+            QCOMPARE(numero->text(), u"Página %1 de 3"_s.arg(pagina));
+        }
+        const qreal zoom = paginas->zoomFactor();
+        tecla(Qt::Key_Plus, Qt::ControlModifier);
+        QVERIFY(paginas->zoomFactor() > zoom * 1.05);
+        tecla(Qt::Key_Minus, Qt::ControlModifier);
+        QVERIFY(qAbs(paginas->zoomFactor() - zoom) < zoom * 0.01);
+
+        // Ctrl+P: the system's print dialog; cancelled, the preview stays.
+        AlAbrirse<QPrintDialog> dialogo([](QPrintDialog& d) { d.reject(); });
+        tecla(Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(dialogo.hecho);
+        QVERIFY(vista.isVisible());
+
+        vista.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&vista));
+        cerrar->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), cerrar);
+        tecla(Qt::Key_Return);
+        cerradaConIntro = !vista.isVisible();
     }));
-    QCOMPARE(enVista, 3);
+    QVERIFY(cerradaConIntro);
+    bool cerradaConEscape = false;
+    QVERIFY(ConVistaPrevia(certificado, [&](TVistaPrevia& vista) {
+        QTRY_VERIFY(vista.isActiveWindow() && QApplication::focusWidget() != nullptr);
+        tecla(Qt::Key_Escape);
+        cerradaConEscape = !vista.isVisible();
+    }));
+    QVERIFY(cerradaConEscape);
+}
+
+// "Guardar PDF…" suggests the document's name in the Documents folder; a full disk gives a
+// message and leaves no file, the preview open; then a PDF is saved, and one printed to a file
+// through "Imprimir…", which closes the preview. Each PDF is whole.
+void PruebasImpresion::laVistaPreviaImprimeYGuarda() {
+    // A home of the test's own, with its Documents folder.
+    const QTemporaryDir casa;
+    QVERIFY(QDir(casa.path()).mkpath(u"Documents"_s));
+    const QByteArray casaAntes = qgetenv("HOME");
+    qputenv("HOME", casa.path().toLocal8Bit());
+    const auto devolver = qScopeGuard([&casaAntes] { qputenv("HOME", casaAntes); });
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(documentos.startsWith(casa.path()));
+    AlCertificado();
+    TForm2& certificado = programa->Form2();
+    const QString nombre = u"Certificado 1234 BCD 2010-03-15"_s;
+    const QString lleno = carpeta->filePath(u"lleno.pdf"_s);
+    const QString guardado = carpeta->filePath(u"guardado.pdf"_s);
+    // The print dialog names a file after the print job.
+    const QString impreso = carpeta->filePath(nombre + u".pdf"_s);
+    QString sugerido;
+    QList<Aviso> vistos;
+    bool cerrada = false;
+    QVERIFY(ConVistaPrevia(certificado, [&](TVistaPrevia& vista) {
+        QCOMPARE(vista.impresora().docName(), nombre);
+        auto* guardar = vista.findChild<QPushButton*>(u"ButtonGuardarPdf"_s);
+        guardar->setFocus();
+        {
+            AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) {
+                sugerido = d.selectedFiles().value(0);
+                Elegir(d, lleno);
+            });
+            const DiscoLleno disco(16 * 1024);
+            QTest::keyClick(guardar, Qt::Key_Return);
+            QVERIFY(dialogo.hecho);
+        }
+        vistos = avisos.Tomar();
+        QVERIFY(vista.isVisible());
+        {
+            AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) { Elegir(d, guardado); });
+            QTest::keyClick(guardar, Qt::Key_Return);
+            QVERIFY(dialogo.hecho);
+        }
+        QVERIFY(vista.isVisible());
+        vista.impresora().setOutputFormat(QPrinter::PdfFormat);
+        vista.impresora().setOutputFileName(impreso);
+        AlAbrirse<QPrintDialog> dialogo([](QPrintDialog& d) { d.accept(); });
+        auto* imprimir = vista.findChild<QPushButton*>(u"ButtonImprimir"_s);
+        QTest::keyClick(imprimir, Qt::Key_Return);
+        QVERIFY(dialogo.hecho);
+        cerrada = !vista.isVisible();
+    }));
+    QCOMPARE(sugerido, QDir(documentos).filePath(nombre + u".pdf"_s));
     QCOMPARE(vistos.size(), 1);
     QCOMPARE(vistos[0].icono, QMessageBox::Critical);
-    QCOMPARE(vistos[0].titulo, kTituloAplicacion);
-    QCOMPARE(vistos[0].texto, u"No se puede escribir el archivo PDF «%1»: compruebe que la carpeta "
-                              u"existe y que se puede escribir en ella."_s.arg(malo));
-    QVERIFY(!QFile::exists(malo));
-    const QStringList paginas = PaginasDelPdf(bueno);
-    QCOMPARE(paginas.size(), 3);
-    QVERIFY(paginas[0].contains(u"VSSZZZ1MZ8B000001"_s));
+    QCOMPARE(vistos[0].texto, u"No se pudo terminar de escribir el archivo PDF «%1»: puede que "
+                              u"el disco esté lleno. No se ha guardado nada."_s.arg(lleno));
+    QVERIFY(cerrada);
+    QCOMPARE(Archivos(carpeta->path()), (QStringList{nombre + u".pdf"_s, u"guardado.pdf"_s}));
+    for (const QString& ruta : {guardado, impreso}) {
+        const QStringList paginas = PaginasDelPdf(ruta);
+        QCOMPARE(paginas.size(), 3);
+        QVERIFY(paginas[0].contains(u"VSSZZZ1MZ8B000001"_s));
+    }
+}
+
+void PruebasImpresion::nombresSugeridos_data() {
+    QTest::addColumn<QString>("archivo");
+    QTest::addColumn<QString>("matricula");
+    QTest::addColumn<QString>("nombre");
+    QTest::newRow("a plate") << u"Tasacion"_s << u"1234 BCD"_s << u"Tasacion 1234 BCD 2010-03-15"_s;
+    QTest::newRow("no plate") << u"Certificado"_s << u""_s << u"Certificado 2010-03-15"_s;
+    QTest::newRow("blanks alone") << u"Tasacion"_s << u"  "_s << u"Tasacion 2010-03-15"_s;
+    QTest::newRow("characters file names refuse") << u"Certificado"_s << u"12/34\\B:C*D?\"<>|"_s
+                                                  << u"Certificado 12-34-B-C-D----- 2010-03-15"_s;
+    QTest::newRow("a line break and a tab")
+        << u"Tasacion"_s << u" 1234\nBCD\t"_s << u"Tasacion 1234-BCD- 2010-03-15"_s;
+}
+
+// The name of the print job and of the PDF: the document, the plate where there is one, with
+// what file names refuse replaced, and the date by the program's clock.
+void PruebasImpresion::nombresSugeridos() {
+    QFETCH(QString, archivo);
+    QFETCH(QString, matricula);
+    QFETCH(QString, nombre);
+    Impreso impreso;
+    impreso.archivo = archivo;
+    impreso.matricula = matricula;
+    QCOMPARE(NombreDelTrabajo(impreso), nombre);
+}
+
+void PruebasImpresion::fallosAlGuardar_data() {
+    QTest::addColumn<QString>("caso");
+    QTest::newRow("a folder that does not exist") << u"falta"_s;
+    QTest::newRow("a folder that cannot be written") << u"cerrada"_s;
+    QTest::newRow("a name the folder refuses") << u"nombre"_s;
+    QTest::newRow("a full disk, over a file of the same name") << u"lleno"_s;
+}
+
+// A PDF that cannot be written says why in Spanish and leaves no file, whole or in part; a file
+// it would have replaced stays as it was; the window is unchanged and the next PDF is written.
+void PruebasImpresion::fallosAlGuardar() {
+    QFETCH(QString, caso);
+    TForm1& valoracion = programa->Form1();
+    QString carpetaDelPdf = carpeta->path();
+    QString ruta = carpeta->filePath(u"valoracion.pdf"_s);
+    QString mensaje;
+    if (caso == u"falta"_s) {
+        carpetaDelPdf = carpeta->filePath(u"falta"_s);
+        ruta = carpeta->filePath(u"falta/valoracion.pdf"_s);
+        mensaje = u"La carpeta «%1» no existe: elija otra para guardar el PDF"_s.arg(carpetaDelPdf);
+    } else if (caso == u"cerrada"_s) {
+        QVERIFY(QDir(carpeta->path()).mkdir(u"cerrada"_s));
+        carpetaDelPdf = carpeta->filePath(u"cerrada"_s);
+        QVERIFY(QFile::setPermissions(carpetaDelPdf, QFile::ReadOwner | QFile::ExeOwner));
+        // The administrator writes in any folder but those of the system's own file systems.
+        if (QFileInfo(carpetaDelPdf).isWritable())
+            carpetaDelPdf = u"/sys"_s;
+        ruta = carpetaDelPdf + u"/valoracion.pdf"_s;
+        mensaje = u"No se puede escribir el archivo PDF «%1»: compruebe que se puede escribir en "
+                  u"la carpeta, o elija otra"_s.arg(ruta);
+    } else if (caso == u"nombre"_s) {
+        const QString largo = QString(300, u'x') + u".pdf"_s;
+        ruta = carpeta->filePath(largo);
+        mensaje = u"El nombre «%1» no vale para un archivo: elija uno más corto"_s.arg(largo);
+    } else {
+        QFile anterior(ruta);
+        QVERIFY(anterior.open(QIODevice::WriteOnly));
+        anterior.write("el PDF de antes");
+        anterior.close();
+        mensaje = u"No se pudo terminar de escribir el archivo PDF «%1»: puede que el disco esté "
+                  u"lleno. No se ha guardado nada"_s.arg(ruta);
+    }
+    const QStringList antes = Archivos(carpetaDelPdf);
+    const QStringList estado = Estado(valoracion);
+    QPrinter impresora(QPrinter::HighResolution);
+    PrepararImpresora(impresora);
+    const auto escribir = [&](const QString& destino) {
+        EscribirPdf(destino, impresora.pageLayout(), impresora.resolution(),
+                    [&valoracion](QPagedPaintDevice& pdf) { valoracion.Imprimir(pdf); });
+    };
+    QString visto;
+    try {
+        const std::unique_ptr<DiscoLleno> disco =
+            caso == u"lleno"_s ? std::make_unique<DiscoLleno>(16 * 1024) : nullptr;
+        escribir(ruta);
+    } catch (const ErrorImpresion& error) {
+        visto = QString::fromUtf8(error.what());
+    }
+    QCOMPARE(visto, mensaje);
+    QCOMPARE(Archivos(carpetaDelPdf), antes);
+    if (caso == u"lleno"_s) {
+        QFile anterior(ruta);
+        QVERIFY(anterior.open(QIODevice::ReadOnly));
+        QCOMPARE(anterior.readAll(), QByteArray("el PDF de antes"));
+    }
+    QCOMPARE(Estado(valoracion), estado);
+    const QString bueno = carpeta->filePath(u"despues.pdf"_s);
+    escribir(bueno);
+    QCOMPARE(PaginasDelPdf(bueno).size(), 1);
 }
 
 void PruebasImpresion::erroresDeImpresion_data() {

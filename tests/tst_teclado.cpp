@@ -7,7 +7,7 @@
 
 #include "form1.h"
 #include "form2.h"
-#include "impresion.h"
+#include "papel.h"
 #include "reloj.h"
 #include "teclado.h"
 
@@ -112,7 +112,10 @@ int PixelesDeFoco(QWidget* control) { return PixelesDeAnillo(control->grab().toI
 
 // ... in the control as printing records it, played onto a page.
 int PixelesEnPapel(QWidget* control) {
-    QPicture papel = ControlEnPapel(*control);
+    QPicture papel;
+    QPainter grabador(&papel);
+    PintarEnPapel(grabador, *control);
+    grabador.end();
     QImage pagina(control->size(), QImage::Format_RGB32);
     pagina.fill(Qt::white);
     QPainter pintor(&pagina);

@@ -26,6 +26,8 @@ constexpr DisenoMarco kDiseno = {
     .posRegresar = {324, 661},
     .regresarPrimero = true,
     .documento = kTituloTasacion,
+    .archivo = "Tasacion",
+    .unaPagina = true,
 };
 
 // Empties the list, adds the items in order and leaves `texto` in it, no item chosen. A list
@@ -246,3 +248,9 @@ void TForm1::PrepararAyudas() {
 void TForm1::ResetColoresAyuda(const QString& nombre) { ayuda_->ResetColoresAyuda(nombre); }
 
 bool TForm1::SeImprime(const QWidget& control) const { return &control != MemoAyuda; }
+
+Impreso TForm1::ComoSeImprime() const {
+    Impreso impreso = TMarco::ComoSeImprime();
+    impreso.matricula = EMatricula->text();
+    return impreso;
+}

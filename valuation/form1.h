@@ -64,6 +64,7 @@ protected:
     bool ResultadosAlDia() const override;
     void Recalcular() override;
     QString BotonCalcular() const override;
+    Impreso ComoSeImprime() const override;
 
 private:
     void CrearHoja();

@@ -95,7 +95,9 @@ void PrepararAplicacion(QApplication& aplicacion) {
 Programa::Programa() : form1_(std::make_unique<TForm1>()), form2_(std::make_unique<TForm2>()) {
     // Each new control asks to be polished at the first pass of the event loop. The valuation
     // window polishes all of its own when it is shown, the certificate when it is first shown
-    // or printed: until then the requests would only polish controls nobody sees.
+    // or printed: until then the requests would only polish controls nobody sees. The removal
+    // takes every pending request of the application, which at this point holds these two
+    // windows alone.
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),

@@ -190,7 +190,7 @@ Impreso TForm2::ComoSeImprime() const {
     impreso.matricula = EMatricula->text();
     // The boxes under "Conforme VENDEDOR" and "Conforme COMPRADOR" take the signatures.
     const auto leyenda = [this](const char* nombre) {
-        return hoja()->findChild<QLabel*>(QString::fromLatin1(nombre));
+        return hoja()->findChild<QLabel*>(DeTabla(nombre));
     };
     impreso.firmas = {{EVendedor, leyenda("Label37")}, {EComprador, leyenda("Label38")}};
     return impreso;

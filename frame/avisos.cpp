@@ -30,12 +30,16 @@ void TituloEntero(QMessageBox& caja) {
                    capas->rowCount(), 0, 1, capas->columnCount());
 }
 
+// Every box of the program: its title whole, its text as plain text. The text often holds what
+// the user typed; left to guess, the box would take a typed "<b>" for markup.
+void PrepararCaja(QMessageBox& caja) {
+    TituloEntero(caja);
+    caja.setTextFormat(Qt::PlainText);
+}
+
 void MostrarCaja(QWidget* ventana, QMessageBox::Icon icono, const QString& texto) {
     QMessageBox caja(icono, kTituloAplicacion, texto, QMessageBox::Ok, ventana);
-    TituloEntero(caja);
-    // The text often holds what the user typed; left to guess, the box would take a typed
-    // "<b>" for markup.
-    caja.setTextFormat(Qt::PlainText);
+    PrepararCaja(caja);
     caja.exec();
 }
 
@@ -53,8 +57,7 @@ int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respues
     Q_ASSERT(!respuestas.isEmpty());
     QMessageBox caja(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton,
                      ventana);
-    TituloEntero(caja);
-    caja.setTextFormat(Qt::PlainText);
+    PrepararCaja(caja);
     QList<QPushButton*> botones;
     for (qsizetype i = 0; i < respuestas.size(); ++i) {
         const bool ultima = i + 1 == respuestas.size();

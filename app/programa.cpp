@@ -17,9 +17,12 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTranslator>
-#include <cstring>
+#include <fontconfig/fontconfig.h>
+#include <system_error>
 
 namespace {
+
+constexpr qint32 kLadoMaximoIcono = 1024;
 
 // Reads the decimal separator again when the user changes the regional settings.
 class VigiaRegional : public QObject {
@@ -45,33 +48,62 @@ void AlFrente(QWidget& ventana) {
 
 // Every size the build rendered, so the window manager never scales one up; on X11 each is
 // handed over when the window is made, so there is nothing to gain by reading them later. Each
-// is stored as plain pixels (app/icono_crudo.cpp): copying them takes a fraction of what
-// decoding the PNGs took, and loads neither the PNG decoder nor the image format plugins.
+// is stored as plain, uncompressed pixels (app/icono_crudo.cpp) and the pixmaps use them where
+// they lie in the program's file: no copy on the heap for the program's whole life, no
+// decompression, and neither the PNG decoder nor the image format plugins are loaded.
 QIcon IconoDelPrograma() {
     QIcon icono;
     for (QDirIterator archivo(QStringLiteral(":/iconos"), QDir::Files); archivo.hasNext();) {
         const QString nombre = archivo.next();
-        const QByteArray datos = QResource(nombre).uncompressedData();
+        const QResource recurso(nombre);
+        const bool talCual = recurso.compressionAlgorithm() == QResource::NoCompression;
+        const QByteArray datos =
+            talCual ? QByteArray::fromRawData(reinterpret_cast<const char*>(recurso.data()),
+                                              recurso.size())
+                    : recurso.uncompressedData();
         constexpr qsizetype kCabecera = 8; // width and height, 32 bits each, little-endian
         QDataStream cabecera(datos);
         cabecera.setByteOrder(QDataStream::LittleEndian);
         qint32 ancho = 0;
         qint32 alto = 0;
         cabecera >> ancho >> alto;
+        const auto* pixeles = reinterpret_cast<const uchar*>(datos.constData() + kCabecera);
+        const bool alineados = reinterpret_cast<quintptr>(pixeles) % alignof(quint32) == 0;
         QImage imagen;
-        if (cabecera.status() == QDataStream::Ok)
-            imagen = QImage(ancho, alto, QImage::Format_ARGB32_Premultiplied);
+        if (cabecera.status() == QDataStream::Ok && ancho > 0 && alto > 0 &&
+            ancho <= kLadoMaximoIcono && alto <= kLadoMaximoIcono &&
+            datos.size() == kCabecera + qsizetype{ancho} * alto * 4) {
+            // Read-only pixels that outlive the program's windows: the pixmap shares them.
+            imagen = QImage(pixeles, ancho, alto, ancho * 4, QImage::Format_ARGB32_Premultiplied);
+            if (!talCual || !alineados)
+                imagen = imagen.copy(); // a decompressed copy goes with `datos`
+        }
         // The build wrote the resource; a size that does not match is a fault of the build.
-        if (imagen.isNull() || datos.size() != kCabecera + imagen.sizeInBytes())
+        if (imagen.isNull())
             qFatal("damaged icon resource %s", qUtf8Printable(nombre));
-        std::memcpy(imagen.bits(), datos.constData() + kCabecera,
-                    static_cast<size_t>(imagen.sizeInBytes()));
         icono.addPixmap(QPixmap::fromImage(std::move(imagen)));
     }
     return icono;
 }
 
 } // namespace
+
+FuentesEnParalelo::FuentesEnParalelo() {
+    try {
+        // Qt's font database asks fontconfig for the same configuration, and then finds it
+        // read: fontconfig keeps it for the whole process.
+        hilo_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+        // No thread to spare: Qt reads it at the first text.
+    }
+}
+
+FuentesEnParalelo::~FuentesEnParalelo() { Esperar(); }
+
+void FuentesEnParalelo::Esperar() {
+    if (hilo_.joinable())
+        hilo_.join();
+}
 
 void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));

@@ -80,6 +80,10 @@ bench: deps-bench
 bench-startup: deps-startup
 	$(call construir,bench)
 	sh scripts/arranque.sh build-bench
+	@echo "== the floor: the same controls bare, against the one-label window"
+	PROGRAMA=build-bench/bench/solo_controles sh scripts/arranque.sh build-bench
+	@echo "== the same controls with the fonts the sheets show, against the one-label window"
+	PROGRAMA=build-bench/bench/solo_controles_con_aspecto sh scripts/arranque.sh build-bench
 
 # Headless, on a large screen without window frames; the second run renders the valuation
 # window at scale factor 2.

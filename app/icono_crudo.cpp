@@ -1,7 +1,7 @@
 // Build tool: one size of the program's icon as the program takes it at start-up. The output is
 // the width and height (32-bit little-endian each), then the pixels as premultiplied ARGB32,
-// row after row, in the byte order of the machine that builds and runs it. The program copies
-// these as they are: decoding the PNGs took a twentieth of its start-up.
+// row after row, in the byte order of the machine that builds and runs it. The program uses
+// these as they lie in its file: decoding the PNGs took a twentieth of its start-up.
 // usage: icono_crudo ICON.png OUTPUT
 
 #include <QFile>

@@ -14,10 +14,8 @@ int main(int argc, char* argv[]) {
         PlataformaPreferida(QProcessEnvironment::systemEnvironment(), argumentos);
     if (!plataforma.isEmpty())
         qputenv("QT_QPA_PLATFORM", plataforma);
-    FuentesEnParalelo fuentes;
     QApplication aplicacion(argc, argv);
     PrepararAplicacion(aplicacion);
-    fuentes.Esperar(); // before the windows measure their first text
     Programa programa;
     programa.Mostrar();
     return aplicacion.exec();

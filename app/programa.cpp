@@ -17,8 +17,6 @@
 #include <QPixmap>
 #include <QResource>
 #include <QTranslator>
-#include <fontconfig/fontconfig.h>
-#include <system_error>
 
 namespace {
 
@@ -87,23 +85,6 @@ QIcon IconoDelPrograma() {
 }
 
 } // namespace
-
-FuentesEnParalelo::FuentesEnParalelo() {
-    try {
-        // Qt's font database asks fontconfig for the same configuration, and then finds it
-        // read: fontconfig keeps it for the whole process.
-        hilo_ = std::thread([] { FcInit(); });
-    } catch (const std::system_error&) {
-        // No thread to spare: Qt reads it at the first text.
-    }
-}
-
-FuentesEnParalelo::~FuentesEnParalelo() { Esperar(); }
-
-void FuentesEnParalelo::Esperar() {
-    if (hilo_.joinable())
-        hilo_.join();
-}
 
 void PrepararAplicacion(QApplication& aplicacion) {
     aplicacion.setApplicationName(QStringLiteral("morvex"));

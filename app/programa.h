@@ -3,7 +3,6 @@
 // Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the top.
 
 #include <memory>
-#include <thread>
 
 class QApplication;
 
@@ -15,25 +14,6 @@ struct TraspasoValoracion;
 // texts in the user's language, the decimal separator and the answer to a change of the
 // regional settings. Call once, after the QApplication exists.
 void PrepararAplicacion(QApplication& aplicacion);
-
-// Reads the machine's font configuration on another core while the application starts: the
-// first text a window measures needs it, and reading it is a fifth of the start-up. Start it
-// before the QApplication and wait for it before the first window is built, so that it is
-// read once, not twice at the same time. Where no thread can be started, Qt reads it itself
-// at the first text, as it would anyway.
-class FuentesEnParalelo {
-public:
-    FuentesEnParalelo();
-    ~FuentesEnParalelo();
-    FuentesEnParalelo(const FuentesEnParalelo&) = delete;
-    FuentesEnParalelo& operator=(const FuentesEnParalelo&) = delete;
-
-    // Returns once the configuration is read; again at once.
-    void Esperar();
-
-private:
-    std::thread hilo_;
-};
 
 class Programa {
 public:

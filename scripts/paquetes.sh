@@ -4,10 +4,8 @@
 # usage: paquetes.sh SET...   (run, package, test, fuzz, bench, startup, format; all for every one)
 set -eu
 
-# Building the program and running it (with Qt's own texts in the user's language; fontconfig's
-# headers to read the font configuration while the application starts).
-run="cmake make g++ qt6-base-dev libfontconfig-dev librsvg2-bin fonts-dejavu-core
-qt6-translations-l10n"
+# Building the program and running it (with Qt's own texts in the user's language).
+run="cmake make g++ qt6-base-dev librsvg2-bin fonts-dejavu-core qt6-translations-l10n"
 # make package: CPack reads the program's libraries with dpkg-shlibdeps and file.
 package="dpkg-dev file"
 # make test: a virtual X display, its pointer and a window manager, a Wayland compositor with

@@ -1,9 +1,9 @@
 // What start-up gives the program without doing all the work Qt would: the window icon, taken
 // from plain pixels the build stored, holds every size the build rendered, pixel for pixel the
-// PNG, without copying them; the font configuration is read on another thread; the scroll area
-// around a window's content, which skips measuring its font for its size hint, gives the hint
-// Qt's own scroll area gives; a control's colours cost one palette change, none where it
-// inherits them; a window is polished when shown or printed, not before.
+// PNG, without copying them; the scroll area around a window's content, which skips measuring
+// its font for its size hint, gives the hint Qt's own scroll area gives; a control's colours
+// cost one palette change, none where it inherits them; a window is polished when shown or
+// printed, not before.
 
 #include "apoyo.h"
 
@@ -13,7 +13,6 @@
 #include "impresion.h"
 #include "programa.h"
 
-#include <QFontDatabase>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -34,7 +33,6 @@ private slots:
 
     void iconoConCadaTamano_data();
     void iconoConCadaTamano();
-    void fuentesEnParalelo();
     void areaExteriorComoLaDeQt();
     void colores_data();
     void colores();
@@ -69,18 +67,6 @@ void PruebasArranque::iconoConCadaTamano() {
     const QResource recurso(QStringLiteral(":/iconos/morvex-%1.argb").arg(lado));
     QCOMPARE(recurso.compressionAlgorithm(), QResource::NoCompression);
     QCOMPARE(icono.pixmap(QSize(lado, lado)).toImage().constBits(), recurso.data() + 8);
-}
-
-// Started, the font configuration is read on another thread; waiting for it twice, or leaving
-// without waiting, ends the thread cleanly (an unjoined thread would abort the program).
-void PruebasArranque::fuentesEnParalelo() {
-    {
-        FuentesEnParalelo fuentes;
-        fuentes.Esperar();
-        fuentes.Esperar();
-    }
-    { FuentesEnParalelo sinEsperar; }
-    QVERIFY(QFontDatabase::families().contains(u"DejaVu Sans"_s));
 }
 
 void PruebasArranque::areaExteriorComoLaDeQt() {

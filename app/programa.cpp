@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr qint32 kLadoMaximoIcono = 1024;
-
 // Reads the decimal separator again when the user changes the regional settings.
 class VigiaRegional : public QObject {
 public:
@@ -65,12 +63,12 @@ QIcon IconoDelPrograma() {
         qint32 ancho = 0;
         qint32 alto = 0;
         cabecera >> ancho >> alto;
-        const auto* pixeles = reinterpret_cast<const uchar*>(datos.constData() + kCabecera);
-        const bool alineados = reinterpret_cast<quintptr>(pixeles) % alignof(quint32) == 0;
         QImage imagen;
+        // The stored size must account for every byte: that bounds the width and height too.
         if (cabecera.status() == QDataStream::Ok && ancho > 0 && alto > 0 &&
-            ancho <= kLadoMaximoIcono && alto <= kLadoMaximoIcono &&
             datos.size() == kCabecera + qsizetype{ancho} * alto * 4) {
+            const auto* pixeles = reinterpret_cast<const uchar*>(datos.constData() + kCabecera);
+            const bool alineados = reinterpret_cast<quintptr>(pixeles) % alignof(quint32) == 0;
             // Read-only pixels that outlive the program's windows: the pixmap shares them.
             imagen = QImage(pixeles, ancho, alto, ancho * 4, QImage::Format_ARGB32_Premultiplied);
             if (!talCual || !alineados)

@@ -9,16 +9,25 @@ constexpr std::array<const char*, 12> kMeses = {
     "Julio     ", "Agosto    ", "Septiembre", "Octubre   ", "Noviembre ", "Diciembre ",
 };
 
-// With a decimal comma, a point that follows a digit and has exactly three digits after it
-// groups thousands ("15.000", "1.500,75", "1.234.567"); any other point ends the number.
-bool PuntoDeMiles(const QString& texto, qsizetype i, QChar separador) {
-    if (separador != QLatin1Char(',') || texto[i] != QLatin1Char('.') || i == 0 ||
-        !EsDigito(texto[i - 1]))
-        return false;
+// Digits in a row from `desde`, forwards (`paso` 1) or backwards (`paso` -1).
+qsizetype CifrasSeguidas(const QString& texto, qsizetype desde, qsizetype paso) {
     qsizetype cifras = 0;
-    while (i + 1 + cifras < texto.size() && EsDigito(texto[i + 1 + cifras]))
+    for (qsizetype j = desde; j >= 0 && j < texto.size() && EsDigito(texto[j]); j += paso)
         ++cifras;
-    return cifras == 3;
+    return cifras;
+}
+
+// With a decimal comma, the point at `i` groups thousands where exactly three digits follow it
+// and, if it is the number's first point, one to three digits not beginning with 0 stand
+// before it: "15.000", "1.500,75", "1.234.567". Any other point ends the number: "0.500",
+// "1234.567", "12.34", "1.5000".
+bool PuntoDeMiles(const QString& texto, qsizetype i, bool primero) {
+    if (CifrasSeguidas(texto, i + 1, 1) != 3)
+        return false;
+    if (!primero)
+        return true;
+    const qsizetype antes = CifrasSeguidas(texto, i - 1, -1);
+    return antes >= 1 && antes <= 3 && texto[i - antes] != QLatin1Char('0');
 }
 
 } // namespace
@@ -27,6 +36,7 @@ QString NormalizarNumero(const QString& texto, QChar separador) {
     QString resultado;
     bool tomaDigitos = true;
     bool haySeparador = false;
+    bool hayPuntoDeMiles = false;
     for (qsizetype i = 0; i < texto.size(); ++i) {
         const QChar c = texto[i];
         if (EsDigito(c) && tomaDigitos) {
@@ -38,8 +48,9 @@ QString NormalizarNumero(const QString& texto, QChar separador) {
             haySeparador = true;
         } else if (c == QLatin1Char(' ') || c.unicode() == 0 || c == QLatin1Char(',')) {
             // skipped: thousands blanks, stray NULs and commas
-        } else if (tomaDigitos && !haySeparador && PuntoDeMiles(texto, i, separador)) {
-            // skipped: a thousands point of the whole part
+        } else if (separador == QLatin1Char(',') && c == QLatin1Char('.') && tomaDigitos &&
+                   !haySeparador && PuntoDeMiles(texto, i, !hayPuntoDeMiles)) {
+            hayPuntoDeMiles = true; // skipped: a thousands point of the whole part
         } else {
             tomaDigitos = false;
         }

@@ -15,8 +15,10 @@
 
 // Turns whatever was typed into a numeric field into a text the number conversion accepts:
 // digits, one leading sign and one decimal separator; blanks, NULs and commas are skipped, and
-// with a decimal comma so is a thousands point of the whole part (a point after a digit with
-// exactly three digits after it: "1.500,75" is 1500,75); any other character ends the digits.
+// with a decimal comma so is a thousands point of the whole part: a point with exactly three
+// digits after it and, if it is the first point, one to three digits not beginning with 0 just
+// before it ("1.500,75" is 1500,75; "0.500" is 0, "1234.567" is 1234). Any other character ends
+// the digits.
 // Never empty ("0" at worst); at most three decimals, or at most 16 characters when there is no
 // separator.
 QString NormalizarNumero(const QString& texto, QChar separador);

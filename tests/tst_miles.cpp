@@ -23,7 +23,10 @@ private slots:
     void cleanup();
 
     void costesConPuntoDeMiles();
-    void precioDelVendedorConPuntoDeMiles();
+    void costeConPunto_data();
+    void costeConPunto();
+    void precioDelVendedorConPunto_data();
+    void precioDelVendedorConPunto();
     void precioDelVendedorAnidaUnaVez();
 
 private:
@@ -54,15 +57,46 @@ void PruebasMiles::costesConPuntoDeMiles() {
     QCOMPARE(Texto(ventana, "EPVPCompra"), u"16096,5"_s);
 }
 
-void PruebasMiles::precioDelVendedorConPuntoDeMiles() {
+// A point reads as a thousands point only where the grouping is Spanish; any other point ends
+// the amount, so a cost is never read a thousand times too large.
+void PruebasMiles::costeConPunto_data() {
+    QTest::addColumn<QString>("pintura");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("grouped") << u"1.234"_s << u"1234"_s;
+    QTest::newRow("four digits before") << u"1234.567"_s << u"1234"_s;
+    QTest::newRow("zero before") << u"0.500"_s << u"0"_s;
+}
+
+void PruebasMiles::costeConPunto() {
+    QFETCH(QString, pintura);
+    QFETCH(QString, total);
+    FijarReloj(MomentoDePrueba(2010, 3));
+    TForm1 ventana;
+    ventana.show();
+    ventana.findChild<QLineEdit*>(u"EPintura"_s)->setText(pintura);
+    QTest::mouseClick(ventana.findChild<QPushButton*>(u"Button4"_s), Qt::LeftButton);
+    QCOMPARE(Texto(ventana, "ETotalCoste"), total);
+    QCOMPARE(Texto(ventana, "EPintura"), pintura); // typed texts stay as typed
+}
+
+void PruebasMiles::precioDelVendedorConPunto_data() {
+    QTest::addColumn<QString>("precio");
+    QTest::addColumn<QString>("normal");
+    QTest::newRow("grouped") << u"15.000"_s << u"15000"_s;
+    QTest::newRow("five digits before") << u"31470.500"_s << u"31470"_s;
+}
+
+void PruebasMiles::precioDelVendedorConPunto() {
+    QFETCH(QString, precio);
+    QFETCH(QString, normal);
     FijarReloj(MomentoDePrueba(2010, 3));
     Programa programa;
     programa.Mostrar();
-    programa.Form1().findChild<QLineEdit*>(u"EPVPVendedor"_s)->setText(u"15.000"_s);
+    programa.Form1().findChild<QLineEdit*>(u"EPVPVendedor"_s)->setText(precio);
     QTest::mouseClick(programa.Form1().findChild<QPushButton*>(u"Button2"_s), Qt::LeftButton);
     QVERIFY(programa.Form2().isVisible());
-    QCOMPARE(Texto(programa.Form2(), "EPrecioVendedor"), u"15.000"_s); // as typed
-    QCOMPARE(Texto(programa.Form2(), "EPVPVendedor"), u"15000"_s);     // normalised
+    QCOMPARE(Texto(programa.Form2(), "EPrecioVendedor"), precio); // as typed
+    QCOMPARE(Texto(programa.Form2(), "EPVPVendedor"), normal);
 }
 
 // A run whose exchange value fails reports once: counting the reports counts the runs.

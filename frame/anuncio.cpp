@@ -32,8 +32,7 @@ QAccessibleInterface* FabricaDeAnuncios(const QString& clase, QObject* objeto) {
 }
 
 QWidget* AnuncioDe(QWidget* ventana) {
-    return ventana->findChild<QWidget*>(QLatin1String(kNombreAnuncio),
-                                        Qt::FindDirectChildrenOnly);
+    return ventana->findChild<QWidget*>(QLatin1String(kNombreAnuncio), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace

@@ -39,6 +39,11 @@ TForm2::TForm2() : TMarco(kDiseno) {
     recibido_.FPuntosObtenidos = QString::number(kPuntosEstandar);
     Conectar();
     PrepararNavegacion();
+    // The ITV points follow the tick the reader has just said; the asterisks repeat the score.
+    hablados_.Vigilar(
+        {{EPuntosObtenidos, QStringLiteral("puntuación obtenida"), {}},
+         {EPuntosTotales, QStringLiteral("puntuación total"), QStringLiteral("sobre 10")},
+         {EPrecioCompra, QStringLiteral("precio compra"), QStringLiteral("euros")}});
 }
 
 void TForm2::Conectar() {
@@ -127,6 +132,8 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     LabelFecha->resize(TamanoDelTexto(*LabelFecha)); // sized to its text, as every caption
     FDefectos.fill(QString());
     CalcularCertificado();
+    // A new certificate is heard as its window opens, not as changes.
+    hablados_.Callar();
 }
 
 Calificaciones TForm2::LeerCalificaciones() const {
@@ -164,6 +171,7 @@ bool TForm2::ResultadosAlDia() const {
 QString TForm2::BotonCalcular() const { return Button3->text(); }
 
 void TForm2::CalcularCertificado() {
+    hablados_.Antes();
     const QChar separador = SeparadorDecimal();
     const Calificaciones calificaciones = LeerCalificaciones();
     const long double puntuacion = PuntuacionLista(calificaciones);

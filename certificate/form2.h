@@ -5,6 +5,7 @@
 // tables in hoja_certificado.cpp; the arithmetic is in puntuacion.h.
 // Direction of use: general/ <- frame/ <- certificate/ <- app/; never the valuation.
 
+#include "anuncio.h"
 #include "marco.h"
 #include "puntuacion.h"
 #include "traspaso.h"
@@ -85,6 +86,8 @@ private:
     TextosLista FDefectos;
     // While set, a change of a rating or of the fault memory starts no scoring run.
     bool sinPuntuar_ = false;
+    // The results a change of the user's altered, said once the change is over.
+    ResultadosHablados hablados_;
     // The fault memory's text at its last change notification: writing the same text again, or
     // a change of its looks alone, is no change.
     QString averiasVistas_;

@@ -65,7 +65,9 @@ void TForm2::PrepararNavegacion() {
     }
     orden << CITV << EPuntosAsteriscos << EPuntosObtenidos << EPuntosITV << EPuntosTotales
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
-          << EVendedor << EComprador;
+          << EVendedor << EComprador << LabelFecha;
+    // The dated agreement line is a result too, heard by its caption.
+    LeerComoResultado(LabelFecha, LabelFecha->text()); // its caption, until a date follows it
     OrdenarTabulacion(orden);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the
     // parties sign on paper, are not.

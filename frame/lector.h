@@ -5,10 +5,14 @@
 #include <QStringList>
 #include <span>
 
+class QLabel;
 class QRadioButton;
 class QWidget;
 
-// Hands Qt's screen-reader bridge the program's own descriptions of lists and windows. Qt on
+// Hands Qt's screen-reader bridge the program's own descriptions of edit fields, memos, lists
+// and windows. Every text query of an edit field or a memo (characters, words, sentences,
+// lines, paragraphs; at, before and after any offset, the end included; the caret and the
+// selection) is answered from the text itself, whole and without looping. Qt on
 // Linux gives a list its text as its name, so that "Octubre" would stand for the month list: a
 // list here is named by its caption and tells its text as its value, and so does the edit part
 // of an editable list. A window of the program is a frame named by its accessible name. Call
@@ -35,3 +39,7 @@ void NombrarControles(QWidget* hoja, std::span<const NombreAccesible> nombres);
 // The buttons of a rating row named "<row caption>: <column>", in column order.
 void NombrarFila(std::span<QRadioButton* const> botones, const QString& leyenda,
                  const QStringList& columnas);
+
+// A line that holds a result after its caption (`leyenda`, the start of its text): a tab stop,
+// named by the caption, read as a read-only text holding what follows the caption.
+void LeerComoResultado(QLabel* linea, const QString& leyenda);

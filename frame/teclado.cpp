@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -56,6 +57,29 @@ protected:
         QPainter pintor(this);
         Anillo(&pintor, rect());
     }
+};
+
+// A caption that takes the focus (a result written as a line) has no frame to draw it on: the
+// ring is drawn over it once it has painted itself.
+class AnilloDeLinea : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        auto* linea = static_cast<QWidget*>(objeto);
+        if (evento->type() != QEvent::Paint || pintando_ || !linea->hasFocus())
+            return QObject::eventFilter(objeto, evento);
+        pintando_ = true;
+        QCoreApplication::sendEvent(linea, evento);
+        pintando_ = false;
+        QPainter pintor(linea);
+        Anillo(&pintor, linea->rect());
+        return true;
+    }
+
+private:
+    bool pintando_ = false;
 };
 
 class EstiloConFoco : public QProxyStyle {
@@ -235,6 +259,12 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
         boton->installEventFilter(intro);
 
     UnaParadaPorGrupo(ventana);
+
+    auto* anilloDeLinea = new AnilloDeLinea(ventana);
+    for (QLabel* linea : ventana->findChildren<QLabel*>()) {
+        if (linea->focusPolicy() & Qt::TabFocus)
+            linea->installEventFilter(anilloDeLinea);
+    }
 
     auto* teclasDeHoja = new TeclasDeHoja(caja);
     for (QWidget* control : ventana->findChildren<QWidget*>()) {

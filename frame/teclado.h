@@ -20,7 +20,8 @@ QStyle* EstiloDelPrograma();
 // Keyboard and wheel on every control of a window:
 //  - a list, combo box or spin box takes the wheel only while it has the focus; otherwise the
 //    turn scrolls `caja`, and the wheel never gives it the focus;
-//  - read-only fields are tab stops like any other, so that results are reached and read;
+//  - read-only fields are tab stops like any other, so that results are reached and read; a
+//    caption made a tab stop shows the focus ring around it;
 //  - Tab and Backtab leave every multi-line field, which never takes a tab character;
 //  - Enter and Return press the focused push button, as Space does;
 //  - the radio buttons of one parent are one tab stop, the one set (the first while none is);

@@ -1,5 +1,6 @@
 #include "vista_previa.h"
 
+#include "anuncio.h"
 #include "archivo_pdf.h"
 
 #include <QFileDialog>
@@ -150,6 +151,7 @@ void TVistaPrevia::Pasar(int paginas) {
     vista_->setCurrentPage(
         std::clamp(vista_->currentPage() + paginas, 1, std::max(1, vista_->pageCount())));
     MostrarPagina();
+    Anunciar(this, pagina_->text()); // at the first or last page too: the reader hears where
 }
 
 void TVistaPrevia::MostrarPagina() {

@@ -27,16 +27,40 @@ def fallo(texto):
 
 
 class Oido:
-    """What the reader hears: the objects that take the focus, in order."""
+    """What the reader hears: the objects that take the focus, in order, and the notifications
+    shown, which readers speak unasked."""
 
     def __init__(self):
         self.oidos = []
+        self.anuncios = []
         self.escucha = Atspi.EventListener.new(self.al_evento)
         self.escucha.register("object:state-changed:focused")
+        self.escucha.register("object:state-changed:showing")
 
     def al_evento(self, evento):
-        if evento.detail1 == 1:
+        if evento.detail1 != 1:
+            return
+        if evento.type.startswith("object:state-changed:showing"):
+            if evento.source.get_role() == Atspi.Role.NOTIFICATION:
+                self.anuncios.append(evento.source.get_name() or "")
+        else:
             self.oidos.append(evento.source)
+
+    def anunciado(self, segundos=2.0):
+        """The notifications shown within the time given, once the first is heard."""
+        fin = time.monotonic() + segundos
+        contexto = GLib.MainContext.default()
+        while time.monotonic() < fin:
+            while contexto.iteration(False):
+                pass
+            time.sleep(0.005)
+            if self.anuncios and fin - time.monotonic() > 0.4:
+                fin = time.monotonic() + 0.4  # a second one would follow at once
+        anuncios, self.anuncios = self.anuncios, []
+        return anuncios
+
+    def callar(self):
+        self.anunciado(0.3)
 
     def esperar(self, segundos=5.0):
         fin = time.monotonic() + segundos
@@ -194,6 +218,133 @@ def comprobar(ventana, raiz, oidos, marco, resultados, listas, ayudas):
     return nombres
 
 
+LIMITES = [("char", Atspi.TextBoundaryType.CHAR), ("word", Atspi.TextBoundaryType.WORD_START),
+           ("sentence", Atspi.TextBoundaryType.SENTENCE_START),
+           ("line", Atspi.TextBoundaryType.LINE_START)]
+
+
+def campos_de_texto(raiz):
+    """Every edit field, memo and result line of the window: what holds a text a user reads."""
+    campos = []
+    pendientes = [raiz]
+    while pendientes:
+        objeto = pendientes.pop()
+        if objeto.get_role() in (Atspi.Role.TEXT, Atspi.Role.ENTRY) or \
+                objeto.get_name() == "Fecha del certificado":
+            campos.append(objeto)
+            continue
+        for i in range(objeto.get_child_count()):
+            hijo = objeto.get_child_at_index(i)
+            if hijo is not None:
+                pendientes.append(hijo)
+    return campos
+
+
+def preguntar(ventana, nombre, pregunta, *argumentos):
+    """One text query, answered within a second."""
+    inicio = time.monotonic()
+    try:
+        respuesta = pregunta(*argumentos)
+    except Exception as error:  # an answer that never came, or a fault
+        fallo(f"{ventana}: '{nombre}' {pregunta.__name__}{argumentos[1:]} failed: {error}")
+        return None
+    if time.monotonic() - inicio > 1.0:
+        fallo(f"{ventana}: '{nombre}' {pregunta.__name__}{argumentos[1:]} took "
+              f"{time.monotonic() - inicio:.1f} s")
+    return respuesta
+
+
+def comprobar_textos(ventana, raiz, esperados):
+    """Every text query at the start, middle and end of every field, each answered right."""
+    campos = campos_de_texto(raiz)
+    preguntas = 0
+    for campo in campos:
+        nombre = campo.get_name() or campo.get_role_name()
+        n = preguntar(ventana, nombre, Atspi.Text.get_character_count, campo)
+        texto = preguntar(ventana, nombre, Atspi.Text.get_text, campo, 0, -1)
+        if n is None or texto is None:
+            continue
+        if len(texto) != n:
+            fallo(f"{ventana}: '{nombre}' holds {texto!r} but counts {n}")
+        if nombre in esperados and texto != esperados[nombre]:
+            fallo(f"{ventana}: '{nombre}' reads {texto!r}, not {esperados[nombre]!r}")
+        for posicion in sorted({0, n // 2, n, -1}):
+            donde = n if posicion == -1 else posicion
+            for limite, tipo in LIMITES:
+                preguntas += 3
+                en = preguntar(ventana, nombre, Atspi.Text.get_text_at_offset, campo, posicion,
+                               tipo)
+                antes = preguntar(ventana, nombre, Atspi.Text.get_text_before_offset, campo,
+                                  posicion, tipo)
+                despues = preguntar(ventana, nombre, Atspi.Text.get_text_after_offset, campo,
+                                    posicion, tipo)
+                if en is None or antes is None or despues is None:
+                    continue
+                que = f"{ventana}: '{nombre}' ({texto!r}) {limite} at {posicion}"
+                for parte, pieza in (("at", en), ("before", antes), ("after", despues)):
+                    if pieza.content != texto[pieza.start_offset:pieza.end_offset] or \
+                            not 0 <= pieza.start_offset <= pieza.end_offset <= n:
+                        fallo(f"{que}: {parte} gives {pieza.content!r} "
+                              f"[{pieza.start_offset}, {pieza.end_offset})")
+                if limite == "char":
+                    if en.content != texto[donde:donde + 1]:
+                        fallo(f"{que}: gives {en.content!r}")
+                elif n > 0 and not (en.start_offset <= donde <= en.end_offset and en.content):
+                    fallo(f"{que}: gives {en.content!r} [{en.start_offset}, {en.end_offset})")
+                if limite == "line" and "\n" not in texto and en.content != texto:
+                    fallo(f"{que}: the line is {en.content!r}")
+                if antes.end_offset > en.start_offset or despues.start_offset < en.end_offset:
+                    fallo(f"{que}: before [{antes.start_offset}, {antes.end_offset}), after "
+                          f"[{despues.start_offset}, {despues.end_offset}) overlap "
+                          f"[{en.start_offset}, {en.end_offset})")
+        caret = preguntar(ventana, nombre, Atspi.Text.get_caret_offset, campo)
+        if caret is not None and not 0 <= caret <= n:
+            fallo(f"{ventana}: '{nombre}' has its caret at {caret} of {n}")
+        if preguntar(ventana, nombre, Atspi.Text.get_n_selections, campo) not in (0, 1):
+            fallo(f"{ventana}: '{nombre}' has more than one selection")
+    print(f"{ventana}: {len(campos)} text fields, {preguntas} text queries answered")
+    return campos
+
+
+def por_nombre(raiz, nombre, rol=None):
+    """The object of the name given, or the first whose name the function given accepts."""
+    pendientes = [raiz]
+    while pendientes:
+        objeto = pendientes.pop()
+        dicho = objeto.get_name() or ""
+        if (nombre(dicho) if callable(nombre) else dicho == nombre) and \
+                (rol is None or objeto.get_role() == rol):
+            return objeto
+        for i in range(objeto.get_child_count()):
+            hijo = objeto.get_child_at_index(i)
+            if hijo is not None:
+                pendientes.append(hijo)
+    fallo(f"no {nombre if isinstance(nombre, str) else 'such object'!r} found")
+    return None
+
+
+def texto_campo(raiz, nombre):
+    campo = por_nombre(raiz, nombre)
+    return "" if campo is None else texto_de(campo)
+
+
+def oir_anuncio(oido, que, esperado):
+    """The one notification heard after an action, with the sentence `esperado()` gives."""
+    anuncios = oido.anunciado()
+    esperado = esperado()  # the results as they stand once heard
+    if anuncios != [esperado]:
+        fallo(f"{que}: heard {anuncios}, not [{esperado!r}]")
+    else:
+        print(f"{que}: heard {esperado!r}")
+
+
+def pulsar(raiz, nombre, rol=Atspi.Role.PUSH_BUTTON):
+    objeto = por_nombre(raiz, nombre, rol)
+    if objeto is not None:
+        objeto.do_action(0)
+    return objeto
+
+
 def aplicacion(segundos=20.0):
     fin = time.monotonic() + segundos
     while time.monotonic() < fin:
@@ -253,6 +404,42 @@ def main():
                    ("Valor de Cambio (Precio TOTAL Compra sin IVA)",
                     "Valor de Cambio (Precio para reventa)")])
 
+        raiz = valoracion or app
+        comprobar_textos("valuation", raiz, {"Precio coche nuevo (euros)": "31470",
+                                             "Kilometros": "83680"})
+        # A new price, then "Calcular Precio": the values that changed, said once.
+        oido.callar()
+        precio = por_nombre(raiz, "Precio coche nuevo (euros)")
+        if precio is not None:
+            Atspi.EditableText.set_text_contents(precio, "32000")
+        pulsar(raiz, "Calcular Precio")
+        oir_anuncio(oido, "valuation: Calcular Precio",
+                    lambda: f"Valor de uso {texto_campo(raiz, 'Valor de Uso Cliente (Precio del Coche)')} "
+                    f"euros, valor de cambio "
+                    f"{texto_campo(raiz, 'Valor de Cambio (Precio TOTAL Compra sin IVA)')}, "
+                    f"precio compra {texto_campo(raiz, 'Precio Compra sin reparar')}.")
+        pulsar(raiz, "Calcular Precio")
+        if oido.anunciado(1.0):
+            fallo("valuation: a calculation that changed nothing was announced")
+        # F1 on a control with a help says the help.
+        especial = por_nombre(raiz, "Especial 1")
+        if especial is not None:
+            Atspi.Component.grab_focus(especial)
+            oido.esperar(2)
+            subprocess.run(["xdotool", "key", "F1"], check=True)
+            anuncios = oido.anunciado()
+            if len(anuncios) != 1 or not anuncios[0].startswith("Vehiculo Especial 1. "):
+                fallo(f"valuation: F1 on 'Especial 1' heard as {anuncios}")
+            else:
+                print(f"valuation: F1 heard {anuncios[0][:60]!r}...")
+            subprocess.run(["xdotool", "key", "Escape"], check=True)
+        boton = por_nombre(raiz, "Certificado de Calidad", Atspi.Role.PUSH_BUTTON)
+        if boton is not None:
+            Atspi.Component.grab_focus(boton)
+            oido.esperar(2)
+            subprocess.run(["xdotool", "key", "shift+Tab"], check=True)
+            oido.esperar(2)
+
         # To the certificate by its button, as a blind user goes: Tab to it, Enter.
         boton = oido.tecla("Tab")
         if boton is None or boton.get_name() != "Certificado de Calidad":
@@ -272,6 +459,36 @@ def main():
                        ("Puntuacion corregida", True),
                        ("PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS", True)],
                       [], [])
+            raiz = certificado or app
+            comprobar_textos("certificate", raiz, {})
+            oido.callar()
+            itv = [o for o in [por_nombre(raiz, lambda n: "ITV" in n, Atspi.Role.CHECK_BOX)] if o is not None]
+            for casilla in itv:
+                casilla.do_action(0)
+                oir_anuncio(oido, "certificate: the ITV tick",
+                            lambda: f"Puntuación total {texto_campo(raiz, 'Puntuacion total sobre 10')} "
+                            "sobre 10.")
+            mal = por_nombre(raiz, lambda n: n.startswith("1.-") and n.endswith(": Mal"),
+                             Atspi.Role.RADIO_BUTTON)
+            if mal is not None:
+                mal.do_action(0)
+                oir_anuncio(oido, "certificate: a rating",
+                            lambda: f"Puntuación obtenida {texto_campo(raiz, 'Puntuacion obtenida')}, "
+                            f"puntuación total {texto_campo(raiz, 'Puntuacion total sobre 10')} "
+                            f"sobre 10, precio compra "
+                            f"{texto_campo(raiz, 'PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS')}"
+                            " euros.")
+            # The print preview: a page turned is said.
+            oido.tecla("ctrl+p")
+            time.sleep(1.0)
+            oido.callar()
+            subprocess.run(["xdotool", "key", "Next"], check=True)
+            anuncios = oido.anunciado()
+            if len(anuncios) != 1 or not anuncios[0].startswith("Página 2 de "):
+                fallo(f"preview: PageDown heard as {anuncios}")
+            else:
+                print(f"preview: PageDown heard {anuncios[0]!r}")
+            subprocess.run(["xdotool", "key", "Escape"], check=True)
     finally:
         programa.terminate()
         programa.wait(10)

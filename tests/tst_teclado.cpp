@@ -91,7 +91,8 @@ QStringList CadenaCertificado() {
     // The results, read-only, are stops too: a screen reader hears them on the way.
     cadena << u"CITV"_s << u"EPuntosAsteriscos"_s << u"EPuntosObtenidos"_s << u"EPuntosITV"_s
            << u"EPuntosTotales"_s << u"MemoDefectosEncontrados"_s << u"EPVPVendedor"_s
-           << u"EPuntuacion"_s << u"Button3"_s << u"EPrecioCompra"_s << u"ButtonImprimir"_s;
+           << u"EPuntuacion"_s << u"Button3"_s << u"EPrecioCompra"_s << u"LabelFecha"_s
+           << u"ButtonImprimir"_s;
     return cadena;
 }
 

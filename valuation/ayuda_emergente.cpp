@@ -1,5 +1,6 @@
 #include "ayuda_emergente.h"
 
+#include "anuncio.h"
 #include "general.h"
 
 #include <QApplication>
@@ -89,6 +90,9 @@ bool AyudaEmergente::FiltrarTecla(QObject* objeto, QEvent* evento) {
             continue;
         AyudaMouseMove(i);
         porTeclado_ = i;
+        // The focus stays where it was, so a reader says the help only when told.
+        Anunciar(memo_, DeTabla(kAyudas[i].titulo).simplified() + QStringLiteral(". ") +
+                            DeTabla(kAyudas[i].texto).simplified());
         // The control and its help in view together.
         auto* control = static_cast<QWidget*>(objeto);
         const QRect lugar = QRect(control->mapTo(Hoja(), QPoint(0, 0)), control->size())

@@ -76,6 +76,12 @@ TForm1::TForm1() : TMarco(kDiseno) {
     Manejar(this, Button5, &QPushButton::clicked, &TForm1::Button5Click);
     Manejar(this, Button6, &QPushButton::clicked, &TForm1::Button6Click);
     PrepararNavegacion();
+    hablados_.Vigilar({{EPuntosObtenidos, QStringLiteral("puntos valoración"), {}},
+                       {EPorcentaje, QStringLiteral("depreciación"), QStringLiteral("por ciento")},
+                       {EPVPValoracion, QStringLiteral("valor de uso"), QStringLiteral("euros")},
+                       {EPVPCambio, QStringLiteral("valor de cambio"), {}},
+                       {ETotalCoste, QStringLiteral("coste reacondicionado"), {}},
+                       {EPVPCompra, QStringLiteral("precio compra"), {}}});
     Proteger(this, [this] { ResetValoracion(); });
 }
 
@@ -113,6 +119,8 @@ void TForm1::ResetValoracion() {
     Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
     CargarEjemplo();
     CalcularValoracion();
+    // A sheet started again is heard as it shows, not as changes.
+    hablados_.Callar();
 }
 
 void TForm1::CargarEjemplo() {
@@ -128,6 +136,8 @@ void TForm1::CargarEjemplo() {
 void TForm1::Button6Click() {
     CargarEjemplo();
     CalcularValoracion();
+    // A sheet started again is heard as it shows, not as changes.
+    hablados_.Callar();
 }
 
 EntradasValoracion TForm1::LeerEntradas() const {
@@ -160,6 +170,7 @@ bool TForm1::ComprobarDatos() {
 void TForm1::CalcularValoracion() {
     if (!ComprobarDatos())
         return;
+    hablados_.Antes();
     ResultadosValoracion resultados;
     try {
         ValorarCoche(LeerEntradas(), AhoraLocal().date(), SeparadorDecimal(), resultados);

@@ -5,6 +5,7 @@
 // calculation and writes texts.
 // Direction of use: general/ <- frame/ <- valuation/ <- app/; never the certificate.
 
+#include "anuncio.h"
 #include "ayudas.h"
 #include "calculo.h"
 #include "marco.h"
@@ -137,4 +138,6 @@ private:
     QPlainTextEdit* MemoAyuda;
     // Goes before the controls it watches: a member, deleted before the frame's children.
     std::unique_ptr<AyudaEmergente> ayuda_;
+    // The results a calculation changed, said once it is over.
+    ResultadosHablados hablados_;
 };

@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "controles.h"
+#include "escritura.h"
 #include "general.h"
 #include "reloj.h"
 
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
@@ -39,6 +41,7 @@ TForm2::TForm2() : TMarco(kDiseno) {
     recibido_.FPuntosObtenidos = QString::number(kPuntosEstandar);
     Conectar();
     PrepararNavegacion();
+    VigilarEscritura(hoja(), [this] { escrito_ = true; });
 }
 
 void TForm2::Conectar() {
@@ -81,6 +84,8 @@ void TForm2::MemoAveriasChange() {
 void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
+    // Its own writes to the fault memory look typed; however it ends, nothing is.
+    const auto limpio = qScopeGuard([this] { escrito_ = false; });
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
         campo->clear();

@@ -167,9 +167,9 @@ bool Programa::PuedeCerrar() {
         return true;
     int respuesta = 1;
     Proteger(form1_.get(), [this, &respuesta] {
-        respuesta = Preguntar(form1_.get(),
-                              QStringLiteral("¿Cerrar el programa? Se perderán los datos escritos."),
-                              {QStringLiteral("Cerrar"), QStringLiteral("Cancelar")}, 1);
+        respuesta = Preguntar(
+            form1_.get(), QStringLiteral("¿Cerrar el programa? Se perderán los datos escritos."),
+            {QStringLiteral("Cerrar"), QStringLiteral("Cancelar")}, 1);
     });
     return respuesta == 0;
 }

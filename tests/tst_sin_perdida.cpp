@@ -234,16 +234,16 @@ void PruebasSinPerdida::cerrarPreguntaConDatos_data() {
     // clang-format on
     for (const char* camino : {"Regresar", "cierre"}) {
         for (const auto& caso : casos) {
-            const QStringList respuestas = caso.pregunta
-                                               ? QStringList{u"Cerrar"_s, u"Cancelar"_s, u"Escape"_s}
-                                               : QStringList{QString()};
+            const QStringList respuestas =
+                caso.pregunta ? QStringList{u"Cerrar"_s, u"Cancelar"_s, u"Escape"_s}
+                              : QStringList{QString()};
             for (const QString& respuesta : respuestas) {
-                const QString nombre = QStringLiteral("%1, %2%3")
-                                           .arg(QLatin1String(camino), QLatin1String(caso.nombre),
-                                                respuesta.isEmpty() ? QString()
-                                                                    : u", "_s + respuesta);
-                QTest::newRow(qPrintable(nombre)) << QString::fromLatin1(camino)
-                                                  << QString::fromLatin1(caso.datos) << respuesta;
+                const QString nombre =
+                    QStringLiteral("%1, %2%3")
+                        .arg(QLatin1String(camino), QLatin1String(caso.nombre),
+                             respuesta.isEmpty() ? QString() : u", "_s + respuesta);
+                QTest::newRow(qPrintable(nombre))
+                    << QString::fromLatin1(camino) << QString::fromLatin1(caso.datos) << respuesta;
             }
         }
     }

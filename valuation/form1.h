@@ -62,7 +62,8 @@ public:
     ~TForm1() override;
 
     // Back to the starting state: inputs emptied, lists refilled, the worked example loaded and
-    // computed. Throws ErrorCalculo only if the example itself cannot be computed.
+    // computed; nothing counts as typed, and an undo offered before is withdrawn. Throws
+    // ErrorCalculo only if the example itself cannot be computed.
     void ResetValoracion();
     void CalcularValoracion();
     bool ComprobarDatos();

@@ -33,6 +33,27 @@ protected:
     }
 };
 
+// Asks `programa` before the valuation window closes, and so before the program ends; a close
+// refused is ignored, and both windows stay as they were.
+class PreguntaAlCerrar : public QObject {
+public:
+    PreguntaAlCerrar(QWidget* ventana, Programa* programa) : QObject(ventana), programa_(programa) {
+        ventana->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Close && !programa_->PuedeCerrar()) {
+            evento->ignore();
+            return true;
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    Programa* programa_;
+};
+
 // Shows a window in front of the other and gives it the keyboard: without a window manager only
 // raise() does that; on Wayland only the activation request does, as far as the compositor
 // grants it.
@@ -111,10 +132,13 @@ Programa::Programa() : form1_(std::make_unique<TForm1>()), form2_(std::make_uniq
     // windows alone.
     QCoreApplication::removePostedEvents(nullptr, QEvent::PolishRequest);
     QObject::connect(form1_.get(), &TForm1::cerrado, qApp, &QCoreApplication::quit);
+    new PreguntaAlCerrar(form1_.get(), this);
     QObject::connect(form1_.get(), &TForm1::certificadoPedido, form2_.get(),
                      [this](const TraspasoValoracion& valoracion) { IrAlCertificado(valoracion); });
     QObject::connect(form2_.get(), &TForm2::valoracionPedida, form1_.get(),
                      [this] { VolverALaValoracion(); });
+    QObject::connect(form1_.get(), &TForm1::resetDeshecho, form2_.get(),
+                     [this] { VolverAlCertificado(); });
 }
 
 Programa::~Programa() = default;
@@ -128,6 +152,24 @@ void Programa::IrAlCertificado(const TraspasoValoracion& valoracion) {
 }
 
 void Programa::VolverALaValoracion() {
+    EstadoValoracion anterior = form1_->TomarEstado();
     AlFrente(*form1_);
     Proteger(form1_.get(), [this] { form1_->ResetValoracion(); });
+    form1_->OfrecerDeshacer(std::move(anterior));
+}
+
+// The certificate was left open behind, untouched: shown again, it gives the keyboard to the
+// control that last had it.
+void Programa::VolverAlCertificado() { AlFrente(*form2_); }
+
+bool Programa::PuedeCerrar() {
+    if (!form1_->DatosEscritos() && !form2_->DatosEscritos())
+        return true;
+    int respuesta = 1;
+    Proteger(form1_.get(), [this, &respuesta] {
+        respuesta = Preguntar(
+            form1_.get(), QStringLiteral("¿Cerrar el programa? Se perderán los datos escritos."),
+            {QStringLiteral("Cerrar"), QStringLiteral("Cancelar")}, 1);
+    });
+    return respuesta == 0;
 }

@@ -26,9 +26,17 @@ public:
     // Shows the main window, as the event loop starts.
     void Mostrar();
 
+    // Whether closing the valuation window may end the program: at once where nothing was
+    // typed, ticked or chosen in either window since its last reset or preparation; otherwise
+    // as the user answers "¿Cerrar el programa? …" ("Cerrar" or "Cancelar").
+    bool PuedeCerrar();
+
 private:
     void IrAlCertificado(const TraspasoValoracion& valoracion);
+    // The return: the valuation in front, reset; Ctrl+Z there undoes it (VolverAlCertificado).
     void VolverALaValoracion();
+    // The return undone: the certificate in front as it was left, not prepared again.
+    void VolverAlCertificado();
 
     std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;

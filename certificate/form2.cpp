@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "controles.h"
+#include "escritura.h"
 #include "general.h"
 #include "reloj.h"
 
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
 
@@ -44,6 +46,7 @@ TForm2::TForm2() : TMarco(kDiseno) {
         {{EPuntosObtenidos, QStringLiteral("puntuación obtenida"), {}},
          {EPuntosTotales, QStringLiteral("puntuación total"), QStringLiteral("sobre 10")},
          {EPrecioCompra, QStringLiteral("precio compra"), QStringLiteral("euros")}});
+    VigilarEscritura(hoja(), [this] { escrito_ = true; });
 }
 
 void TForm2::Conectar() {
@@ -86,6 +89,8 @@ void TForm2::MemoAveriasChange() {
 void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
+    // Its own writes to the fault memory look typed; however it ends, nothing is.
+    const auto limpio = qScopeGuard([this] { escrito_ = false; });
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
         campo->clear();

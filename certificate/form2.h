@@ -46,6 +46,9 @@ public:
     // One scoring run. Throws ErrorCalculo; what was written before the failure stays.
     void CalcularCertificado();
 
+    // Whether anything was typed, ticked or chosen since the last preparation.
+    bool DatosEscritos() const { return escrito_; }
+
 signals:
     // "Valoracion Coches Ocasion": back to the valuation, which starts again.
     void valoracionPedida();
@@ -84,6 +87,8 @@ private:
     // The valuation's values, as received
     TraspasoValoracion recibido_;
     TextosLista FDefectos;
+    // Set by the user's typing, ticking and choosing; cleared by a preparation.
+    bool escrito_ = false;
     // While set, a change of a rating or of the fault memory starts no scoring run.
     bool sinPuntuar_ = false;
     // The results a change of the user's altered, said once the change is over.

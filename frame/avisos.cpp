@@ -53,8 +53,9 @@ void MostrarError(QWidget* ventana, const QString& mensaje) {
     MostrarCaja(ventana, QMessageBox::Critical, TextoDelAviso(mensaje));
 }
 
-int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas) {
-    Q_ASSERT(!respuestas.isEmpty());
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas,
+              qsizetype porDefecto) {
+    Q_ASSERT(porDefecto >= 0 && porDefecto < respuestas.size());
     QMessageBox caja(QMessageBox::Question, kTituloAplicacion, texto, QMessageBox::NoButton,
                      ventana);
     PrepararCaja(caja);
@@ -64,7 +65,7 @@ int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respues
         botones << caja.addButton(respuestas[i],
                                   ultima ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
     }
-    caja.setDefaultButton(botones.first());
+    caja.setDefaultButton(botones[porDefecto]);
     caja.setEscapeButton(botones.last());
     caja.exec();
     return static_cast<int>(botones.indexOf(caja.clickedButton()));

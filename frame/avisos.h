@@ -25,9 +25,11 @@ void MostrarAviso(QWidget* ventana, const QString& texto);
 // appended where the message needs one.
 void MostrarError(QWidget* ventana, const QString& mensaje);
 
-// A question with a button for each answer (at least one), the first the default and the last the
-// one that Escape or closing the box gives; returns the number of the answer chosen.
-int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas);
+// A question with a button for each answer (at least one), the one numbered `porDefecto` the
+// default (the first unless told) and the last the one that Escape or closing the box gives;
+// returns the number of the answer chosen.
+int Preguntar(QWidget* ventana, const QString& texto, const QStringList& respuestas,
+              qsizetype porDefecto = 0);
 
 // Runs a handler's work; an error that ends it is shown here and goes no further, so that no
 // exception crosses a signal or reaches the event loop.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <algorithm>
 
 Avisos::Avisos(int intervaloMs) {
@@ -91,6 +92,50 @@ QString Texto(const QWidget& ventana, const char* nombre) {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(control))
         return memo->toPlainText();
     qFatal("no control named %s", nombre);
+}
+
+QStringList EstadoVisible(const QWidget& ventana) {
+    QStringList estado;
+    for (const QWidget* c : ventana.findChildren<QWidget*>()) {
+        // Qt's own parts of a control (a list's pop-up, a hidden scroll bar's box) are laid out
+        // when first painted; the program's controls all carry a name.
+        if (auto* barra = qobject_cast<const QScrollBar*>(c)) {
+            estado << QStringLiteral("scroll bar ") + QString::number(barra->value());
+            continue;
+        }
+        if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        QString linea = QStringLiteral("%1 %2 %3,%4 %5x%6 %7 %8 %9")
+                            .arg(c->objectName(), QLatin1String(c->metaObject()->className()))
+                            .arg(c->x())
+                            .arg(c->y())
+                            .arg(c->width())
+                            .arg(c->height())
+                            .arg(c->isHidden())
+                            .arg(c->palette().color(c->backgroundRole()).name(),
+                                 c->palette().color(c->foregroundRole()).name());
+        if (auto* edicion = qobject_cast<const QLineEdit*>(c))
+            linea += QStringLiteral(" =") + edicion->text();
+        else if (auto* lista = qobject_cast<const QComboBox*>(c)) {
+            QStringList elementos;
+            for (int i = 0; i < lista->count(); ++i)
+                elementos << lista->itemText(i);
+            linea += QStringLiteral(" =%1 @%2 #%3")
+                         .arg(lista->currentText())
+                         .arg(lista->currentIndex())
+                         .arg(elementos.join(u'|'));
+        } else if (auto* boton = qobject_cast<const QAbstractButton*>(c))
+            linea += QStringLiteral(" =") + boton->text() +
+                     (boton->isChecked() ? QStringLiteral(" [x]") : QStringLiteral(" [ ]"));
+        else if (auto* etiqueta = qobject_cast<const QLabel*>(c))
+            linea += QStringLiteral(" =") + etiqueta->text();
+        else if (auto* memo = qobject_cast<const QPlainTextEdit*>(c))
+            linea += QStringLiteral(" =") + memo->toPlainText();
+        estado << linea;
+    }
+    estado << (ventana.focusWidget() != nullptr ? ventana.focusWidget()->objectName()
+                                                : QStringLiteral("(no focus)"));
+    return estado;
 }
 
 namespace {

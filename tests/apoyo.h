@@ -51,6 +51,11 @@ QString BotonLista(int n, const char* calificacion);
 // Text of a control of `ventana` found by its name, whatever its kind.
 QString Texto(const QWidget& ventana, const char* nombre);
 
+// Everything a person could see change in a window: every control's text, tick, list (its
+// items and the one chosen), place, visibility and colours, the scroll bars and, last, the
+// control with the focus.
+QStringList EstadoVisible(const QWidget& ventana);
+
 // Drops the offscreen platform's warnings about window features it lacks. Call it from
 // initTestCase: the test library installs its own message handler when the tests start.
 void SilenciarPlataforma();

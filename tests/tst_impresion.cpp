@@ -98,44 +98,6 @@ QList<QStringList> LineasDeLaHoja(const QWidget& hoja) {
     return controles;
 }
 
-// Everything a person could see change in a window: every control's text, tick, list, place,
-// visibility and colours, the scroll bars and the focus.
-QStringList Estado(const QWidget& ventana) {
-    QStringList estado;
-    for (const QWidget* c : ventana.findChildren<QWidget*>()) {
-        // Qt's own parts of a control (a list's pop-up, a hidden scroll bar's box) are laid out
-        // when first painted; the program's controls all carry a name.
-        if (auto* barra = qobject_cast<const QScrollBar*>(c)) {
-            estado << u"scroll bar "_s + QString::number(barra->value());
-            continue;
-        }
-        if (c->objectName().isEmpty() || c->objectName().startsWith(u"qt_"_s))
-            continue;
-        QString linea = QStringLiteral("%1 %2 %3,%4 %5x%6 %7 %8 %9")
-                            .arg(c->objectName(), QLatin1String(c->metaObject()->className()))
-                            .arg(c->x())
-                            .arg(c->y())
-                            .arg(c->width())
-                            .arg(c->height())
-                            .arg(c->isHidden())
-                            .arg(c->palette().color(c->backgroundRole()).name(),
-                                 c->palette().color(c->foregroundRole()).name());
-        if (auto* edicion = qobject_cast<const QLineEdit*>(c))
-            linea += u" ="_s + edicion->text();
-        else if (auto* lista = qobject_cast<const QComboBox*>(c))
-            linea += u" ="_s + lista->currentText() + u" #"_s + QString::number(lista->count());
-        else if (auto* boton = qobject_cast<const QAbstractButton*>(c))
-            linea += u" ="_s + boton->text() + (boton->isChecked() ? u" [x]"_s : u" [ ]"_s);
-        else if (auto* etiqueta = qobject_cast<const QLabel*>(c))
-            linea += u" ="_s + etiqueta->text();
-        else if (auto* memo = qobject_cast<const QPlainTextEdit*>(c))
-            linea += u" ="_s + memo->toPlainText();
-        estado << linea;
-    }
-    estado << (ventana.focusWidget() ? ventana.focusWidget()->objectName() : u"(no focus)"_s);
-    return estado;
-}
-
 // Counts every change notification of the controls of `ventana` while it lives.
 class Notificaciones : public QObject {
 public:
@@ -644,8 +606,8 @@ void PruebasImpresion::imprimirNoCambiaNada() {
     }
     TMarco& v = Ventana(ventana);
     v.findChild<QScrollArea*>(u"ScrollBox1"_s)->verticalScrollBar()->setValue(123);
-    const QStringList antes1 = Estado(valoracion);
-    const QStringList antes2 = Estado(certificado);
+    const QStringList antes1 = EstadoVisible(valoracion);
+    const QStringList antes2 = EstadoVisible(certificado);
     Notificaciones cambios1(valoracion);
     Notificaciones cambios2(certificado);
 
@@ -667,8 +629,8 @@ void PruebasImpresion::imprimirNoCambiaNada() {
     QCOMPARE(cambios2.cuenta, 0);
     v.activateWindow(); // the focus as it was before Ctrl+P
     QVERIFY(QTest::qWaitForWindowActive(&v));
-    QCOMPARE(Estado(valoracion), antes1);
-    QCOMPARE(Estado(certificado), antes2);
+    QCOMPARE(EstadoVisible(valoracion), antes1);
+    QCOMPARE(EstadoVisible(certificado), antes2);
     const QString texto = impresas.join(QLatin1Char('\f')).simplified();
     QVERIFY(!texto.contains(u"Velocidad depreciacion coche por variar mucho el Modelo"_s));
     if (estado == u"defectos"_s) {
@@ -1097,7 +1059,7 @@ void PruebasImpresion::fallosAlGuardar() {
                   u"lleno. No se ha guardado nada"_s.arg(ruta);
     }
     const QStringList antes = Archivos(carpetaDelPdf);
-    const QStringList estado = Estado(valoracion);
+    const QStringList estado = EstadoVisible(valoracion);
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);
     const auto escribir = [&](const QString& destino) {
@@ -1119,7 +1081,7 @@ void PruebasImpresion::fallosAlGuardar() {
         QVERIFY(anterior.open(QIODevice::ReadOnly));
         QCOMPARE(anterior.readAll(), QByteArray("el PDF de antes"));
     }
-    QCOMPARE(Estado(valoracion), estado);
+    QCOMPARE(EstadoVisible(valoracion), estado);
     const QString bueno = carpeta->filePath(u"despues.pdf"_s);
     escribir(bueno);
     QCOMPARE(PaginasDelPdf(bueno).size(), 1);
@@ -1145,7 +1107,7 @@ void PruebasImpresion::erroresDeImpresion() {
     QFETCH(QMarginsF, margenes);
     QFETCH(QString, mensaje);
     TForm1& valoracion = programa->Form1();
-    const QStringList antes = Estado(valoracion);
+    const QStringList antes = EstadoVisible(valoracion);
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);
     QVERIFY(impresora.setPageMargins(margenes, QPageLayout::Millimeter));
@@ -1160,7 +1122,7 @@ void PruebasImpresion::erroresDeImpresion() {
     QCOMPARE(vistos[0].icono, QMessageBox::Critical);
     QCOMPARE(vistos[0].texto, mensaje.contains(u"%1"_s) ? mensaje.arg(ruta) : mensaje);
     QVERIFY(!QFile::exists(ruta));
-    QCOMPARE(Estado(valoracion), antes);
+    QCOMPARE(EstadoVisible(valoracion), antes);
     QCOMPARE(Imprimir(valoracion, u"despues.pdf"_s).size(), 1);
 }
 

@@ -3,12 +3,15 @@
 #include "ayuda_emergente.h"
 #include "criterios.h"
 #include "desplegables.h"
+#include "escritura.h"
 #include "general.h"
 #include "reloj.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,9 +33,11 @@ constexpr DisenoMarco kDiseno = {
     .unaPagina = true,
 };
 
-// Empties the list, adds the items in order and leaves `texto` in it, no item chosen. A list
-// that already holds exactly these items keeps them: rebuilding it would change nothing.
-void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto = {}) {
+// Empties the list, adds the items in order and leaves `texto` in it, with the item numbered
+// `elegido` chosen (none for -1). A list that already holds exactly these items keeps them:
+// rebuilding it would change nothing.
+void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto = {},
+              int elegido = -1) {
     bool iguales = lista->count() == elementos.size();
     for (int i = 0; iguales && i < lista->count(); ++i)
         iguales = lista->itemText(i) == elementos[i];
@@ -40,7 +45,7 @@ void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto 
         lista->clear();
         lista->addItems(elementos);
     }
-    lista->setCurrentIndex(-1);
+    lista->setCurrentIndex(elegido);
     lista->setEditText(texto.toString());
 }
 
@@ -82,6 +87,13 @@ TForm1::TForm1() : TMarco(kDiseno) {
                        {EPVPCambio, QStringLiteral("valor de cambio"), {}},
                        {ETotalCoste, QStringLiteral("coste reacondicionado"), {}},
                        {EPVPCompra, QStringLiteral("precio compra"), {}}});
+    VigilarEscritura(hoja(), [this] { Escrito(); });
+    // Every key the window takes passes through its focused control, or the window itself.
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (control->window() == this)
+            control->installEventFilter(this);
+    }
     Proteger(this, [this] { ResetValoracion(); });
 }
 
@@ -93,7 +105,26 @@ void TForm1::closeEvent(QCloseEvent* evento) {
         emit cerrado();
 }
 
+bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
+    // An edit field's own undo would take the key first; after a reset it has nothing to undo.
+    if (anterior_.has_value() && evento->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Undo)) {
+        Proteger(this, [this] {
+            const EstadoValoracion anterior = std::move(*anterior_);
+            TerminarDeshacer();
+            // The results put back are heard as any change of results is.
+            hablados_.Antes();
+            RestaurarEstado(anterior);
+            emit resetDeshecho();
+        });
+        return true;
+    }
+    return TMarco::eventFilter(objeto, evento);
+}
+
 void TForm1::ResetValoracion() {
+    TerminarDeshacer();
+    escrito_ = false;
     // An edit field the worked example fills gets the example's text once, not emptied first:
     // no handler watches these fields, and a field written twice repaints twice. The lists are
     // refilled empty, and the example writes the month and year.
@@ -121,6 +152,56 @@ void TForm1::ResetValoracion() {
     CalcularValoracion();
     // A sheet started again is heard as it shows, not as changes.
     hablados_.Callar();
+}
+
+EstadoValoracion TForm1::TomarEstado() const {
+    EstadoValoracion estado;
+    for (QLineEdit* campo : hoja()->findChildren<QLineEdit*>()) {
+        if (qobject_cast<QComboBox*>(campo->parentWidget()) == nullptr)
+            estado.campos.append({campo, campo->text()});
+    }
+    for (QComboBox* lista : hoja()->findChildren<QComboBox*>()) {
+        EstadoLista guardada{{}, lista->currentIndex(), lista->currentText()};
+        for (int i = 0; i < lista->count(); ++i)
+            guardada.elementos << lista->itemText(i);
+        estado.listas.append({lista, guardada});
+    }
+    for (QAbstractButton* boton : hoja()->findChildren<QAbstractButton*>()) {
+        if (boton->isCheckable())
+            estado.marcas.append({boton, boton->isChecked()});
+    }
+    estado.escrito = escrito_;
+    return estado;
+}
+
+void TForm1::RestaurarEstado(const EstadoValoracion& estado) {
+    for (const auto& [campo, texto] : estado.campos)
+        campo->setText(texto);
+    for (const auto& [lista, guardada] : estado.listas)
+        Rellenar(lista, guardada.elementos, guardada.texto, guardada.elegido);
+    // Of a group of radio buttons, the one set is set, which clears the others; the one set
+    // cannot be cleared on its own.
+    for (const auto& [boton, marcado] : estado.marcas)
+        boton->setChecked(marcado);
+    escrito_ = estado.escrito;
+}
+
+void TForm1::OfrecerDeshacer(EstadoValoracion anterior) {
+    anterior_ = std::move(anterior);
+    setAccessibleDescription(DeTabla(kTasacionNueva));
+    Anunciar(this, DeTabla(kTasacionNueva));
+}
+
+void TForm1::Escrito() {
+    escrito_ = true;
+    TerminarDeshacer();
+}
+
+void TForm1::TerminarDeshacer() {
+    if (!anterior_.has_value())
+        return;
+    anterior_.reset();
+    setAccessibleDescription(QString());
 }
 
 void TForm1::CargarEjemplo() {
@@ -224,6 +305,7 @@ void TForm1::Recalcular() { CalcularValoracion(); }
 QString TForm1::BotonCalcular() const { return Button3->text(); }
 
 void TForm1::Button2Click() {
+    TerminarDeshacer();
     emit certificadoPedido({
         .FMarca = EMarca->text(),
         .FBastidor = EBastidor->text(),

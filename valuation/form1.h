@@ -11,6 +11,7 @@
 #include "marco.h"
 #include "traspaso.h"
 
+#include <QList>
 #include <QStringList>
 #include <array>
 #include <memory>
@@ -18,6 +19,7 @@
 #include <utility>
 
 class AyudaEmergente;
+class QAbstractButton;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -30,6 +32,26 @@ class QRadioButton;
 inline constexpr const char* kTituloTasacion =
     "Tasacion; Valoracion Morvex para la compra-venta Coches Ocasion";
 
+// What the valuation window says of itself to a screen reader while a reset can be undone.
+inline constexpr const char* kTasacionNueva = "Tasación nueva; Ctrl+Z recupera la anterior.";
+
+// A drop-down list as it stands: its items, the one chosen (-1 for none) and its text.
+struct EstadoLista {
+    QStringList elementos;
+    int elegido = -1;
+    QString texto;
+};
+
+// The valuation as the user left it, to put it back as it was: every edit field (the six
+// results among them), every list, every tick and the origin, fuel and rating buttons, each
+// beside its control; and whether anything was typed, ticked or chosen since the last reset.
+struct EstadoValoracion {
+    QList<std::pair<QLineEdit*, QString>> campos;
+    QList<std::pair<QComboBox*, EstadoLista>> listas;
+    QList<std::pair<QAbstractButton*, bool>> marcas;
+    bool escrito = false;
+};
+
 // Height of the valuation sheet; the sheet's construction checks that it holds the lowest
 // control.
 inline constexpr int kAltoHojaValoracion = 900;
@@ -41,10 +63,25 @@ public:
     ~TForm1() override;
 
     // Back to the starting state: inputs emptied, lists refilled, the worked example loaded and
-    // computed. Throws ErrorCalculo only if the example itself cannot be computed.
+    // computed; nothing counts as typed, and an undo offered before is withdrawn. Throws
+    // ErrorCalculo only if the example itself cannot be computed.
     void ResetValoracion();
     void CalcularValoracion();
     bool ComprobarDatos();
+
+    EstadoValoracion TomarEstado() const;
+    // Writes every field, list and button back as `estado` holds them, as the program writes
+    // any field: a change handler runs for each new text or tick. No calculation runs: the
+    // results are the ones written.
+    void RestaurarEstado(const EstadoValoracion& estado);
+    // After a reset: until the user types, ticks or chooses anything here, or asks for the
+    // certificate, Ctrl+Z from any control of the window puts `anterior` back (RestaurarEstado)
+    // and emits resetDeshecho. Meanwhile the window's description says so (kTasacionNueva).
+    // One level: a new offer replaces the one before.
+    void OfrecerDeshacer(EstadoValoracion anterior);
+    // Whether anything was typed, ticked or chosen since the last reset (or in the state
+    // restored since).
+    bool DatosEscritos() const { return escrito_; }
 
     // Normal colours back on every help-bearing control but the one named (all of them for an
     // empty or unknown name).
@@ -55,9 +92,13 @@ signals:
     void certificadoPedido(const TraspasoValoracion& valoracion);
     // The valuation window has been closed: the program ends.
     void cerrado();
+    // Ctrl+Z has put back the valuation a reset had cleared (OfrecerDeshacer).
+    void resetDeshecho();
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
+    // Ctrl+Z while a reset can be undone, whichever control has the focus.
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
     // Whether the six results shown are, text for text, what the inputs give today; false when
@@ -80,6 +121,9 @@ private:
     void Button5Click() { CalcularValoracion(); }
     void Button6Click();
     void CargarEjemplo();
+    // The user typed, ticked or chose something.
+    void Escrito();
+    void TerminarDeshacer();
     EntradasValoracion LeerEntradas() const;
     // The six result fields beside their texts, in the order they are written.
     std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
@@ -136,6 +180,10 @@ private:
     QPushButton* Button5;
     QPushButton* Button6;
     QPlainTextEdit* MemoAyuda;
+    // Set by the user's typing, ticking and choosing; cleared by a reset.
+    bool escrito_ = false;
+    // The valuation before the last reset, while Ctrl+Z can bring it back.
+    std::optional<EstadoValoracion> anterior_;
     // Goes before the controls it watches: a member, deleted before the frame's children.
     std::unique_ptr<AyudaEmergente> ayuda_;
     // The results a calculation changed, said once it is over.

@@ -59,14 +59,17 @@ void TForm2::PrepararNavegacion() {
         ENombreMarca,         ETipoVehiculo,   EMarca,          EBastidor,
         EMatricula,           EPrecioNuevo,    EPrecioCambio,   EPrecioVendedor,
         EPuntuacionValoracion};
+    QList<QWidget*> filas;
     for (const auto& elemento : CV) {
         for (QRadioButton* boton : elemento)
             orden << boton;
+        filas << elemento.front()->parentWidget();
     }
     orden << CITV << EPuntosAsteriscos << EPuntosObtenidos << EPuntosITV << EPuntosTotales
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
           << EVendedor << EComprador;
     OrdenarTabulacion(orden);
+    CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the
     // parties sign on paper, are not.
     EVendedor->setFocusPolicy(Qt::ClickFocus);

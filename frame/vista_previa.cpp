@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 #include <utility>
@@ -27,6 +28,31 @@ QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto) 
     boton->setAutoDefault(true); // Enter presses the one with the focus
     return boton;
 }
+
+// Qt's own file dialog opens at the size it prefers, taller than a small screen, or one at a
+// large scale factor, holds: as it shows, it is cut down to the screen's free area, its frame
+// included (as the window manager frames the preview), and then centred over the preview.
+class CabeEnPantalla : public QObject {
+public:
+    CabeEnPantalla(QDialog* dialogo, const QWidget* sobre) : QObject(dialogo), sobre_(sobre) {
+        dialogo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Show && !evento->spontaneous()) {
+            auto* dialogo = static_cast<QWidget*>(objeto);
+            const QWindow* marco = sobre_->window()->windowHandle();
+            const QMargins bordes = marco != nullptr ? marco->frameMargins() : QMargins();
+            const QSize libre = sobre_->screen()->availableSize().shrunkBy(bordes);
+            dialogo->resize(dialogo->size().boundedTo(libre));
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    const QWidget* sobre_;
+};
 
 } // namespace
 
@@ -141,6 +167,7 @@ void TVistaPrevia::GuardarPdf() {
     const QFileInfo sugerida(RutaSugerida(NombreDelTrabajo(impreso_)));
     dialogo.setDirectory(sugerida.absolutePath());
     dialogo.selectFile(sugerida.fileName());
+    new CabeEnPantalla(&dialogo, this);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return;
     Escribir(dialogo.selectedFiles().constFirst());

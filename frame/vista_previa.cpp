@@ -29,6 +29,18 @@ QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto) 
     return boton;
 }
 
+// The frame the window manager draws around `ventana` or, while it has drawn none yet (a window
+// just shown), around the window it stands over; none without a window manager.
+QMargins Bordes(const QWidget* ventana) {
+    for (const QWidget* w = ventana; w != nullptr; w = w->parentWidget()) {
+        const QWindow* marco = w->window()->windowHandle();
+        if (marco != nullptr && !marco->frameMargins().isNull())
+            return marco->frameMargins();
+        w = w->window();
+    }
+    return {};
+}
+
 // Qt's own file dialog opens at the size it prefers, taller than a small screen, or one at a
 // large scale factor, holds: as it shows, it is cut down to the screen's free area, its frame
 // included (as the window manager frames the preview), and then centred over the preview.
@@ -42,9 +54,7 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override {
         if (evento->type() == QEvent::Show && !evento->spontaneous()) {
             auto* dialogo = static_cast<QWidget*>(objeto);
-            const QWindow* marco = sobre_->window()->windowHandle();
-            const QMargins bordes = marco != nullptr ? marco->frameMargins() : QMargins();
-            const QSize libre = sobre_->screen()->availableSize().shrunkBy(bordes);
+            const QSize libre = sobre_->screen()->availableSize().shrunkBy(Bordes(sobre_));
             dialogo->resize(dialogo->size().boundedTo(libre));
         }
         return QObject::eventFilter(objeto, evento);

@@ -338,16 +338,16 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
     // the program moving the focus. Focus that comes back from another window (a dialog, the
     // print preview) finds the sheet where the user left it.
     auto* anillo = new AnilloDeCaja(caja);
-    QObject::connect(
-        qApp, &QApplication::focusChanged, caja, [caja, anillo](QWidget* antes, QWidget* ahora) {
-            anillo->Seguir(ahora);
-            QWidget* hoja = caja->widget();
-            if (ahora == nullptr || hoja == nullptr || !hoja->isAncestorOf(ahora))
-                return;
-            if (antes == nullptr || antes->window() != ahora->window())
-                return;
-            MostrarEnCaja(caja, ahora);
-        });
+    QObject::connect(qApp, &QApplication::focusChanged, caja,
+                     [caja, anillo](QWidget* antes, QWidget* ahora) {
+                         anillo->Seguir(ahora);
+                         QWidget* hoja = caja->widget();
+                         if (ahora == nullptr || hoja == nullptr || !hoja->isAncestorOf(ahora))
+                             return;
+                         if (antes == nullptr || antes->window() != ahora->window())
+                             return;
+                         MostrarEnCaja(caja, ahora);
+                     });
 }
 
 void CalificacionesEnRejilla(QList<QWidget*> filas) {

@@ -276,11 +276,10 @@ void PruebasMarco::dialogoPdfCabe() {
     QTest::keyClick(&v, Qt::Key_P, Qt::ControlModifier);
     QVERIFY(QTest::qWaitFor([&vista] { return vista.hecho; }, 30000));
     QVERIFY(exterior.isValid());
-    QVERIFY2(disponible.contains(exterior),
-             qPrintable(u"%1,%2 %3x%4"_s.arg(exterior.x())
-                            .arg(exterior.y())
-                            .arg(exterior.width())
-                            .arg(exterior.height())));
+    QVERIFY2(disponible.contains(exterior), qPrintable(u"%1,%2 %3x%4"_s.arg(exterior.x())
+                                                           .arg(exterior.y())
+                                                           .arg(exterior.width())
+                                                           .arg(exterior.height())));
     QCOMPARE(cortadas.join(u' '), QString());
 }
 

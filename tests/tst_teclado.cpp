@@ -725,7 +725,9 @@ void PruebasTeclado::principioYFinDeLaHoja() {
     QWidget* c = Control(ventana, control.isEmpty() ? destino : control);
     c->setFocus(Qt::TabFocusReason);
     QScrollBar* barra = Barra(ventana);
-    barra->setValue(desde == "top"_L1 ? 0 : desde == "end"_L1 ? barra->maximum() : barra->maximum() / 2);
+    barra->setValue(desde == "top"_L1   ? 0
+                    : desde == "end"_L1 ? barra->maximum()
+                                        : barra->maximum() / 2);
     const auto* lista = qobject_cast<QComboBox*>(c);
     const QString texto = lista != nullptr ? lista->currentText() : QString();
     QTest::keyClick(QApplication::focusWidget(), fin ? Qt::Key_End : Qt::Key_Home,
@@ -737,7 +739,8 @@ void PruebasTeclado::principioYFinDeLaHoja() {
         // The sheet's lowest content in view: no blank foot of the sheet alone.
         const int contenido = caja->widget()->childrenRect().bottom();
         const int vista = -caja->widget()->y(); // the sheet's row at the top of the view
-        QVERIFY2(contenido < vista + caja->viewport()->height(), qPrintable(QString::number(vista)));
+        QVERIFY2(contenido < vista + caja->viewport()->height(),
+                 qPrintable(QString::number(vista)));
         QVERIFY(contenido > vista);
     } else {
         QCOMPARE(barra->value(), 0);
@@ -751,8 +754,8 @@ void PruebasTeclado::calificacionesEnRejilla_data() {
     QTest::addColumn<QStringList>("elegir"); // ratings set before
     QTest::addColumn<QString>("desde");      // with the focus
     QTest::addColumn<int>("tecla");
-    QTest::addColumn<QString>("hasta");      // with the focus after the key
-    QTest::addColumn<bool>("cambia");        // `hasta` is a new rating of its row
+    QTest::addColumn<QString>("hasta"); // with the focus after the key
+    QTest::addColumn<bool>("cambia");   // `hasta` is a new rating of its row
     const struct {
         const char* caso;
         const char* ventana;
@@ -825,8 +828,8 @@ void PruebasTeclado::calificacionesEnRejilla() {
         antes.replace(antes.indexOf(desde), hasta);
     QCOMPARE(elegidos(), antes);
     if (hasta != desde)
-        QVERIFY(EnVista(*Control<QScrollArea>(ventana, u"ScrollBox1"_s),
-                        *QApplication::focusWidget()));
+        QVERIFY(
+            EnVista(*Control<QScrollArea>(ventana, u"ScrollBox1"_s), *QApplication::focusWidget()));
 }
 
 // A dealer rates the whole checklist with Down and an arrow: each item "Regular", the focus on

@@ -59,9 +59,11 @@ void TForm2::PrepararNavegacion() {
         ENombreMarca,         ETipoVehiculo,   EMarca,          EBastidor,
         EMatricula,           EPrecioNuevo,    EPrecioCambio,   EPrecioVendedor,
         EPuntuacionValoracion};
+    QList<QWidget*> filas;
     for (const auto& elemento : CV) {
         for (QRadioButton* boton : elemento)
             orden << boton;
+        filas << elemento.front()->parentWidget();
     }
     orden << CITV << EPuntosAsteriscos << EPuntosObtenidos << EPuntosITV << EPuntosTotales
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
@@ -69,6 +71,7 @@ void TForm2::PrepararNavegacion() {
     // The dated agreement line is a result too, heard by its caption.
     LeerComoResultado(LabelFecha, LabelFecha->text()); // its caption, until a date follows it
     OrdenarTabulacion(orden);
+    CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the
     // parties sign on paper, are not.
     EVendedor->setFocusPolicy(Qt::ClickFocus);

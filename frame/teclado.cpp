@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <utility>
 
 namespace {
 
@@ -163,9 +164,37 @@ protected:
     }
 };
 
-// The whole sheet by keyboard, whichever control has the focus: Ctrl+Home and Ctrl+End to its
-// top and its end, PageUp and PageDown a page up or down, but in a multi-line field, where they
-// page the field's own text.
+// The whole control, with a little of the sheet around it, in view in `caja`.
+void MostrarEnCaja(QScrollArea* caja, const QWidget* control) {
+    constexpr int kAlrededor = 6;
+    const QRect lugar(control->mapTo(caja->widget(), QPoint(0, 0)), control->size());
+    caja->ensureVisible(lugar.center().x(), lugar.center().y(), lugar.width() / 2 + kAlrededor,
+                        lugar.height() / 2 + kAlrededor);
+}
+
+// The sheet's first or last tab stop: where Tab from the scroll box first stops, or the last
+// stop before Tab leaves the sheet.
+QWidget* ParadaDeHoja(QScrollArea* caja, bool ultima) {
+    const QWidget* hoja = caja->widget();
+    QWidget* parada = nullptr;
+    for (QWidget* control = caja->nextInFocusChain(); control != caja;
+         control = control->nextInFocusChain()) {
+        const bool tabula = (control->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+                            control->isEnabled() && control->isVisibleTo(control->window()) &&
+                            control->focusProxy() == nullptr;
+        if (tabula && hoja->isAncestorOf(control)) {
+            parada = control;
+            if (!ultima)
+                break;
+        }
+    }
+    return parada;
+}
+
+// The whole sheet by keyboard, whichever control has the focus: Ctrl+Home and Ctrl+End give
+// the focus to its first and its last control and show its top and its end, PageUp and
+// PageDown scroll a page up or down, but in a multi-line field, where they page the field's
+// own text.
 class TeclasDeHoja : public QObject {
 public:
     explicit TeclasDeHoja(QScrollArea* caja) : QObject(caja), caja_(caja) {}
@@ -179,21 +208,83 @@ protected:
         QScrollBar* barra = caja_->verticalScrollBar();
         const bool memo = qobject_cast<QPlainTextEdit*>(objeto) != nullptr ||
                           qobject_cast<QTextEdit*>(objeto) != nullptr;
-        if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_Home)
+        if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_Home) {
             barra->triggerAction(QAbstractSlider::SliderToMinimum);
-        else if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_End)
-            barra->triggerAction(QAbstractSlider::SliderToMaximum);
-        else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageUp && !memo)
+            Enfocar(ParadaDeHoja(caja_, false));
+        } else if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_End) {
+            MostrarElFinal();
+            Enfocar(ParadaDeHoja(caja_, true));
+        } else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageUp && !memo) {
             barra->triggerAction(QAbstractSlider::SliderPageStepSub);
-        else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageDown && !memo)
+        } else if (modificadores == Qt::NoModifier && tecla->key() == Qt::Key_PageDown && !memo) {
             barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
-        else
+        } else {
             return QObject::eventFilter(objeto, evento);
+        }
         return true;
     }
 
 private:
+    // The end of what the sheet holds, at the bottom of the view. The sheet is drawn taller
+    // than its content: its own end is blank white, all that a short view (a small screen, a
+    // large scale factor) would show of it.
+    void MostrarElFinal() {
+        constexpr int kMargen = 6;
+        const int fin = caja_->widget()->childrenRect().bottom() + 1 + kMargen;
+        caja_->verticalScrollBar()->setValue(fin - caja_->viewport()->height());
+    }
+
+    // Also where the control has the focus already, and so the sheet would not follow it.
+    void Enfocar(QWidget* control) {
+        if (control == nullptr)
+            return;
+        control->setFocus(Qt::OtherFocusReason);
+        MostrarEnCaja(caja_, control);
+    }
+
     QScrollArea* caja_;
+};
+
+// Rating rows as a grid: Up and Down go to the chosen rating of the row above or below, and
+// change none; at the first and the last row they stay, as Left and Right stay at a row's
+// ends, and Tab leaves the grid. Left and Right are the group's own.
+class RejillaDeFilas : public QObject {
+public:
+    RejillaDeFilas(QList<QWidget*> filas, QObject* padre)
+        : QObject(padre), filas_(std::move(filas)) {}
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() != QEvent::KeyPress)
+            return QObject::eventFilter(objeto, evento);
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        const int paso = tecla->key() == Qt::Key_Up ? -1 : tecla->key() == Qt::Key_Down ? 1 : 0;
+        if (paso == 0 || (tecla->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return QObject::eventFilter(objeto, evento);
+        const qsizetype fila = filas_.indexOf(static_cast<QWidget*>(objeto)->parentWidget());
+        if (fila >= 0 && fila + paso >= 0 && fila + paso < filas_.size()) {
+            Elegida(filas_[fila + paso])
+                ->setFocus(paso < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+        }
+        return true; // nor does the sheet scroll a line
+    }
+
+private:
+    // The row's rating set, or its tab stop while none is.
+    static QRadioButton* Elegida(const QWidget* fila) {
+        const auto botones = fila->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        for (QRadioButton* boton : botones) {
+            if (boton->isChecked())
+                return boton;
+        }
+        for (QRadioButton* boton : botones) {
+            if ((boton->focusPolicy() & Qt::TabFocus) == Qt::TabFocus)
+                return boton;
+        }
+        return botones.first();
+    }
+
+    QList<QWidget*> filas_;
 };
 
 // Of a group of radio buttons only the one set is a tab stop; Qt moves the stop to a button of
@@ -277,19 +368,26 @@ void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
     // the program moving the focus. Focus that comes back from another window (a dialog, the
     // print preview) finds the sheet where the user left it.
     auto* anillo = new AnilloDeCaja(caja);
-    QObject::connect(
-        qApp, &QApplication::focusChanged, caja, [caja, anillo](QWidget* antes, QWidget* ahora) {
-            anillo->Seguir(ahora);
-            QWidget* hoja = caja->widget();
-            if (ahora == nullptr || hoja == nullptr || !hoja->isAncestorOf(ahora))
-                return;
-            if (antes == nullptr || antes->window() != ahora->window())
-                return;
-            constexpr int kAlrededor = 6;
-            const QRect lugar(ahora->mapTo(hoja, QPoint(0, 0)), ahora->size());
-            caja->ensureVisible(lugar.center().x(), lugar.center().y(),
-                                lugar.width() / 2 + kAlrededor, lugar.height() / 2 + kAlrededor);
-        });
+    QObject::connect(qApp, &QApplication::focusChanged, caja,
+                     [caja, anillo](QWidget* antes, QWidget* ahora) {
+                         anillo->Seguir(ahora);
+                         QWidget* hoja = caja->widget();
+                         if (ahora == nullptr || hoja == nullptr || !hoja->isAncestorOf(ahora))
+                             return;
+                         if (antes == nullptr || antes->window() != ahora->window())
+                             return;
+                         MostrarEnCaja(caja, ahora);
+                     });
+}
+
+void CalificacionesEnRejilla(QList<QWidget*> filas) {
+    if (filas.isEmpty())
+        return;
+    auto* rejilla = new RejillaDeFilas(filas, filas.first());
+    for (const QWidget* fila : filas) {
+        for (QRadioButton* boton : fila->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            boton->installEventFilter(rejilla);
+    }
 }
 
 void EncadenarTabulacion(QWidget* anterior, std::span<QWidget* const> controles) {

@@ -3,6 +3,8 @@
 
 #include "apariencia.h"
 
+#include <QList>
+
 #include <span>
 
 class QScrollArea;
@@ -27,10 +29,17 @@ QStyle* EstiloDelPrograma();
 //  - the radio buttons of one parent are one tab stop, the one set (the first while none is);
 //    the arrow keys move the choice within them;
 //  - `caja` scrolls the focused control into view;
-//  - Ctrl+Home and Ctrl+End bring the sheet to its top and its end, from any control; PageUp
-//    and PageDown scroll it by a page, but in a multi-line field, which pages its own text.
+//  - Ctrl+Home and Ctrl+End, from any control, give the focus to the sheet's first and last
+//    tab stop and show the sheet's top and the end of its content; PageUp and PageDown scroll
+//    it by a page, but in a multi-line field, which pages its own text.
 // Call once the window's controls exist.
 void PrepararTeclado(QWidget* ventana, QScrollArea* caja);
+
+// Rating rows as a grid: `filas` are the panels that each hold one row's radio buttons, top to
+// bottom. Up and Down go to the chosen rating of the row above or below and change no rating;
+// on the first and the last row they do nothing, as Left and Right at a row's ends. Left and
+// Right change the rating in the row, as in any group of radio buttons.
+void CalificacionesEnRejilla(QList<QWidget*> filas);
 
 // Tab order: each control after the one before it, the first after `anterior`.
 void EncadenarTabulacion(QWidget* anterior, std::span<QWidget* const> controles);

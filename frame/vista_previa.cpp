@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 #include <utility>
@@ -28,6 +29,41 @@ QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto) 
     boton->setAutoDefault(true); // Enter presses the one with the focus
     return boton;
 }
+
+// The frame the window manager draws around `ventana` or, while it has drawn none yet (a window
+// just shown), around the window it stands over; none without a window manager.
+QMargins Bordes(const QWidget* ventana) {
+    for (const QWidget* w = ventana; w != nullptr; w = w->parentWidget()) {
+        const QWindow* marco = w->window()->windowHandle();
+        if (marco != nullptr && !marco->frameMargins().isNull())
+            return marco->frameMargins();
+        w = w->window();
+    }
+    return {};
+}
+
+// Qt's own file dialog opens at the size it prefers, taller than a small screen, or one at a
+// large scale factor, holds: as it shows, it is cut down to the screen's free area, its frame
+// included (as the window manager frames the preview), and then centred over the preview.
+class CabeEnPantalla : public QObject {
+public:
+    CabeEnPantalla(QDialog* dialogo, const QWidget* sobre) : QObject(dialogo), sobre_(sobre) {
+        dialogo->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        if (evento->type() == QEvent::Show && !evento->spontaneous()) {
+            auto* dialogo = static_cast<QWidget*>(objeto);
+            const QSize libre = sobre_->screen()->availableSize().shrunkBy(Bordes(sobre_));
+            dialogo->resize(dialogo->size().boundedTo(libre));
+        }
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    const QWidget* sobre_;
+};
 
 } // namespace
 
@@ -142,6 +178,7 @@ void TVistaPrevia::GuardarPdf() {
     const QFileInfo sugerida(RutaSugerida(NombreDelTrabajo(impreso_)));
     dialogo.setDirectory(sugerida.absolutePath());
     dialogo.selectFile(sugerida.fileName());
+    new CabeEnPantalla(&dialogo, this);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return;
     Escribir(dialogo.selectedFiles().constFirst());

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <utility>
 
 struct Aviso {
     QMessageBox::Icon icono;
@@ -42,6 +43,26 @@ private:
     QTimer reloj_;
     QList<Aviso> recogidos_;
     QStringList respuestas_;
+};
+
+// Runs `accion` once, on the first modal dialog of kind T that opens while it lives.
+template <class T> class AlAbrirse : public QObject {
+public:
+    explicit AlAbrirse(std::function<void(T&)> accion) : accion_(std::move(accion)) {
+        connect(&reloj_, &QTimer::timeout, this, [this] {
+            auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (dialogo == nullptr || !dialogo->isVisible() || hecho)
+                return;
+            hecho = true;
+            accion_(*dialogo);
+        });
+        reloj_.start(10);
+    }
+    bool hecho = false;
+
+private:
+    std::function<void(T&)> accion_;
+    QTimer reloj_;
 };
 
 // Name of a checklist button: item n, rating "Bien", "Regular" or "Mal", as the sheet names it

@@ -433,6 +433,8 @@ void PruebasCertificado::pasadasPorCambio_data() {
     QTest::newRow("rating by Space") << u"rating by Space"_s << 1;
     QTest::newRow("rating by an arrow key") << u"rating by arrow"_s << 1;
     QTest::newRow("rating set by the program") << u"rating set"_s << 1;
+    QTest::newRow("rows passed by Down and Up") << u"rows by Down and Up"_s << 0;
+    QTest::newRow("rating by an arrow after Down") << u"rating by arrow after Down"_s << 1;
     QTest::newRow("rating clicked as it stands") << u"rating same"_s << 0;
     QTest::newRow("faults typed, a run a key") << u"faults typed"_s << 5;
     QTest::newRow("faults pasted") << u"faults pasted"_s << 1;
@@ -482,6 +484,19 @@ void PruebasCertificado::pasadasPorCambio() {
              QTest::keyClick(Boton(u"CV9Bien"_s), Qt::Key_Right);
          }},
         {u"rating set"_s, [this] { Boton(u"CV9Mal"_s)->setChecked(true); }},
+        {u"rows by Down and Up"_s,
+         [this] {
+             Boton(u"CV9Bien"_s)->setFocus(Qt::TabFocusReason);
+             for (const Qt::Key tecla : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up})
+                 QTest::keyClick(ventana->focusWidget(), tecla);
+         }},
+        {u"rating by arrow after Down"_s,
+         [this] {
+             Boton(u"CV8Bien"_s)->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(Boton(u"CV8Bien"_s), Qt::Key_Down);
+             QTest::keyClick(ventana->focusWidget(), Qt::Key_Right);
+             QVERIFY(Boton(u"CV9Regular"_s)->isChecked());
+         }},
         {u"rating same"_s, [this] { QTest::mouseClick(Boton(u"CV9Bien"_s), Qt::LeftButton); }},
         {u"faults typed"_s, [memo] { QTest::keyClicks(memo, u"P0300"_s); }},
         {u"faults pasted"_s,

@@ -124,26 +124,6 @@ struct Bloque {
     QList<int> cortes = {};
 };
 
-// Runs `accion` once, on the first modal dialog of kind T that opens while it lives.
-template <class T> class AlAbrirse : public QObject {
-public:
-    explicit AlAbrirse(std::function<void(T&)> accion) : accion_(std::move(accion)) {
-        connect(&reloj_, &QTimer::timeout, this, [this] {
-            auto* dialogo = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (dialogo == nullptr || !dialogo->isVisible() || hecho)
-                return;
-            hecho = true;
-            accion_(*dialogo);
-        });
-        reloj_.start(10);
-    }
-    bool hecho = false;
-
-private:
-    std::function<void(T&)> accion_;
-    QTimer reloj_;
-};
-
 // Types `ruta` into the name field of Qt's own file dialog and accepts it; selectFile() leaves
 // the field alone while it has the focus.
 void Elegir(QFileDialog& dialogo, const QString& ruta) {

@@ -2,7 +2,8 @@
 // what the frame holds is inside it. On a screen too small for the window, the frame is fitted
 // into the screen and the scroll box gives up the height that is missing.
 // Run by con_openbox.sh; MORVEX_EXTERIOR_ESPERADO is the frame expected on that screen at that
-// scale factor, "left,top,width,height" in the screen's logical pixels.
+// scale factor, "left,top,width,height" in the screen's logical pixels. Here too: the sheet's
+// first and last control by Ctrl+Home and Ctrl+End, and the PDF save dialog on that screen.
 
 #include "apoyo.h"
 
@@ -10,7 +11,12 @@
 #include "form2.h"
 #include "marco.h"
 #include "programa.h"
+#include "vista_previa.h"
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QImage>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +24,7 @@
 #include <QScrollBar>
 #include <QWindow>
 #include <memory>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -36,6 +43,17 @@ QRect ParteVisible(const QWidget& control, QRect area) {
     for (const QWidget* w = &control; !w->isWindow(); w = w->parentWidget())
         area = area.translated(w->pos()).intersected(w->parentWidget()->rect());
     return area;
+}
+
+// Pixels of an image that are not white: the ink of what a view shows.
+int Tinta(const QImage& origen) {
+    const QImage imagen = origen.convertToFormat(QImage::Format_RGB32);
+    int cuenta = 0;
+    for (int y = 0; y < imagen.height(); ++y) {
+        for (int x = 0; x < imagen.width(); ++x)
+            cuenta += imagen.pixel(x, y) == qRgb(255, 255, 255) ? 0 : 1;
+    }
+    return cuenta;
 }
 
 QScrollArea* Exterior(QWidget& ventana) {
@@ -58,6 +76,9 @@ private slots:
     void barrasSoloSiNoCabe();
     void partesDentroDelExterior_data();
     void partesDentroDelExterior();
+    void principioYFinDeLaHoja_data();
+    void principioYFinDeLaHoja();
+    void dialogoPdfCabe();
 
 private:
     QWidget& Ventana(const QString& nombre) {
@@ -184,6 +205,82 @@ void PruebasMarco::partesDentroDelExterior() {
     }
     exterior->verticalScrollBar()->setValue(0);
     exterior->horizontalScrollBar()->setValue(0);
+}
+
+void PruebasMarco::principioYFinDeLaHoja_data() { exteriorDeCadaVentana_data(); }
+
+// Ctrl+End gives the focus to the sheet's last control and shows it with the end of what the
+// sheet holds: not the blank foot of the sheet, all that the short view of a large scale factor
+// would show of it. Ctrl+Home gives it to the first control, at the sheet's top.
+void PruebasMarco::principioYFinDeLaHoja() {
+    QFETCH(QString, ventana);
+    QWidget& v = Ventana(ventana);
+    v.raise();
+    v.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    auto* caja = v.findChild<QScrollArea*>(u"ScrollBox1"_s);
+    QWidget* hoja = caja->widget();
+    QWidget* boton = v.findChild<QWidget*>(u"Button2"_s);
+    boton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(boton, Qt::Key_End, Qt::ControlModifier);
+    QWidget* ultimo = v.focusWidget();
+    QVERIFY(hoja->isAncestorOf(ultimo));
+    QCOMPARE(ParteVisible(*ultimo, ultimo->rect()).size(), ultimo->size());
+    const QImage vista = caja->viewport()->grab().toImage();
+    const int area = vista.width() * vista.height();
+    QVERIFY2(Tinta(vista) > area / 50, qPrintable(QString::number(Tinta(vista))));
+
+    QTest::keyClick(ultimo, Qt::Key_Home, Qt::ControlModifier);
+    QWidget* primero = v.focusWidget();
+    QVERIFY(hoja->isAncestorOf(primero));
+    QVERIFY(primero != ultimo);
+    QCOMPARE(ParteVisible(*primero, primero->rect()).size(), primero->size());
+    QCOMPARE(caja->verticalScrollBar()->value(), 0);
+}
+
+// "Guardar PDF…" in the print preview opens Qt's own file dialog (the test's desktop offers
+// no other): its frame lies within the screen's free area, and so do its file-type row and
+// its buttons, "Cancelar" among them.
+void PruebasMarco::dialogoPdfCabe() {
+    QWidget& v = Ventana(u"Form2"_s);
+    v.raise();
+    v.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&v));
+    QRect disponible;
+    QRect exterior;
+    QStringList cortadas;
+    AlAbrirse<TVistaPrevia> vista([&](TVistaPrevia& previa) {
+        AlAbrirse<QFileDialog> dialogo([&](QFileDialog& d) {
+            disponible = d.screen()->availableGeometry();
+            // Framed and placed by the window manager a moment after it shows.
+            std::ignore = QTest::qWaitFor(
+                [&d, &disponible] {
+                    return d.windowHandle()->frameMargins().top() > 0 &&
+                           disponible.contains(d.frameGeometry());
+                },
+                3000);
+            exterior = d.frameGeometry();
+            for (const QWidget* parte :
+                 {static_cast<QWidget*>(d.findChild<QComboBox*>(u"fileTypeCombo"_s)),
+                  static_cast<QWidget*>(d.findChild<QDialogButtonBox*>(u"buttonBox"_s))}) {
+                if (parte == nullptr || !parte->isVisible() ||
+                    ParteVisible(*parte, parte->rect()).size() != parte->size())
+                    cortadas << (parte != nullptr ? parte->objectName() : u"(none)"_s);
+            }
+            static_cast<QDialog&>(d).reject();
+        });
+        previa.findChild<QPushButton*>(u"ButtonGuardarPdf"_s)->click();
+        previa.reject();
+    });
+    // The shortcut clicks "Imprimir" a moment later.
+    QTest::keyClick(&v, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(QTest::qWaitFor([&vista] { return vista.hecho; }, 30000));
+    QVERIFY(exterior.isValid());
+    QVERIFY2(disponible.contains(exterior), qPrintable(u"%1,%2 %3x%4"_s.arg(exterior.x())
+                                                           .arg(exterior.y())
+                                                           .arg(exterior.width())
+                                                           .arg(exterior.height())));
+    QCOMPARE(cortadas.join(u' '), QString());
 }
 
 MORVEX_TEST_MAIN(PruebasMarco)

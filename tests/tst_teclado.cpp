@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -96,6 +97,21 @@ QStringList CadenaCertificado() {
     return cadena;
 }
 
+// The sheet's first and last tab stops: the chain's stops between the scroll box and
+// "Imprimir".
+QString PrimeraDeHoja(const QStringList& cadena) {
+    return cadena.at(cadena.indexOf(u"ScrollBox1"_s) + 1);
+}
+QString UltimaDeHoja(const QStringList& cadena) {
+    return cadena.at(cadena.indexOf(u"ButtonImprimir"_s) - 1);
+}
+
+// Whether the whole control shows in the scroll box's view.
+bool EnVista(const QScrollArea& caja, const QWidget& control) {
+    const QRect lugar(control.mapTo(caja.viewport(), QPoint(0, 0)), control.size());
+    return caja.viewport()->rect().contains(lugar);
+}
+
 // Pixels of the focus ring's colour in an image.
 int PixelesDeAnillo(const QImage& origen) {
     const QImage imagen = origen.convertToFormat(QImage::Format_RGB32);
@@ -161,6 +177,11 @@ private slots:
     void ventanasPorSuHoja();
     void teclasDeLaHoja_data();
     void teclasDeLaHoja();
+    void principioYFinDeLaHoja_data();
+    void principioYFinDeLaHoja();
+    void calificacionesEnRejilla_data();
+    void calificacionesEnRejilla();
+    void listaEnteraConFlechas();
     void menuContextualEnElIdiomaDelUsuario();
 
 private:
@@ -619,11 +640,6 @@ void PruebasTeclado::teclasDeLaHoja_data() {
         const char* hasta;
     } casos[] = {
         // clang-format off
-        {"Ctrl+End from an edit", "Form2", "EProtocoloUCE", Qt::Key_End, true, "top", "end"},
-        {"Ctrl+Home from a rating", "Form2", "CV50Bien", Qt::Key_Home, true, "end", "top"},
-        {"Ctrl+End from a list", "Form1", "EMesFabricacion", Qt::Key_End, true, "top", "end"},
-        {"Ctrl+End from a memo", "Form2", "MemoAverias", Qt::Key_End, true, "top", "end"},
-        {"Ctrl+Home from a frame button", "Form1", "BitBtn13", Qt::Key_Home, true, "end", "top"},
         {"PageDown from an edit", "Form2", "EPrecioNuevo", Qt::Key_PageDown, false, "middle", "page down"},
         {"PageUp from a list, to the top", "Form1", "EAnoFabricacion", Qt::Key_PageUp, false, "middle", "page up"},
         {"PageDown in a memo pages the memo", "Form2", "MemoAverias", Qt::Key_PageDown, false, "middle", "unchanged"},
@@ -636,7 +652,7 @@ void PruebasTeclado::teclasDeLaHoja_data() {
     }
 }
 
-// The whole sheet by keyboard; the focus stays where it was, and a list keeps its text.
+// The sheet by pages; the focus stays where it was, and a list keeps its text.
 void PruebasTeclado::teclasDeLaHoja() {
     QFETCH(QString, ventana);
     QFETCH(QString, control);
@@ -663,6 +679,176 @@ void PruebasTeclado::teclasDeLaHoja() {
     QCOMPARE(NombreDelFoco(), control);
     if (lista != nullptr)
         QCOMPARE(lista->currentText(), texto);
+}
+
+void PruebasTeclado::principioYFinDeLaHoja_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("control"); // with the focus
+    QTest::addColumn<bool>("fin");        // Ctrl+End, or else Ctrl+Home
+    QTest::addColumn<QString>("desde");   // where the sheet stands: top, middle, end
+    const struct {
+        const char* caso;
+        const char* ventana;
+        const char* control;
+        bool fin;
+        const char* desde;
+    } casos[] = {
+        // clang-format off
+        {"Ctrl+End from an edit", "Form2", "EProtocoloUCE", true, "top"},
+        {"Ctrl+Home from a rating", "Form2", "CV50Bien", false, "end"},
+        {"Ctrl+End from a list", "Form1", "EMesFabricacion", true, "top"},
+        {"Ctrl+End from a memo", "Form2", "MemoAverias", true, "middle"},
+        {"Ctrl+Home from a frame button", "Form1", "BitBtn13", false, "end"},
+        {"Ctrl+End from the scroll box", "Form2", "ScrollBox1", true, "top"},
+        {"Ctrl+End from a frame button", "Form2", "Button2", true, "top"},
+        // The focus already there, the sheet scrolled away from it: the sheet follows.
+        {"Ctrl+End on the last stop, sheet at the top", "Form2", "", true, "top"},
+        {"Ctrl+Home on the first stop, sheet at the end", "Form1", "", false, "end"},
+        // clang-format on
+    };
+    for (const auto& c : casos) {
+        QTest::newRow(c.caso) << QString::fromLatin1(c.ventana) << QString::fromLatin1(c.control)
+                              << c.fin << QString::fromLatin1(c.desde);
+    }
+}
+
+// Ctrl+Home and Ctrl+End give the focus to the sheet's first and last tab stop, wherever the
+// focus and the sheet were, and show it; Ctrl+Home shows the sheet's top, Ctrl+End the end of
+// its content. A list keeps its text.
+void PruebasTeclado::principioYFinDeLaHoja() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, control);
+    QFETCH(bool, fin);
+    QFETCH(QString, desde);
+    Activar(ventana);
+    const QStringList cadena = ventana == "Form1"_L1 ? CadenaValoracion() : CadenaCertificado();
+    const QString destino = fin ? UltimaDeHoja(cadena) : PrimeraDeHoja(cadena);
+    QWidget* c = Control(ventana, control.isEmpty() ? destino : control);
+    c->setFocus(Qt::TabFocusReason);
+    QScrollBar* barra = Barra(ventana);
+    barra->setValue(desde == "top"_L1   ? 0
+                    : desde == "end"_L1 ? barra->maximum()
+                                        : barra->maximum() / 2);
+    const auto* lista = qobject_cast<QComboBox*>(c);
+    const QString texto = lista != nullptr ? lista->currentText() : QString();
+    QTest::keyClick(QApplication::focusWidget(), fin ? Qt::Key_End : Qt::Key_Home,
+                    Qt::ControlModifier);
+    QCOMPARE(NombreDelFoco(), destino);
+    auto* caja = Control<QScrollArea>(ventana, u"ScrollBox1"_s);
+    QVERIFY(EnVista(*caja, *QApplication::focusWidget()));
+    if (fin) {
+        // The sheet's lowest content in view: no blank foot of the sheet alone.
+        const int contenido = caja->widget()->childrenRect().bottom();
+        const int vista = -caja->widget()->y(); // the sheet's row at the top of the view
+        QVERIFY2(contenido < vista + caja->viewport()->height(),
+                 qPrintable(QString::number(vista)));
+        QVERIFY(contenido > vista);
+    } else {
+        QCOMPARE(barra->value(), 0);
+    }
+    if (lista != nullptr)
+        QCOMPARE(lista->currentText(), texto);
+}
+
+void PruebasTeclado::calificacionesEnRejilla_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QStringList>("elegir"); // ratings set before
+    QTest::addColumn<QString>("desde");      // with the focus
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("hasta"); // with the focus after the key
+    QTest::addColumn<bool>("cambia");   // `hasta` is a new rating of its row
+    const struct {
+        const char* caso;
+        const char* ventana;
+        QStringList elegir;
+        const char* desde;
+        Qt::Key tecla;
+        const char* hasta;
+        bool cambia;
+    } casos[] = {
+        // clang-format off
+        {"criteria, Down to the next row's rating", "Form1", {u"CP4Bien"_s}, "CP3Normal", Qt::Key_Down, "CP4Bien", false},
+        {"criteria, Up to the previous row's rating", "Form1", {u"CP2MuyMal"_s}, "CP3Normal", Qt::Key_Up, "CP2MuyMal", false},
+        {"criteria, Down from a rating moved", "Form1", {u"CP6MuyBien"_s}, "CP6MuyBien", Qt::Key_Down, "CP7Normal", false},
+        {"criteria, Up on the first row stays", "Form1", {}, "CP1Normal", Qt::Key_Up, "CP1Normal", false},
+        {"criteria, Down on the last row stays", "Form1", {u"CP11Mal"_s}, "CP11Mal", Qt::Key_Down, "CP11Mal", false},
+        {"criteria, Right changes the rating", "Form1", {}, "CP5Normal", Qt::Key_Right, "CP5Bien", true},
+        {"criteria, Left changes the rating", "Form1", {}, "CP5Normal", Qt::Key_Left, "CP5Mal", true},
+        {"checklist, Down into item 44", "Form2", {u"CV44Regular"_s}, "CV43Bien", Qt::Key_Down, "CV44Regular", false},
+        {"checklist, Up from item 45", "Form2", {u"CV44Mal"_s}, "CV45Bien", Qt::Key_Up, "CV44Mal", false},
+        {"checklist, Down past a group's heading", "Form2", {u"CV10Regular"_s}, "CV10Regular", Qt::Key_Down, "CV11Bien", false},
+        {"checklist, Up past a group's heading", "Form2", {u"CV17Mal"_s}, "CV18Bien", Qt::Key_Up, "CV17Mal", false},
+        {"checklist, Up on item 1 stays", "Form2", {}, "CV1Bien", Qt::Key_Up, "CV1Bien", false},
+        {"checklist, Down on item 55 stays", "Form2", {}, "Cv55Bien", Qt::Key_Down, "Cv55Bien", false},
+        {"checklist, Right changes the rating", "Form2", {}, "CV30Bien", Qt::Key_Right, "CV30Regular", true},
+        {"checklist, Left changes the rating", "Form2", {u"CV30Mal"_s}, "CV30Mal", Qt::Key_Left, "CV30Regular", true},
+        // clang-format on
+    };
+    for (const auto& c : casos) {
+        QTest::newRow(c.caso) << QString::fromLatin1(c.ventana) << c.elegir
+                              << QString::fromLatin1(c.desde) << static_cast<int>(c.tecla)
+                              << QString::fromLatin1(c.hasta) << c.cambia;
+    }
+}
+
+// Up and Down go between the rows to each row's rating and change none; Left and Right change
+// the rating of the row, and that row's only. The sheet, scrolled to its top, follows the focus
+// to a row far down.
+void PruebasTeclado::calificacionesEnRejilla() {
+    QFETCH(QString, ventana);
+    QFETCH(QStringList, elegir);
+    QFETCH(QString, desde);
+    QFETCH(int, tecla);
+    QFETCH(QString, hasta);
+    QFETCH(bool, cambia);
+    Activar(ventana);
+    for (const QString& boton : elegir)
+        Control<QRadioButton>(ventana, boton)->setChecked(true);
+    // The grid's buttons: CP<row>… on the valuation, CV<item>… (Cv44Bien) on the certificate.
+    const QRegularExpression deLaRejilla(ventana == "Form1"_L1 ? u"^CP\\d"_s : u"^C[Vv]\\d"_s);
+    QList<QRadioButton*> botones;
+    for (QRadioButton* boton : Ventana(ventana).findChildren<QRadioButton*>()) {
+        if (deLaRejilla.match(boton->objectName()).hasMatch())
+            botones << boton;
+    }
+    const auto elegidos = [&botones] {
+        QStringList nombres;
+        for (const QRadioButton* boton : botones) {
+            if (boton->isChecked())
+                nombres << boton->objectName();
+        }
+        return nombres;
+    };
+    QStringList antes = elegidos();
+    QCOMPARE(antes.size(), ventana == "Form1"_L1 ? 11 : 55);
+    Control(ventana, desde)->setFocus(Qt::TabFocusReason);
+    Barra(ventana)->setValue(0);
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(tecla));
+    QCOMPARE(NombreDelFoco(), hasta);
+    if (cambia)
+        antes.replace(antes.indexOf(desde), hasta);
+    QCOMPARE(elegidos(), antes);
+    if (hasta != desde)
+        QVERIFY(
+            EnVista(*Control<QScrollArea>(ventana, u"ScrollBox1"_s), *QApplication::focusWidget()));
+}
+
+// A dealer rates the whole checklist with Down and an arrow: each item "Regular", the focus on
+// the last one, and the score that of a checklist all "Regular".
+void PruebasTeclado::listaEnteraConFlechas() {
+    Activar(u"Form2"_s);
+    Control(u"Form2"_s, u"CV1Bien"_s)->setFocus(Qt::TabFocusReason);
+    for (size_t i = 0; i < kElementos.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    }
+    QCOMPARE(NombreDelFoco(), u"CV55Regular"_s);
+    const QString total = Texto(*form2, "EPuntosTotales");
+    for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n)
+        QVERIFY(Control<QRadioButton>(u"Form2"_s, BotonLista(n, "Regular"))->isChecked());
+    form2->findChild<QPushButton*>(u"Button3"_s)->click();
+    QCOMPARE(Texto(*form2, "EPuntosTotales"), total);
+    QVERIFY(total != u"7"_s);
 }
 
 // Run under LC_ALL=es_ES.UTF-8 too: the edit fields' context menu speaks the user's language.

@@ -65,14 +65,17 @@ void TForm1::PrepararNavegacion() {
         EMarca,      EBastidor,       EMatricula,      EPVPNuevo,    CEspecial1,   CEspecial2,
         EKilometros, EMesFabricacion, EAnoFabricacion, CImportacion, CNacional,    CGasolina,
         CDiesel,     CMixto,          CLeasing,        EMesesLeasing};
+    QList<QWidget*> filas;
     for (const auto& fila : CP) {
         for (QRadioButton* boton : fila)
             orden << boton;
+        filas << fila.front()->parentWidget();
     }
     orden << EPuntosObtenidos << EPorcentaje << Button3 << EPVPValoracion << EPVPCambio << EPintura
           << ETapizado << EMotor << EFrenos << EElectronica << ETotalCoste << Button4 << EPVPCompra
           << EPVPVendedor << Button5 << EPuntuacion << MemoAyuda;
     OrdenarTabulacion(orden);
+    CalificacionesEnRejilla(filas);
     // Results are tab stops, read-only or not; the control-unit boxes, which nothing on this
     // sheet fills, and the help memo, which F1 brings up and a screen reader hears as the
     // description of its controls, are not.

@@ -153,5 +153,5 @@ void TVistaPrevia::Pasar(int paginas) {
 }
 
 void TVistaPrevia::MostrarPagina() {
-    pagina_->setText(u"Página %1 de %2"_s.arg(vista_->currentPage()).arg(vista_->pageCount()));
+    pagina_->setText(NumeroDePagina(impreso_.pie, vista_->currentPage(), vista_->pageCount()));
 }

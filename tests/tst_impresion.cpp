@@ -7,9 +7,11 @@
 #include "apoyo.h"
 
 #include "archivo_pdf.h"
+#include "disposicion.h"
 #include "form1.h"
 #include "form2.h"
 #include "impresion.h"
+#include "paginas.h"
 #include "programa.h"
 #include "reloj.h"
 #include "vista_previa.h"
@@ -592,7 +594,7 @@ void PruebasImpresion::cortesDePagina() {
     QFETCH(QList<int>, cortes);
     QList<Pieza> piezas;
     for (const Bloque& b : bloques)
-        piezas << Pieza{nullptr, QRect(0, b.y, 300, b.alto), b.opaco, false, 0, b.cortes};
+        piezas << Pieza{.lugar = QRect(0, b.y, 300, b.alto), .opaca = b.opaco, .cortes = b.cortes};
     QCOMPARE(CortesDePagina(piezas, altoPagina), cortes);
 }
 

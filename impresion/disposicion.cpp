@@ -15,7 +15,8 @@ namespace {
 
 int AltoDeFirma(const QWidget& caja, int ancho, double mmPorPixel) {
     const int linea = QFontMetrics(caja.font()).height();
-    const auto nombre = static_cast<int>(std::max<qsizetype>(1, NombreDeFirma(caja, ancho).lineas.size()));
+    const auto nombre =
+        static_cast<int>(std::max<qsizetype>(1, NombreDeFirma(caja, ancho).lineas.size()));
     const int paraFirmar = static_cast<int>(std::ceil(kMmParaFirmar / mmPorPixel));
     return 2 * (BordeDeCaja(caja) + kRelleno) + nombre * linea + kBajoLinea + kRelleno + linea +
            paraFirmar;

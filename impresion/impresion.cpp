@@ -101,8 +101,8 @@ Maqueta Maquetar(const Impreso& impreso, const QPagedPaintDevice& papel) {
         PiezasEnPapel(hoja, impreso.seImprime, impreso.firmas, milimetros(maqueta.escala));
     if (impreso.unaPagina) {
         // Smaller until it fits: what is measured in millimetres takes more sheet pixels then.
-        for (int vuelta = 0;
-             vuelta < 3 && (FinDe(maqueta.piezas) + 1) * maqueta.escala > altoUtil; ++vuelta) {
+        for (int vuelta = 0; vuelta < 3 && (FinDe(maqueta.piezas) + 1) * maqueta.escala > altoUtil;
+             ++vuelta) {
             maqueta.escala = altoUtil / (FinDe(maqueta.piezas) + 1);
             maqueta.piezas =
                 PiezasEnPapel(hoja, impreso.seImprime, impreso.firmas, milimetros(maqueta.escala));

@@ -152,8 +152,9 @@ void PintarFirma(QPainter& pintor, const QWidget& caja, const QRect& lugar) {
         y += metrica.height();
     }
     const int renglon =
-        dentro.top() + static_cast<int>(std::max<qsizetype>(1, nombre.lineas.size())) *
-                           metrica.height() - 1 + kBajoLinea;
+        dentro.top() +
+        static_cast<int>(std::max<qsizetype>(1, nombre.lineas.size())) * metrica.height() - 1 +
+        kBajoLinea;
     pintor.setPen(QPen(tinta, 0));
     pintor.drawLine(x, renglon, dentro.right(), renglon);
     pintor.drawText(QRect(dentro.left(), renglon + kRelleno, dentro.width(), metrica.height()),

@@ -372,6 +372,12 @@ private:
     // Prints with the page set-up given, margins in millimetres.
     QStringList ImprimirEn(TMarco& ventana, QPageSize::PageSizeId papel, const QMarginsF& margenes,
                            const QString& archivo);
+    // The control named `campo` on the window's sheet, the certificate prepared first.
+    QWidget* Campo(const QString& ventana, const QString& campo) {
+        if (ventana == u"Form2"_s)
+            AlCertificado();
+        return Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    }
     // Prints to a PDF as Imprimir does; the words that stand out of their boxes (Recortadas).
     QStringList ImprimirYMedir(TMarco& ventana, const QString& archivo);
     // Ctrl+P on the window; `enVista` runs while the preview is open, then the preview closes
@@ -912,9 +918,7 @@ void PruebasImpresion::textoEnteroDeCadaCampo() {
     QFETCH(QString, ventana);
     QFETCH(QString, campo);
     QFETCH(QString, texto);
-    if (ventana == u"Form2"_s)
-        AlCertificado();
-    QWidget* control = Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    QWidget* control = Campo(ventana, campo);
     if (auto* lista = qobject_cast<QComboBox*>(control))
         lista->setEditText(texto);
     else
@@ -1301,9 +1305,7 @@ void PruebasImpresion::textoPegadoEntero() {
     QFETCH(QString, ventana);
     QFETCH(QString, campo);
     QFETCH(QString, texto);
-    if (ventana == u"Form2"_s)
-        AlCertificado();
-    QWidget* control = Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    QWidget* control = Campo(ventana, campo);
     QVERIFY(control != nullptr);
     auto* edicion = qobject_cast<QLineEdit*>(control);
     if (auto* lista = qobject_cast<QComboBox*>(control))
@@ -1321,11 +1323,7 @@ void PruebasImpresion::textoPegadoEntero() {
     QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
 }
 
-void PruebasImpresion::nadaRecortado_data() {
-    QTest::addColumn<QString>("ventana");
-    QTest::newRow("valuation") << u"Form1"_s;
-    QTest::newRow("certificate") << u"Form2"_s;
-}
+void PruebasImpresion::nadaRecortado_data() { botonImprimir_data(); } // both windows
 
 // Every word printed lies inside the box of the control that drew it: no caption, field or
 // block is cut at its edge, on any page.

@@ -1,5 +1,7 @@
 #include "marco.h"
 
+#include "anuncio.h"
+
 #include "controles.h"
 
 #include "teclado.h"
@@ -306,5 +308,7 @@ void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())
         return;
     TVistaPrevia vista(ComoSeImprime(), &MostrarError, this);
+    connect(&vista, &TVistaPrevia::paginaPasada, &vista,
+            [&vista](const QString& pagina) { Anunciar(&vista, pagina); });
     vista.exec();
 }

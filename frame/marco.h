@@ -61,6 +61,8 @@ public:
     // and what reaches the printer or a PDF file. Changes nothing in the window. Throws
     // ErrorImpresion (impresion.h).
     void Imprimir(QPagedPaintDevice& papel);
+    // The document as printing sees it; a window adds its plate and signature blocks.
+    virtual Impreso ComoSeImprime() const;
 
 protected:
     bool event(QEvent* evento) override;
@@ -82,8 +84,6 @@ protected:
     virtual QString BotonCalcular() const;
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
-    // The document as printing sees it; a window adds its plate and signature blocks.
-    virtual Impreso ComoSeImprime() const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
     // and wheel of the whole window (PrepararTeclado). Call once, when the sheet is built.
     void OrdenarTabulacion(QList<QWidget*> orden);

@@ -1,13 +1,12 @@
 #include "teclado.h"
 
-#include "papel.h"
-
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -21,9 +20,18 @@
 
 namespace {
 
+// Whether the painter paints for the screen: a window's backing store, or a grab of it, which
+// paint through the raster engine (or OpenGL). Printing starts its painting on a printer, a
+// PDF or a recording of a control (a picture), through engines of their own.
+bool EnPantalla(const QPainter& pintor) {
+    const QPaintEngine* motor = pintor.paintEngine();
+    return motor != nullptr &&
+           (motor->type() == QPaintEngine::Raster || motor->type() == QPaintEngine::OpenGL2);
+}
+
 void Anillo(QPainter* pintor, const QRect& lugar) {
     // The ring is for the screen: paper shows the sheet without it.
-    if (EsPapel(*pintor))
+    if (!EnPantalla(*pintor))
         return;
     pintor->save();
     pintor->setRenderHint(QPainter::Antialiasing, false);

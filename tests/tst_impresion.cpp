@@ -6,15 +6,19 @@
 
 #include "apoyo.h"
 
+#include "ajuste.h"
 #include "archivo_pdf.h"
+#include "disposicion.h"
 #include "form1.h"
 #include "form2.h"
 #include "impresion.h"
+#include "paginas.h"
 #include "programa.h"
 #include "reloj.h"
 #include "vista_previa.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -158,6 +162,94 @@ private:
     void (*senal_)(int) = nullptr;
 };
 
+// The PDF's text in the order it was drawn, blanks and line ends taken out: a field's characters
+// stand together there, whatever lies beside its box.
+QString TextoSeguido(const QString& ruta) {
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-raw"_s, ruta, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .remove(QRegularExpression(u"\\s"_s));
+}
+
+// The words of a printed sheet that reach out of the box of the control that drew them, which
+// cuts them there (pdftotext reads a cut text whole), or that lie in no control's box. Each
+// word's box as pdftotext places it is held against the boxes of the pieces printed on its page
+// and of their controls, the smallest around the word's middle; a text may run on over the
+// empty paper its piece leaves it. Below the sheet's band the footer is left out.
+QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrinter& impresora) {
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {u"(pdftotext failed)"_s};
+    const QString cajas = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const qreal aPuntos = 72.0 / impresora.resolution();
+    const QPointF origen = impresora.pageLayout().paintRectPoints().topLeft();
+    QList<QList<QRectF>> porPagina; // the boxes of each page, in points
+    for (qsizetype p = 0; p + 1 < maqueta.cortes.size(); ++p) {
+        const int arriba = maqueta.cortes[p];
+        const QRect banda(0, arriba, 100000, maqueta.cortes[p + 1] - arriba);
+        const auto enPuntos = [&](const QRect& lugar) {
+            const QRect visto = lugar.intersected(banda);
+            return QRectF(origen.x() + (maqueta.izquierda + visto.x() * maqueta.escala) * aPuntos,
+                          origen.y() + (visto.y() - arriba) * maqueta.escala * aPuntos,
+                          visto.width() * maqueta.escala * aPuntos,
+                          visto.height() * maqueta.escala * aPuntos);
+        };
+        QList<QRectF> lista;
+        for (const Pieza& pieza : maqueta.piezas) {
+            if (pieza.control == nullptr || !pieza.lugar.intersects(banda))
+                continue;
+            QRect lugar = pieza.lugar;
+            if (pieza.tipo == TipoDePieza::Texto) {
+                lugar.setRight(std::max(lugar.right(), lugar.left() + BordeDeCaja(*pieza.control) +
+                                                           kMargenTextoX + pieza.anchoLibre));
+            }
+            lista << enPuntos(lugar);
+            for (const QWidget* parte : pieza.control->findChildren<QWidget*>()) {
+                if (parte->isVisibleTo(pieza.control))
+                    lista << enPuntos(QRect(parte->mapTo(pieza.control, QPoint()), parte->size())
+                                          .translated(lugar.topLeft()));
+            }
+        }
+        porPagina << lista;
+    }
+    static const QRegularExpression kPalabra(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    QStringList fuera;
+    qsizetype pagina = -1;
+    for (const QRegularExpressionMatch& m : kPalabra.globalMatch(cajas)) {
+        if (m.captured(0).startsWith(u"<page"_s)) {
+            ++pagina;
+            continue;
+        }
+        const QRectF palabra(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+        if (pagina >= porPagina.size())
+            return {u"(more pages than laid out)"_s};
+        const qreal finBanda = origen.y() + (maqueta.cortes[pagina + 1] - maqueta.cortes[pagina]) *
+                                                maqueta.escala * aPuntos;
+        if (palabra.center().y() > finBanda)
+            continue; // the footer
+        const QRectF* menor = nullptr;
+        for (const QRectF& caja : std::as_const(porPagina[pagina])) {
+            if (caja.contains(palabra.center()) &&
+                (menor == nullptr ||
+                 caja.width() * caja.height() < menor->width() * menor->height()))
+                menor = &caja;
+        }
+        // A font's ascent and descent reach a little past the line a box holds.
+        const qreal holgura = palabra.height() * 0.25;
+        const QRectF tolerada =
+            menor == nullptr ? QRectF() : menor->adjusted(-0.5, -holgura, 0.5, holgura);
+        if (menor == nullptr || !tolerada.contains(palabra))
+            fuera << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
+    }
+    return fuera;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Bloque)
@@ -200,6 +292,10 @@ private slots:
     void fallosAlGuardar();
     void erroresDeImpresion_data();
     void erroresDeImpresion();
+    void textoPegadoEntero_data();
+    void textoPegadoEntero();
+    void nadaRecortado_data();
+    void nadaRecortado();
 
 private:
     TMarco& Ventana(const QString& nombre) {
@@ -218,6 +314,14 @@ private:
     // Prints with the page set-up given, margins in millimetres.
     QStringList ImprimirEn(TMarco& ventana, QPageSize::PageSizeId papel, const QMarginsF& margenes,
                            const QString& archivo);
+    // The control named `campo` on the window's sheet, the certificate prepared first.
+    QWidget* Campo(const QString& ventana, const QString& campo) {
+        if (ventana == u"Form2"_s)
+            AlCertificado();
+        return Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    }
+    // Prints to a PDF as Imprimir does; the words that stand out of their boxes (Recortadas).
+    QStringList ImprimirYMedir(TMarco& ventana, const QString& archivo);
     // Ctrl+P on the window; `enVista` runs while the preview is open, then the preview closes
     // if it is still open.
     bool ConVistaPrevia(TMarco& ventana, const std::function<void(TVistaPrevia&)>& enVista);
@@ -282,6 +386,16 @@ QStringList PruebasImpresion::ImprimirEn(TMarco& ventana, QPageSize::PageSizeId 
     impresora.setOutputFileName(carpeta->filePath(archivo));
     Proteger(&ventana, [&] { ventana.Imprimir(impresora); });
     return PaginasDelPdf(carpeta->filePath(archivo));
+}
+
+QStringList PruebasImpresion::ImprimirYMedir(TMarco& ventana, const QString& archivo) {
+    QPrinter impresora(QPrinter::HighResolution);
+    PrepararImpresora(impresora);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(carpeta->filePath(archivo));
+    ventana.Imprimir(impresora);
+    return Recortadas(impresora.outputFileName(), Maquetar(ventana.ComoSeImprime(), impresora),
+                      impresora);
 }
 
 bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
@@ -534,7 +648,7 @@ void PruebasImpresion::cortesDePagina() {
     QFETCH(QList<int>, cortes);
     QList<Pieza> piezas;
     for (const Bloque& b : bloques)
-        piezas << Pieza{nullptr, QRect(0, b.y, 300, b.alto), b.opaco, false, 0, b.cortes};
+        piezas << Pieza{.lugar = QRect(0, b.y, 300, b.alto), .opaca = b.opaco, .cortes = b.cortes};
     QCOMPARE(CortesDePagina(piezas, altoPagina), cortes);
 }
 
@@ -746,9 +860,7 @@ void PruebasImpresion::textoEnteroDeCadaCampo() {
     QFETCH(QString, ventana);
     QFETCH(QString, campo);
     QFETCH(QString, texto);
-    if (ventana == u"Form2"_s)
-        AlCertificado();
-    QWidget* control = Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+    QWidget* control = Campo(ventana, campo);
     if (auto* lista = qobject_cast<QComboBox*>(control))
         lista->setEditText(texto);
     else
@@ -1104,6 +1216,64 @@ void PruebasImpresion::erroresDeImpresion() {
     QVERIFY(!QFile::exists(ruta));
     QCOMPARE(EstadoVisible(valoracion), antes);
     QCOMPARE(Imprimir(valoracion, u"despues.pdf"_s).size(), 1);
+}
+
+void PruebasImpresion::textoPegadoEntero_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<QString>("campo");
+    QTest::addColumn<QString>("texto");
+    const QString lineas = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
+    const QString bastidor = u"WVWZZZ1KZAW000001WVWZZZ1KZAW000002"_s;
+    QString largo; // 200 characters in words
+    for (int n = 1; largo.size() < 200; ++n)
+        largo += u"palabra%1 "_s.arg(n, 2, 10, QLatin1Char('0'));
+    largo.truncate(200);
+    QTest::newRow("valuation, pasted lines") << u"Form1"_s << u"EMarca"_s << lineas;
+    QTest::newRow("valuation, lines in a list") << u"Form1"_s << u"ENombreMarca"_s << lineas;
+    QTest::newRow("valuation, one long word") << u"Form1"_s << u"EMatricula"_s << bastidor;
+    QTest::newRow("valuation, 200 characters") << u"Form1"_s << u"EBastidor"_s << largo;
+    QTest::newRow("certificate, pasted lines") << u"Form2"_s << u"EInfoAdicional1"_s << lineas;
+    QTest::newRow("certificate, one long word") << u"Form2"_s << u"EMatricula"_s << bastidor;
+    QTest::newRow("certificate, 200 characters") << u"Form2"_s << u"ENumTaller"_s << largo;
+    QTest::newRow("certificate, lines in a signature block")
+        << u"Form2"_s << u"EVendedor"_s << lineas;
+    QTest::newRow("certificate, 200 characters in a signature block")
+        << u"Form2"_s << u"EComprador"_s << largo;
+}
+
+// Text pasted into a field reaches the paper whole: every character in order, the pasted lines
+// as lines, a word longer than the box broken, not cut; and no word stands out of its box.
+void PruebasImpresion::textoPegadoEntero() {
+    QFETCH(QString, ventana);
+    QFETCH(QString, campo);
+    QFETCH(QString, texto);
+    QWidget* control = Campo(ventana, campo);
+    QVERIFY(control != nullptr);
+    auto* edicion = qobject_cast<QLineEdit*>(control);
+    if (auto* lista = qobject_cast<QComboBox*>(control))
+        edicion = lista->lineEdit();
+    QVERIFY(edicion != nullptr);
+    QApplication::clipboard()->setText(texto);
+    edicion->selectAll();
+    edicion->paste();
+    QVERIFY2(edicion->text().simplified() == texto.simplified(), qPrintable(edicion->text()));
+    const QString archivo = u"pegado.pdf"_s;
+    const QStringList fuera = ImprimirYMedir(Ventana(ventana), archivo);
+    const QString impreso = TextoSeguido(carpeta->filePath(archivo));
+    QVERIFY2(impreso.contains(QString(texto).remove(QRegularExpression(u"\\s"_s))),
+             qPrintable(impreso));
+    QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
+}
+
+void PruebasImpresion::nadaRecortado_data() { botonImprimir_data(); } // both windows
+
+// Every word printed lies inside the box of the control that drew it: no caption, field or
+// block is cut at its edge, on any page.
+void PruebasImpresion::nadaRecortado() {
+    QFETCH(QString, ventana);
+    AlCertificado();
+    const QStringList fuera = ImprimirYMedir(Ventana(ventana), u"entero.pdf"_s);
+    QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
 }
 
 MORVEX_TEST_MAIN(PruebasImpresion)

@@ -7,7 +7,7 @@
 
 #include "form1.h"
 #include "form2.h"
-#include "papel.h"
+#include "pintura.h"
 #include "reloj.h"
 #include "teclado.h"
 

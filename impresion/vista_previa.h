@@ -21,6 +21,10 @@ public:
 
     QPrinter& impresora() { return impresora_; }
 
+signals:
+    // PageUp or PageDown turned to a page: "Página 2 de 3", for a screen reader to say.
+    void paginaPasada(const QString& pagina);
+
 private:
     // "Imprimir…": the system's print dialog, then the pages to the printer or file chosen
     // there; the preview closes once they are printed.

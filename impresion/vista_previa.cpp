@@ -1,6 +1,5 @@
 #include "vista_previa.h"
 
-#include "anuncio.h"
 #include "archivo_pdf.h"
 
 #include <QFileDialog>
@@ -188,9 +187,9 @@ void TVistaPrevia::Pasar(int paginas) {
     vista_->setCurrentPage(
         std::clamp(vista_->currentPage() + paginas, 1, std::max(1, vista_->pageCount())));
     MostrarPagina();
-    Anunciar(this, pagina_->text()); // at the first or last page too: the reader hears where
+    emit paginaPasada(pagina_->text()); // at the first or last page too: the reader hears where
 }
 
 void TVistaPrevia::MostrarPagina() {
-    pagina_->setText(u"Página %1 de %2"_s.arg(vista_->currentPage()).arg(vista_->pageCount()));
+    pagina_->setText(NumeroDePagina(impreso_.pie, vista_->currentPage(), vista_->pageCount()));
 }

@@ -1,9 +1,11 @@
 #pragma once
-// Printing a window's sheet: the sheet as paper shows it (papel.h), scaled to the paper's width,
-// cut into pages only where no line would be cut, each page with a footer that names the
-// document, dates the print and numbers the page. Printing reads the controls and changes none.
+// Printing a window's sheet: the sheet laid out as paper shows it (disposicion.h), scaled to the
+// paper's width, cut into pages only where no line would be cut (paginas.h), each page with a
+// footer that names the document, dates the print and numbers the page (pie.h). Printing reads
+// the controls and changes none.
 
 #include "papel.h"
+#include "pie.h"
 
 #include <QList>
 #include <QString>
@@ -28,23 +30,27 @@ struct Impreso {
     FiltroImpresion seImprime = [](const QWidget&) { return true; };
     QList<Firma> firmas;
     bool unaPagina = false; // scaled down to one page where the paper is too short
+    FormatoPie pie;
 };
 
 // The name of the print job and of a PDF of the document, without ".pdf": "Tasacion 1234 BCD
 // 2010-03-15", today's date from the program's clock.
 QString NombreDelTrabajo(const Impreso& impreso);
 
-// Tops of the pages on the paper, in sheet pixels, for pages `altoPagina` sheet pixels high,
-// followed by the end of the printed part. A page ends where no piece is cut: in a gap between
-// pieces, where a piece's lower part is covered by an opaque piece stacked above it (the
-// checklist rows overlap so), or between a memo's lines. Among the places near the end of a
-// page, the widest gap wins, so that a section rather than a row begins the next page. Only a
-// piece taller than a page, without such places, is cut.
-QList<int> CortesDePagina(const QList<Pieza>& piezas, int altoPagina);
-
 // A4 portrait with margins of 15 mm: how printing starts; the user may change it in the print
 // dialog.
 void PrepararImpresora(QPrinter& impresora);
+
+// The document laid out on `papel`: the pieces in sheet pixels, the tops of the pages followed
+// by the end, and how the sheet sits on a page. Throws ErrorImpresion when the paper leaves no
+// room.
+struct Maqueta {
+    QList<Pieza> piezas;
+    QList<int> cortes;
+    qreal escala = 1;    // device pixels to a sheet pixel
+    qreal izquierda = 0; // the sheet's left edge, from the page's, in device pixels
+};
+Maqueta Maquetar(const Impreso& impreso, const QPagedPaintDevice& papel);
 
 // Prints the document on `papel` (a printer, the preview, a PDF writer): the same code for all.
 // A printer gets the print job's name, a PDF writer it as title. Throws ErrorImpresion when the

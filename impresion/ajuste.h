@@ -1,0 +1,44 @@
+#pragma once
+// Fitting a text into its box on paper: an edit field's or a list's whole text, at its own size
+// where it fits, smaller down to a legible size, running on over empty paper, or in lines under
+// each other; the line breaks a text holds (pasted lines) stay line breaks. Nothing is cut.
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QStyleOption>
+
+class QWidget;
+
+// QLineEdit's own room left and right of its text, and above and below it.
+inline constexpr int kMargenTextoX = 2;
+inline constexpr int kMargenTextoY = 1;
+
+// The frame of an edit field or a list as paper draws it in `caja`: no focus, no pointer.
+QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja);
+int BordeDeCaja(const QWidget& control);
+
+// The text of an edit field (as it shows) or a list.
+QString TextoDeCaja(const QWidget& control);
+
+// The text's room inside a box of the given width.
+int AnchoInterior(const QWidget& control, int ancho);
+
+struct TextoEnCaja {
+    QFont fuente;
+    QStringList lineas;
+};
+
+// The text's lines, each paragraph of `texto` wrapped `ancho` wide at word boundaries, or
+// anywhere inside a word longer than the line.
+QStringList EnLineas(const QString& texto, const QFont& fuente, qreal ancho);
+
+// An edit field's text on paper, `ancho` the room inside its box: one line at its own size where
+// it fits, else smaller down to a legible size; beyond that it runs on over the empty paper,
+// `anchoLibre` wide, and where that is too short, it goes on in lines as wide as the box. A
+// text of several lines keeps them, each on its own, at the largest size where each fits.
+TextoEnCaja Acomodar(const QWidget& control, int ancho, int anchoLibre);
+
+// The height a box needs for its text's lines; 0 for one line, which the box holds.
+int AltoParaLineas(const QWidget& control, const TextoEnCaja& texto);

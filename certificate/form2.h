@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -78,7 +79,13 @@ private:
     // preparation's own writes to them score nothing (sinPuntuar_): its last step scores.
     void CalificacionChange();
     void MemoAveriasChange();
-    Calificaciones LeerCalificaciones() const;
+    EntradasCertificado LeerEntradas() const;
+    // The result fields beside their texts in `resultados`, in the order they are written; null
+    // where the run stopped before the text.
+    std::array<std::pair<QLineEdit*, const QString*>, 6>
+    CamposResultado(const ResultadosCertificado& resultados) const;
+    // Writes what a run computed, in order; the memo of defects gets its line last.
+    void EscribirResultados(const ResultadosCertificado& resultados);
 
     // The valuation's values, as received
     TraspasoValoracion recibido_;

@@ -89,6 +89,18 @@ QString LineaDefectos(const TextosLista& defectos) {
     return linea;
 }
 
+void PuntuarCertificado(const EntradasCertificado& entradas, QChar separador,
+                        ResultadosCertificado& resultados) {
+    const long double puntuacion = PuntuacionLista(entradas.calificaciones);
+    resultados.pvpVendedor = NormalizarNumero(entradas.pvpVendedor, separador);
+    const long double precioCambio = ValorDeTexto(entradas.precioCambio, separador);
+    resultados.precioCompra = TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador);
+    resultados.nota = NotaCertificado(puntuacion, ContarAverias(entradas.averias),
+                                      entradas.puntosValoracion, entradas.itv, separador);
+    resultados.defectos = Defectos(entradas.calificaciones);
+    resultados.lineaDefectos = LineaDefectos(*resultados.defectos);
+}
+
 QString LineaFecha(const QDateTime& momento) {
     const QDate dia = momento.date();
     const QTime hora = momento.time();

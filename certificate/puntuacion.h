@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QString>
 #include <array>
+#include <optional>
 
 enum class Calificacion { Ninguna, Bien, Regular, Mal };
 
@@ -46,6 +47,33 @@ TextosLista Defectos(const Calificaciones& calificaciones);
 
 // One line: "3.-<defect>; 17.-<defect>; " for the slots that hold a text.
 QString LineaDefectos(const TextosLista& defectos);
+
+// What a scoring run reads: the ratings, the texts it converts, the faults and the ITV tick.
+struct EntradasCertificado {
+    Calificaciones calificaciones{};
+    QString pvpVendedor;      // the seller's price below, as it stands
+    QString precioCambio;     // the exchange value
+    QString averias;          // the fault memory's text
+    QString puntosValoracion; // the valuation points handed over
+    bool itv = false;
+};
+
+// The results of a run, in the order they are written. A run that fails part-way leaves set
+// exactly those computed before the failure: they are written all the same.
+struct ResultadosCertificado {
+    std::optional<QString> pvpVendedor; // normalised
+    std::optional<QString> precioCompra;
+    std::optional<Nota> nota;
+    std::optional<TextosLista> defectos;
+    std::optional<QString> lineaDefectos; // the defects in one line, as the memo shows them
+};
+
+// One scoring run on plain values: the seller's price normalised, the corrected purchase price,
+// the score and the defects, in that order. Throws ErrorCalculo when the exchange value or the
+// valuation points are not a number, or a rounding fails; what was computed before stays in
+// `resultados`.
+void PuntuarCertificado(const EntradasCertificado& entradas, QChar separador,
+                        ResultadosCertificado& resultados);
 
 // "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09".
 QString LineaFecha(const QDateTime& momento);

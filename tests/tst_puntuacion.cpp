@@ -36,6 +36,8 @@ private slots:
     void averias_data();
     void averias();
     void defectos();
+    void unaPasada_data();
+    void unaPasada();
     void lineaFecha_data();
     void lineaFecha();
 };
@@ -162,6 +164,56 @@ void PruebasPuntuacion::defectos() {
         LineaDefectos(defectos),
         QStringLiteral("3.-Sintomas de daños externos de accidentes (Regular); "
                        "17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "));
+}
+
+void PruebasPuntuacion::unaPasada_data() {
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QStringList>("resultados");
+    const QString enorme = QString(4000, QLatin1Char('9')) + QLatin1Char(',');
+    const QStringList todos = {u"15000"_s, u"10136"_s, u"7,34"_s, u"1.0"_s, u"8,34"_s,
+                               u"* * * * * * * * "_s, u"3.-Sintomas de daños externos de "
+                                                       u"accidentes (Mal); "_s};
+    // clang-format off
+    QTest::newRow("every result") << u"10000"_s << u"300"_s << u"(no error)"_s << todos;
+    QTest::newRow("exchange value a sign alone: the seller's price only")
+        << u"-"_s << u"300"_s << u"'-' is not a valid floating point value"_s << todos.mid(0, 1);
+    QTest::newRow("price with no whole number: the seller's price only")
+        << enorme << u"300"_s << u"Invalid floating point operation"_s << todos.mid(0, 1);
+    QTest::newRow("valuation points a sign alone: up to the price")
+        << u"10000"_s << u"-"_s << u"'-' is not a valid floating point value"_s << todos.mid(0, 2);
+    // clang-format on
+}
+
+// One run gives every result, or, where it fails, those before the failure and none after.
+void PruebasPuntuacion::unaPasada() {
+    QFETCH(QString, cambio);
+    QFETCH(QString, puntos);
+    QFETCH(QString, mensaje);
+    QFETCH(QStringList, resultados);
+    EntradasCertificado entradas;
+    entradas.calificaciones = Todas(Calificacion::Bien);
+    entradas.calificaciones[2] = Calificacion::Mal;
+    entradas.pvpVendedor = u"15.000"_s;
+    entradas.precioCambio = cambio;
+    entradas.averias = u"P0300"_s;
+    entradas.puntosValoracion = puntos;
+    entradas.itv = true;
+    ResultadosCertificado hechos;
+    QCOMPARE(MensajeDeError([&] { PuntuarCertificado(entradas, kComa, hechos); }), mensaje);
+    QStringList vistos;
+    for (const std::optional<QString>& texto : {hechos.pvpVendedor, hechos.precioCompra})
+        vistos << texto.value_or(QString());
+    if (hechos.nota.has_value()) {
+        vistos << hechos.nota->obtenidos << hechos.nota->itv << hechos.nota->totales
+               << hechos.nota->asteriscos;
+    }
+    vistos << hechos.lineaDefectos.value_or(QString());
+    vistos.removeAll(QString());
+    // The defects by item and their line come together.
+    QCOMPARE(hechos.defectos.has_value(), hechos.lineaDefectos.has_value());
+    QCOMPARE(vistos, resultados);
 }
 
 void PruebasPuntuacion::lineaFecha_data() {

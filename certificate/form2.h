@@ -1,6 +1,6 @@
 #pragma once
 // The quality certificate window: one white sheet 2500 pixels high with the control-unit data,
-// the car's identity, the valuation figures handed over, the 55-item checklist, the ITV, the
+// the car's identity, the valuation figures handed over, the checklist, the ITV, the
 // score out of 10, the corrected purchase price and the date line. The sheet is built from the
 // tables in hoja_certificado.cpp; the arithmetic is in puntuacion.h.
 // Direction of use: general/ <- frame/ <- certificate/ <- app/; never the valuation.
@@ -25,8 +25,8 @@ class QRadioButton;
 inline constexpr int kAltoHojaCertificado = 2500;
 
 // Name of the radio button of checklist item `elemento` (1-based) in the column of
-// `calificacion`: CV<item><Bien|Regular|Mal>, except the "Bien" buttons of items 44 and 55,
-// written with a lower-case v (Cv44Bien, Cv55Bien).
+// `calificacion`: CV<item><Bien|Regular|Mal>, except a few written with a lower-case v
+// (Cv44Bien, Cv55Bien), rows of a table of their own.
 QString NombreBotonLista(int elemento, Calificacion calificacion);
 
 class TForm2 : public TMarco {

@@ -15,8 +15,12 @@ using Calificaciones = std::array<Calificacion, kElementos.size()>;
 // One text a checklist item.
 using TextosLista = std::array<QString, kElementos.size()>;
 
+// The caption of checklist item `elemento` (1-based) as the sheet shows it: its number, ".- " and
+// its text.
+QString TituloElemento(int elemento);
+
 // The checklist score: "Bien" adds the item's weight, "Regular" half of it, "Mal" and an item
-// not yet rated nothing; the sum over 304.28. Every item "Bien" gives 7.000131457867753.
+// not yet rated nothing; the sum over the checklist's divisor. Every item "Bien" gives about 7.
 long double PuntuacionLista(const Calificaciones& calificaciones);
 
 // The purchase price after the checklist: each tenth of a point above 6.7 adds 1 % of the
@@ -33,7 +37,8 @@ struct Nota {
 };
 
 // The score out of 10: the checklist score less half a point per fault, rounded to hundredths,
-// corrected by the valuation points (at most 500; (V - 100) / 200), plus the ITV point.
+// corrected by the valuation points (at most 500; a point every 200 points, one at the
+// standard points), plus the ITV point.
 // Throws ErrorCalculo when the valuation points are not a number or a score has no whole number.
 Nota NotaCertificado(long double puntuacionLista, int averias, const QString& puntosValoracion,
                      bool itv, QChar separador);
@@ -41,7 +46,7 @@ Nota NotaCertificado(long double puntuacionLista, int averias, const QString& pu
 // Faults in the fault memory: its lines that are not blank.
 int ContarAverias(const QString& memoria);
 
-// The defect of each item: its caption without the number, followed by " (Regular)" or
+// The defect of each item: its text, without the number, followed by " (Regular)" or
 // " (Mal)"; empty for an item rated "Bien" or not rated.
 TextosLista Defectos(const Calificaciones& calificaciones);
 

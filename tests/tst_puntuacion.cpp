@@ -49,11 +49,13 @@ void PruebasPuntuacion::puntuacionLista() {
     QVERIFY(kTodoBien == 2130 / 304.28L);
     QCOMPARE(PuntuacionLista(Todas(Calificacion::Mal)), 0.0L);
     QCOMPARE(PuntuacionLista(Todas(Calificacion::Ninguna)), 0.0L);
-    QVERIFY(PuntuacionLista(Todas(Calificacion::Regular)) == 1065 / 304.28L);
+    // "Regular" counts half the weight, "Mal" nothing.
+    QVERIFY(PuntuacionLista(Todas(Calificacion::Regular)) == SumaPesos() / 2.0L / kDivisorLista);
     Calificaciones mezcla = Todas(Calificacion::Bien);
-    mezcla[2] = Calificacion::Regular; // weight 50
-    mezcla[16] = Calificacion::Mal;    // weight 30
-    QVERIFY(PuntuacionLista(mezcla) == 2075 / 304.28L);
+    mezcla[2] = Calificacion::Regular;
+    mezcla[16] = Calificacion::Mal;
+    const long double suma = SumaPesos() - kElementos[2].peso / 2.0L - kElementos[16].peso;
+    QVERIFY(PuntuacionLista(mezcla) == suma / kDivisorLista);
 }
 
 void PruebasPuntuacion::precioCorregido_data() {
@@ -172,9 +174,14 @@ void PruebasPuntuacion::unaPasada_data() {
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QStringList>("resultados");
     const QString enorme = QString(4000, QLatin1Char('9')) + QLatin1Char(',');
-    const QStringList todos = {u"15000"_s, u"10136"_s, u"7,34"_s, u"1.0"_s, u"8,34"_s,
-                               u"* * * * * * * * "_s, u"3.-Sintomas de daños externos de "
-                                                       u"accidentes (Mal); "_s};
+    const QStringList todos = {u"15000"_s,
+                               u"10136"_s,
+                               u"7,34"_s,
+                               u"1.0"_s,
+                               u"8,34"_s,
+                               u"* * * * * * * * "_s,
+                               u"3.-Sintomas de daños externos de "
+                               u"accidentes (Mal); "_s};
     // clang-format off
     QTest::newRow("every result") << u"10000"_s << u"300"_s << u"(no error)"_s << todos;
     QTest::newRow("exchange value a sign alone: the seller's price only")

@@ -583,12 +583,10 @@ void PruebasCertificado::cambioIlegibleAvisaEnCadaCambio() {
     QVERIFY(Boton(u"CV1Mal"_s)->isChecked());
     QVERIFY(Boton(u"CV2Regular"_s)->isChecked());
     Control("EPrecioCambio")->setText(u"10000"_s);
-    // 2130 - 50 - 12,5 = 2067,5: 6,7947, less one fault, rounded 6,29, and the 300 points.
-    QCOMPARE(
-        Resultados(),
-        (QStringList{u"10095"_s, u"7,29"_s, u"0.0"_s, u"7,29"_s, u"* * * * * * * "_s,
-                     u"1.-Pintura de Fabrica o pintado posterior brillante (Mal); 2.-Pequeños "
-                     u"golpes o rozaduras en la pintura y plasticos carroceria (Regular); "_s}));
+    QCOMPARE(Resultados(),
+             Puntuados({{1, Calificacion::Mal}, {2, Calificacion::Regular}}, u"P0300"_s)
+                 << u"1.-Pintura de Fabrica o pintado posterior brillante (Mal); 2.-Pequeños "
+                    u"golpes o rozaduras en la pintura y plasticos carroceria (Regular); "_s);
 }
 
 // Runs started by the preparation's own writes report their failures and the preparation goes

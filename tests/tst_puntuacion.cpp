@@ -3,6 +3,7 @@
 #include "apoyo_calculo.h"
 
 #include "errores.h"
+#include "numeros.h"
 #include "puntuacion.h"
 
 #include <cstdio>
@@ -174,14 +175,18 @@ void PruebasPuntuacion::unaPasada_data() {
     QTest::addColumn<QString>("mensaje");
     QTest::addColumn<QStringList>("resultados");
     const QString enorme = QString(4000, QLatin1Char('9')) + QLatin1Char(',');
+    // The ratings and faults of the run below: item 3 "Mal", one fault, 300 points, the ITV.
+    Calificaciones calificaciones = Todas(Calificacion::Bien);
+    calificaciones[2] = Calificacion::Mal;
+    const long double lista = PuntuacionLista(calificaciones);
+    const Nota nota = NotaCertificado(lista, 1, u"300"_s, true, kComa);
     const QStringList todos = {u"15000"_s,
-                               u"10136"_s,
-                               u"7,34"_s,
-                               u"1.0"_s,
-                               u"8,34"_s,
-                               u"* * * * * * * * "_s,
-                               u"3.-Sintomas de daños externos de "
-                               u"accidentes (Mal); "_s};
+                               TextoNumero(PrecioCorregido(lista, 10000), kComa),
+                               nota.obtenidos,
+                               nota.itv,
+                               nota.totales,
+                               nota.asteriscos,
+                               LineaDefectos(Defectos(calificaciones))};
     // clang-format off
     QTest::newRow("every result") << u"10000"_s << u"300"_s << u"(no error)"_s << todos;
     QTest::newRow("exchange value a sign alone: the seller's price only")

@@ -158,6 +158,12 @@ struct ConVMinuscula {
     Calificacion calificacion;
 };
 constexpr ConVMinuscula kConVMinuscula[] = {{44, Calificacion::Bien}, {55, Calificacion::Bien}};
+static_assert(std::ranges::all_of(kConVMinuscula,
+                                  [](ConVMinuscula c) {
+                                      return c.elemento >= 1 &&
+                                             c.elemento <= static_cast<int>(kElementos.size());
+                                  }),
+              "a name with a lower-case v must belong to an item of the checklist");
 
 QFrame* Fila(QWidget* hoja, const QString& nombre, int arriba) {
     auto* fila = new QFrame(hoja);

@@ -141,61 +141,80 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     hablados_.Callar();
 }
 
-Calificaciones TForm2::LeerCalificaciones() const {
-    Calificaciones calificaciones;
+EntradasCertificado TForm2::LeerEntradas() const {
+    EntradasCertificado entradas;
     for (size_t i = 0; i < CV.size(); ++i) {
-        calificaciones[i] = CV[i][0]->isChecked()   ? Calificacion::Bien
-                            : CV[i][1]->isChecked() ? Calificacion::Regular
-                            : CV[i][2]->isChecked() ? Calificacion::Mal
-                                                    : Calificacion::Ninguna;
+        entradas.calificaciones[i] = CV[i][0]->isChecked()   ? Calificacion::Bien
+                                     : CV[i][1]->isChecked() ? Calificacion::Regular
+                                     : CV[i][2]->isChecked() ? Calificacion::Mal
+                                                             : Calificacion::Ninguna;
     }
-    return calificaciones;
+    entradas.pvpVendedor = EPVPVendedor->text();
+    entradas.precioCambio = EPrecioCambio->text();
+    entradas.averias = MemoAverias->toPlainText();
+    entradas.puntosValoracion = recibido_.FPuntosObtenidos;
+    entradas.itv = CITV->isChecked();
+    return entradas;
+}
+
+std::array<std::pair<QLineEdit*, const QString*>, 6>
+TForm2::CamposResultado(const ResultadosCertificado& resultados) const {
+    const auto texto = [](const std::optional<QString>& valor) {
+        return valor.has_value() ? &*valor : nullptr;
+    };
+    const Nota* nota = resultados.nota.has_value() ? &*resultados.nota : nullptr;
+    return {{
+        {EPVPVendedor, texto(resultados.pvpVendedor)},
+        {EPrecioCompra, texto(resultados.precioCompra)},
+        {EPuntosObtenidos, nota != nullptr ? &nota->obtenidos : nullptr},
+        {EPuntosITV, nota != nullptr ? &nota->itv : nullptr},
+        {EPuntosTotales, nota != nullptr ? &nota->totales : nullptr},
+        {EPuntosAsteriscos, nota != nullptr ? &nota->asteriscos : nullptr},
+    }};
+}
+
+void TForm2::EscribirResultados(const ResultadosCertificado& resultados) {
+    // A new seller's price scores once more, nested in its write; that run finds the text
+    // already normalised.
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
+        if (texto != nullptr)
+            campo->setText(*texto);
+    }
+    if (resultados.defectos.has_value())
+        FDefectos = *resultados.defectos;
+    // The runs nested in one change mostly find the same list: the memo's text is laid out
+    // again only when it changes.
+    if (resultados.lineaDefectos.has_value() &&
+        MemoDefectosEncontrados->toPlainText() != *resultados.lineaDefectos)
+        MemoDefectosEncontrados->setPlainText(*resultados.lineaDefectos);
 }
 
 bool TForm2::ResultadosAlDia() const {
-    const QChar separador = SeparadorDecimal();
-    const Calificaciones calificaciones = LeerCalificaciones();
-    const long double puntuacion = PuntuacionLista(calificaciones);
+    ResultadosCertificado resultados;
     try {
-        if (EPVPVendedor->text() != NormalizarNumero(EPVPVendedor->text(), separador))
-            return false;
-        const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
-        const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
-                                          recibido_.FPuntosObtenidos, CITV->isChecked(), separador);
-        return EPrecioCompra->text() ==
-                   TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador) &&
-               EPuntosObtenidos->text() == nota.obtenidos && EPuntosITV->text() == nota.itv &&
-               EPuntosTotales->text() == nota.totales &&
-               EPuntosAsteriscos->text() == nota.asteriscos &&
-               MemoDefectosEncontrados->toPlainText() == LineaDefectos(Defectos(calificaciones));
+        PuntuarCertificado(LeerEntradas(), SeparadorDecimal(), resultados);
     } catch (const ErrorCalculo&) {
-        return false;
+        return false; // whatever was computed before the failure, the sheet cannot be right
     }
+    for (const auto& [campo, texto] : CamposResultado(resultados)) {
+        if (campo->text() != *texto)
+            return false;
+    }
+    return MemoDefectosEncontrados->toPlainText() == *resultados.lineaDefectos;
 }
 
 QString TForm2::BotonCalcular() const { return Button3->text(); }
 
 void TForm2::CalcularCertificado() {
     hablados_.Antes();
-    const QChar separador = SeparadorDecimal();
-    const Calificaciones calificaciones = LeerCalificaciones();
-    const long double puntuacion = PuntuacionLista(calificaciones);
-    // A new text here scores once more, nested; that run finds the text already normalised.
-    EPVPVendedor->setText(NormalizarNumero(EPVPVendedor->text(), separador));
-    const long double precioCambio = ValorDeTexto(EPrecioCambio->text(), separador);
-    EPrecioCompra->setText(TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador));
-    const Nota nota = NotaCertificado(puntuacion, ContarAverias(MemoAverias->toPlainText()),
-                                      recibido_.FPuntosObtenidos, CITV->isChecked(), separador);
-    EPuntosObtenidos->setText(nota.obtenidos);
-    EPuntosITV->setText(nota.itv);
-    EPuntosTotales->setText(nota.totales);
-    EPuntosAsteriscos->setText(nota.asteriscos);
-    FDefectos = Defectos(calificaciones);
-    // The runs nested in one change mostly find the same list: the memo's text is laid out
-    // again only when it changes.
-    const QString lineaDefectos = LineaDefectos(FDefectos);
-    if (MemoDefectosEncontrados->toPlainText() != lineaDefectos)
-        MemoDefectosEncontrados->setPlainText(lineaDefectos);
+    ResultadosCertificado resultados;
+    try {
+        PuntuarCertificado(LeerEntradas(), SeparadorDecimal(), resultados);
+    } catch (const ErrorCalculo&) {
+        EscribirResultados(resultados);
+        throw;
+    }
+    EscribirResultados(resultados);
 }
 
 Impreso TForm2::ComoSeImprime() const {

@@ -1,6 +1,6 @@
 #pragma once
 // The quality certificate window: one white sheet 2500 pixels high with the control-unit data,
-// the car's identity, the valuation figures handed over, the 55-item checklist, the ITV, the
+// the car's identity, the valuation figures handed over, the checklist, the ITV, the
 // score out of 10, the corrected purchase price and the date line. The sheet is built from the
 // tables in hoja_certificado.cpp; the arithmetic is in puntuacion.h.
 // Direction of use: general/ <- frame/ <- certificate/ <- app/; never the valuation.
@@ -12,6 +12,7 @@
 
 #include <QStringList>
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QLabel;
@@ -25,8 +26,8 @@ class QRadioButton;
 inline constexpr int kAltoHojaCertificado = 2500;
 
 // Name of the radio button of checklist item `elemento` (1-based) in the column of
-// `calificacion`: CV<item><Bien|Regular|Mal>, except the "Bien" buttons of items 44 and 55,
-// written with a lower-case v (Cv44Bien, Cv55Bien).
+// `calificacion`: CV<item><Bien|Regular|Mal>, except a few written with a lower-case v
+// (Cv44Bien, Cv55Bien), rows of a table of their own.
 QString NombreBotonLista(int elemento, Calificacion calificacion);
 
 class TForm2 : public TMarco {
@@ -82,7 +83,13 @@ private:
     // preparation's own writes to them score nothing (sinPuntuar_): its last step scores.
     void CalificacionChange();
     void MemoAveriasChange();
-    Calificaciones LeerCalificaciones() const;
+    EntradasCertificado LeerEntradas() const;
+    // The result fields beside their texts in `resultados`, in the order they are written; null
+    // where the run stopped before the text.
+    std::array<std::pair<QLineEdit*, const QString*>, 6>
+    CamposResultado(const ResultadosCertificado& resultados) const;
+    // Writes what a run computed, in order; the memo of defects gets its line last.
+    void EscribirResultados(const ResultadosCertificado& resultados);
 
     // The valuation's values, as received
     TraspasoValoracion recibido_;

@@ -23,8 +23,33 @@ constexpr Estilo kTituloSeccion{.px = 17, .negrita = true};
 constexpr Estilo kAzulNegrita{.tinta = kAzul, .negrita = true};
 constexpr Estilo kMarinoSobreBlanco{.fondo = kBlanco, .tinta = kMarino, .negrita = true};
 
-// The ITV section, below the checklist.
-constexpr int kArribaItv = 1656;
+// Checklist rows: a heading row above each group, its first item row kPrimeraFila below it,
+// the others kPasoFila apart (the rows overlap by 2), and the next group's heading
+// kSiguienteGrupo below the last item row.
+constexpr int kAltoFila = 17;
+constexpr int kPrimeraFila = 20;
+constexpr int kPasoFila = 15;
+constexpr int kSiguienteGrupo = 25;
+constexpr int kArribaLista = 640; // the first heading row
+
+// Top of the heading row of group `g` (0-based); past the last group, where the next would go.
+constexpr int ArribaGrupo(size_t g) {
+    int arriba = kArribaLista;
+    for (size_t i = 0; i < g; ++i)
+        arriba +=
+            kPrimeraFila + kPasoFila * (kGrupos[i].ultimo - kGrupos[i].primero) + kSiguienteGrupo;
+    return arriba;
+}
+
+// The lower sheet hangs from the checklist: the ITV section a little below its last item row,
+// and each section below from the one above it. A new item moves them all.
+constexpr int kFinLista = ArribaGrupo(kGrupos.size()) - kSiguienteGrupo + kAltoFila;
+constexpr int kArribaItv = kFinLista + 19;          // "Estado de la ITV"
+constexpr int kArribaTotal = kArribaItv + 88;       // "TOTAL PUNTUACION"
+constexpr int kArribaNota = kArribaTotal + 112;     // the row of the score fields
+constexpr int kArribaPrecio = kArribaNota + 158;    // seller's price, corrected score, "Calcular"
+constexpr int kArribaConforme = kArribaPrecio + 74; // the agreement of seller and buyer
+constexpr int kArribaFecha = kArribaConforme + 104; // the date line
 
 // One control a row reads best.
 // clang-format off
@@ -80,7 +105,7 @@ constexpr Etiqueta kEtiquetas[] = {
      "coche haya \n"
      "pasado recientemente la ITV y se acredite documentalmente. En caso contrario sera 0.",
      8, kArribaItv, {}},
-    {"Label25", "TOTAL PUNTUACION (OBJETIVA + SUBJETIVA)", 8, 1744, kTituloSeccion},
+    {"Label25", "TOTAL PUNTUACION (OBJETIVA + SUBJETIVA)", 8, kArribaTotal, kTituloSeccion},
     {"Label26",
      "La media ponderada de los puntos anteriores se basa en un 0 para cuando este todo mal y "
      "un \n"
@@ -91,50 +116,30 @@ constexpr Etiqueta kEtiquetas[] = {
      "pasiva u accesorios del coche, por lo que la puntuacion del presente CERTIFICADO "
      "verificado \n"
      "a traves del sistema Morvex arriba referenciado es de:",
-     8, 1768, kNegrita},
-    {"Label27", "con una puntuacion de", 112, 1856, kNegrita},
-    {"Label28", "+", 328, 1856, kNegrita},
-    {"Label29", "de la ITV = ", 408, 1856, kNegrita},
-    {"Label30", "sobre 10", 544, 1856, kNegrita},
+     8, kArribaTotal + 24, kNegrita},
+    {"Label27", "con una puntuacion de", 112, kArribaNota, kNegrita},
+    {"Label28", "+", 328, kArribaNota, kNegrita},
+    {"Label29", "de la ITV = ", 408, kArribaNota, kNegrita},
+    {"Label30", "sobre 10", 544, kArribaNota, kNegrita},
     {"Label31",
      "Un coche con puntuacion TOTAL superior a 4.5 puede ser APTO para usar, pero a medida que "
      "se acerque \n"
      "a 10 sera un automovil en perfecto estado de conservacion y mantenimiento, similar a un "
      "COCHE NUEVO",
-     8, 1888, {}},
-    {"Label32", "Precio coche segun Vendedor:", 8, 2020, kAzulNegrita},
-    {"Label33", "euros", 272, 2020, kAzulNegrita},
-    {"Label34", "Puntuacion corregida = ", 320, 2020, kAzulNegrita},
-    {"Label35", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS=", 16, 2048,
+     8, kArribaNota + 32, {}},
+    {"Label32", "Precio coche segun Vendedor:", 8, kArribaPrecio + 6, kAzulNegrita},
+    {"Label33", "euros", 272, kArribaPrecio + 6, kAzulNegrita},
+    {"Label34", "Puntuacion corregida = ", 320, kArribaPrecio + 6, kAzulNegrita},
+    {"Label35", "PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS=", 16,
+     kArribaPrecio + 34,
      kMarinoSobreBlanco},
-    {"Label36", "euros", 584, 2048, kMarinoSobreBlanco},
-    {"Label37", "Conforme VENDEDOR", 136, 2088, {}},
-    {"Label38", "Conforme COMPRADOR", 424, 2088, {}},
+    {"Label36", "euros", 584, kArribaPrecio + 34, kMarinoSobreBlanco},
+    {"Label37", "Conforme VENDEDOR", 136, kArribaConforme, {}},
+    {"Label38", "Conforme COMPRADOR", 424, kArribaConforme, {}},
     {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)", 8, 328, {}},
-    {"LabelFecha", "Fecha del certificado: ", 160, 2192, {}},
+    {"LabelFecha", "Fecha del certificado: ", 160, kArribaFecha, {}},
 };
 // clang-format on
-
-// Checklist rows: a heading row above each group, its first item row kPrimeraFila below it,
-// the others kPasoFila apart (the rows overlap by 2), and the next group's heading
-// kSiguienteGrupo below the last item row.
-constexpr int kAltoFila = 17;
-constexpr int kPrimeraFila = 20;
-constexpr int kPasoFila = 15;
-constexpr int kSiguienteGrupo = 25;
-constexpr int kArribaLista = 640; // the first heading row
-
-// Top of the heading row of group `g` (0-based); past the last group, where the next would go.
-constexpr int ArribaGrupo(size_t g) {
-    int arriba = kArribaLista;
-    for (size_t i = 0; i < g; ++i)
-        arriba +=
-            kPrimeraFila + kPasoFila * (kGrupos[i].ultimo - kGrupos[i].primero) + kSiguienteGrupo;
-    return arriba;
-}
-
-static_assert(ArribaGrupo(kGrupos.size()) - kSiguienteGrupo + kAltoFila <= kArribaItv,
-              "the checklist must end above the ITV section");
 
 struct Columna {
     const char* cabecera; // also the end of its buttons' names
@@ -146,6 +151,19 @@ struct Columna {
 constexpr Columna kColumnas[] = {{"Bien", 448, Calificacion::Bien, 472},
                                  {"Regular", 506, Calificacion::Regular, 528},
                                  {"Mal", 562, Calificacion::Mal, 584}};
+
+// The buttons whose names begin "Cv", with a lower-case v, rather than "CV".
+struct ConVMinuscula {
+    int elemento;
+    Calificacion calificacion;
+};
+constexpr ConVMinuscula kConVMinuscula[] = {{44, Calificacion::Bien}, {55, Calificacion::Bien}};
+static_assert(std::ranges::all_of(kConVMinuscula,
+                                  [](ConVMinuscula c) {
+                                      return c.elemento >= 1 &&
+                                             c.elemento <= static_cast<int>(kElementos.size());
+                                  }),
+              "a name with a lower-case v must belong to an item of the checklist");
 
 QFrame* Fila(QWidget* hoja, const QString& nombre, int arriba) {
     auto* fila = new QFrame(hoja);
@@ -172,7 +190,10 @@ QString NombreBotonLista(int elemento, Calificacion calificacion) {
                      [&](const Columna& c) { return c.calificacion == calificacion; });
     if (columna == std::end(kColumnas))
         return {};
-    const bool minuscula = (elemento == 44 || elemento == 55) && calificacion == Calificacion::Bien;
+    const bool minuscula =
+        std::any_of(std::begin(kConVMinuscula), std::end(kConVMinuscula), [&](ConVMinuscula c) {
+            return c.elemento == elemento && c.calificacion == calificacion;
+        });
     return QStringLiteral("%1%2%3")
         .arg(minuscula ? QStringLiteral("Cv") : QStringLiteral("CV"))
         .arg(elemento)
@@ -206,15 +227,17 @@ void TForm2::CrearHoja() {
         {&TForm2::EPrecioCambio, "EPrecioCambio", 224, 552, 73, kAmarillaNegrita, false},
         {&TForm2::EPrecioVendedor, "EPrecioVendedor", 376, 560, 73, kResultado, false},
         {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca, false},
-        {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, 1856, 97, kAmarillaNegrita, true},
-        {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, 1856, 60, kResultado, true},
-        {&TForm2::EPuntosITV, "EPuntosITV", 344, 1856, 60, kResultado, true},
-        {&TForm2::EPuntosTotales, "EPuntosTotales", 480, 1856, 60, kAmarillaNegrita, true},
-        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, 2016, 60, kCianNegrita, true},
-        {&TForm2::EPuntuacion, "EPuntuacion", 480, 2016, 60, kRojaBlanca, true},
-        {&TForm2::EPrecioCompra, "EPrecioCompra", 488, 2044, 89, kAmarillaNegrita, true},
-        {&TForm2::EVendedor, "EVendedor", 56, 2136, 305, {}, true},
-        {&TForm2::EComprador, "EComprador", 400, 2136, 217, {}, true},
+        {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, kArribaNota, 97, kAmarillaNegrita,
+         true},
+        {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, kArribaNota, 60, kResultado, true},
+        {&TForm2::EPuntosITV, "EPuntosITV", 344, kArribaNota, 60, kResultado, true},
+        {&TForm2::EPuntosTotales, "EPuntosTotales", 480, kArribaNota, 60, kAmarillaNegrita, true},
+        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, kArribaPrecio + 2, 60, kCianNegrita, true},
+        {&TForm2::EPuntuacion, "EPuntuacion", 480, kArribaPrecio + 2, 60, kRojaBlanca, true},
+        {&TForm2::EPrecioCompra, "EPrecioCompra", 488, kArribaPrecio + 30, 89, kAmarillaNegrita,
+         true},
+        {&TForm2::EVendedor, "EVendedor", 56, kArribaConforme + 48, 305, {}, true},
+        {&TForm2::EComprador, "EComprador", 400, kArribaConforme + 48, 217, {}, true},
     };
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest edit box");
@@ -225,7 +248,7 @@ void TForm2::CrearHoja() {
     MemoAverias->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     MemoDefectosEncontrados = Nuevo<QPlainTextEdit>(hoja, "MemoDefectosEncontrados");
-    MemoDefectosEncontrados->setGeometry(8, 1928, 601, 81);
+    MemoDefectosEncontrados->setGeometry(8, kArribaNota + 72, 601, 81);
     MemoDefectosEncontrados->setReadOnly(true);
     PonerTinta(MemoDefectosEncontrados, Qt::black);
 
@@ -233,11 +256,11 @@ void TForm2::CrearHoja() {
     CITV->setText(QStringLiteral(
         "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria"));
     CITV->setLayoutDirection(Qt::RightToLeft);
-    CITV->setGeometry(8, 1704, 481, 17);
+    CITV->setGeometry(8, kArribaItv + 48, 481, 17);
 
     Button3 = Nuevo<QPushButton>(hoja, "Button3");
     Button3->setText(QStringLiteral("Calcular"));
-    Button3->setGeometry(560, 2014, 59, 25);
+    Button3->setGeometry(560, kArribaPrecio, 59, 25);
 
     // The checklist, from its one table.
     for (size_t g = 0; g < kGrupos.size(); ++g) {
@@ -255,7 +278,7 @@ void TForm2::CrearHoja() {
         int arriba = ArribaGrupo(g) + kPrimeraFila;
         for (int n = grupo.primero; n <= grupo.ultimo; ++n, arriba += kPasoFila) {
             QFrame* fila = Fila(hoja, QStringLiteral("PanelCV%1").arg(n), arriba);
-            auto* texto = new QLabel(DeTabla(kElementos[n - 1].texto), fila);
+            auto* texto = new QLabel(TituloElemento(n), fila);
             texto->setObjectName(QStringLiteral("StaticTextCV%1").arg(n));
             texto->setGeometry(8, 0, 441, kAltoFila);
             for (size_t c = 0; c < std::size(kColumnas); ++c) {

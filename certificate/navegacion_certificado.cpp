@@ -81,6 +81,6 @@ void TForm2::PrepararNavegacion() {
     const QStringList columnas = {QStringLiteral("Bien"), QStringLiteral("Regular"),
                                   QStringLiteral("Mal")};
     for (size_t i = 0; i < CV.size(); ++i)
-        NombrarFila(CV[i], DeTabla(kElementos[i].texto), columnas);
+        NombrarFila(CV[i], TituloElemento(static_cast<int>(i) + 1), columnas);
     ScrollBox1->setAccessibleName(QStringLiteral("Hoja del certificado"));
 }

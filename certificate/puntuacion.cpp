@@ -2,13 +2,26 @@
 
 #include "errores.h"
 #include "general.h"
+#include "traspaso.h"
 
 namespace {
 
 constexpr const char* kDiasSemana[] = {"Lunes, ",   "Martes, ", "Miercoles, ", "Jueves, ",
                                        "Viernes, ", "Sabado, ", "Domingo, "};
 
+// The valuation correction: every kPuntosPorPunto valuation points are worth one point of the
+// score, counted from kPuntosSinCorreccion, so that the standard points add exactly one.
+constexpr int kPuntosPorPunto = 200;
+constexpr int kPuntosSinCorreccion = kPuntosEstandar - kPuntosPorPunto;
+// Valuation points above this count as this.
+constexpr int kTopeValoracion = 500;
+
 } // namespace
+
+QString TituloElemento(int elemento) {
+    return QString::number(elemento) + QStringLiteral(".- ") +
+           DeTabla(kElementos[elemento - 1].texto);
+}
 
 long double PuntuacionLista(const Calificaciones& calificaciones) {
     long double suma = 0;
@@ -41,9 +54,9 @@ Nota NotaCertificado(long double puntuacionLista, int averias, const QString& pu
     long double s = puntuacionLista - 0.5L * averias;
     s = RedondearCentesimas(s);
     long double puntos = ValorDeTexto(puntosValoracion, separador);
-    if (puntos > 500)
-        puntos = 500;
-    s = s + (puntos - 100) / 200;
+    if (puntos > kTopeValoracion)
+        puntos = kTopeValoracion;
+    s = s + (puntos - kPuntosSinCorreccion) / kPuntosPorPunto;
 
     Nota nota;
     nota.obtenidos = TextoNumero(RedondearCentesimas(s), separador);
@@ -71,11 +84,9 @@ TextosLista Defectos(const Calificaciones& calificaciones) {
     for (size_t i = 0; i < kElementos.size(); ++i) {
         if (calificaciones[i] != Calificacion::Regular && calificaciones[i] != Calificacion::Mal)
             continue;
-        const QString texto = DeTabla(kElementos[i].texto);
-        const QString sinNumero = texto.mid(texto.indexOf(u".- ") + 3);
-        defectos[i] =
-            sinNumero + (calificaciones[i] == Calificacion::Regular ? QStringLiteral(" (Regular)")
-                                                                    : QStringLiteral(" (Mal)"));
+        defectos[i] = DeTabla(kElementos[i].texto) + (calificaciones[i] == Calificacion::Regular
+                                                          ? QStringLiteral(" (Regular)")
+                                                          : QStringLiteral(" (Mal)"));
     }
     return defectos;
 }
@@ -87,6 +98,18 @@ QString LineaDefectos(const TextosLista& defectos) {
             linea += QStringLiteral("%1.-%2; ").arg(i + 1).arg(defectos[i]);
     }
     return linea;
+}
+
+void PuntuarCertificado(const EntradasCertificado& entradas, QChar separador,
+                        ResultadosCertificado& resultados) {
+    const long double puntuacion = PuntuacionLista(entradas.calificaciones);
+    resultados.pvpVendedor = NormalizarNumero(entradas.pvpVendedor, separador);
+    const long double precioCambio = ValorDeTexto(entradas.precioCambio, separador);
+    resultados.precioCompra = TextoNumero(PrecioCorregido(puntuacion, precioCambio), separador);
+    resultados.nota = NotaCertificado(puntuacion, ContarAverias(entradas.averias),
+                                      entradas.puntosValoracion, entradas.itv, separador);
+    resultados.defectos = Defectos(entradas.calificaciones);
+    resultados.lineaDefectos = LineaDefectos(*resultados.defectos);
 }
 
 QString LineaFecha(const QDateTime& momento) {

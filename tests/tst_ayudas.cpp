@@ -4,6 +4,7 @@
 
 #include "apoyo.h"
 
+#include "ayudas.h"
 #include "form1.h"
 #include "marco.h"
 #include "reloj.h"
@@ -15,6 +16,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <algorithm>
+#include <map>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -27,10 +30,15 @@ struct Colores {
     bool operator==(const Colores&) const = default;
 };
 
-const char* const kControles[] = {"CEspecial1", "CEspecial2",    "LabelP1",         "LabelP2",
-                                  "LabelP3",    "LabelP4",       "LabelP5",         "LabelP6",
-                                  "LabelP7",    "LabelP8",       "LabelP9",         "LabelP10",
-                                  "LabelP11",   "LabelValorUso", "LabelValorCambio"};
+// The help-bearing controls: the two special classes, the caption of every criterion, the two
+// values. Walked from the criteria, not from the help table: a criterion without its help row
+// fails here too.
+QStringList Controles() {
+    QStringList controles = {u"CEspecial1"_s, u"CEspecial2"_s};
+    for (size_t fila = 1; fila <= kCriterios.size(); ++fila)
+        controles << QString::fromLatin1(kTituloCriterio) + QString::number(fila);
+    return controles << u"LabelValorUso"_s << u"LabelValorCambio"_s;
+}
 
 const Colores kColoresResaltado{ColorBGR(0x00FFE0E0), ColorBGR(0x000000FF)};
 const Colores kColoresAmarillo{ColorBGR(0x0000FFFF), ColorBGR(0x00656549)};
@@ -68,11 +76,11 @@ private slots:
     void teclaOFocoOcultan();
 
 private:
-    QWidget* Control(const char* nombre) {
-        return ventana->findChild<QWidget*>(QLatin1String(nombre));
-    }
+    QWidget* Control(const char* nombre) { return Control(QString::fromLatin1(nombre)); }
+    QWidget* Control(const QString& nombre) { return ventana->findChild<QWidget*>(nombre); }
     QPlainTextEdit* Memo() { return ventana->findChild<QPlainTextEdit*>(u"MemoAyuda"_s); }
-    Colores ColoresDe(const char* nombre) {
+    Colores ColoresDe(const char* nombre) { return ColoresDe(QString::fromLatin1(nombre)); }
+    Colores ColoresDe(const QString& nombre) {
         const QPalette paleta = Control(nombre)->palette();
         return {paleta.color(QPalette::Window), paleta.color(QPalette::WindowText)};
     }
@@ -113,8 +121,8 @@ void PruebasAyudas::MoverSobreHoja(QPoint punto) {
 }
 
 void PruebasAyudas::TodosNormales() {
-    for (const char* nombre : kControles)
-        QCOMPARE(ColoresDe(nombre), Normales(QString::fromLatin1(nombre)));
+    for (const QString& nombre : Controles())
+        QCOMPARE(ColoresDe(nombre), Normales(nombre));
 }
 
 void PruebasAyudas::deUnaFilaALaSiguiente() {
@@ -137,32 +145,24 @@ void PruebasAyudas::cadaControl_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QPoint>("esquina"); // memo left, top
     QTest::addColumn<QString>("titulo");
-    struct Caso {
-        const char* control;
-        QPoint esquina;
-        const char* titulo;
-    };
     // clang-format off
-    const Caso casos[] = {
-        {"CEspecial1", {186, 140}, "Vehiculo Especial 1"},
-        {"CEspecial2", {186, 156}, "Vehiculo Especial 2"},
-        {"LabelP1", {38, 270}, "Imagen percibida sobre la Marca y el Modelo de coche"},
-        {"LabelP2", {38, 302}, "Color coche: Moderno/ habitual/desfasado"},
-        {"LabelP3", {38, 334}, "Velocidad depreciacion coche por variar mucho el Modelo"},
-        {"LabelP4", {38, 366}, "Coche depreciado: Leasing,Rent Car,Renting,muchosCV.. "},
-        {"LabelP5", {38, 398}, "Apariencia/Cuidado EXTERNO del coche"},
-        {"LabelP6", {38, 430}, "Aspecto INTERNO del conjunto habitaculo"},
-        {"LabelP7", {38, 462}, "Años del coche: Prejuicio por tener modelo actual o NO"},
-        {"LabelP8", {38, 494}, "Kilometros Cuadro: Posibilidad de Falsedad/Engaño"},
-        {"LabelP9", {38, 526}, "Estado mecanica: Prueba motor,cambio, etc."},
-        {"LabelP10", {38, 558}, "Fallos ocultos coche: Escaneado averias electronicas"},
-        {"LabelP11", {38, 590}, "Extras: Opciones NO incluidas en los Vehiculos Nuevos</B>"},
-        {"LabelValorUso", {236, 668}, "Valor de Uso (Precio del Coche)"},
-        {"LabelValorCambio", {172, 692}, "Valor de Cambio (Precio para reventa)"},
+    const std::map<QString, QPoint> esquinas = {
+        {u"CEspecial1"_s, {186, 140}}, {u"CEspecial2"_s, {186, 156}},
+        {u"LabelValorUso"_s, {236, 668}}, {u"LabelValorCambio"_s, {172, 692}},
     };
     // clang-format on
-    for (const Caso& c : casos)
-        QTest::newRow(c.control) << c.control << c.esquina << QString::fromUtf8(c.titulo);
+    for (const QString& control : Controles()) {
+        // The criteria's memos open a grid row (32) apart, the first at 38, 270.
+        const qsizetype prefijo = std::char_traits<char>::length(kTituloCriterio);
+        const int fila = esquinas.contains(control) ? 0 : control.mid(prefijo).toInt();
+        const QPoint esquina = fila > 0 ? QPoint(38, 270 + 32 * (fila - 1)) : esquinas.at(control);
+        const auto ayuda = std::find_if(kAyudas.begin(), kAyudas.end(), [&](const Ayuda& a) {
+            return control == QLatin1String(a.nombre);
+        });
+        const QString titulo =
+            ayuda == kAyudas.end() ? u"(no help row)"_s : QString::fromUtf8(ayuda->titulo);
+        QTest::newRow(qPrintable(control)) << control << esquina << titulo;
+    }
 }
 
 void PruebasAyudas::cadaControl() {
@@ -178,11 +178,8 @@ void PruebasAyudas::cadaControl() {
     QCOMPARE(lineas[0], titulo);
     QCOMPARE(lineas[1], QString());
     QVERIFY(lineas[2].size() > 100);
-    for (const char* nombre : kControles) {
-        const bool resaltado = control == QLatin1String(nombre);
-        QCOMPARE(ColoresDe(nombre),
-                 resaltado ? kColoresResaltado : Normales(QString::fromLatin1(nombre)));
-    }
+    for (const QString& nombre : Controles())
+        QCOMPARE(ColoresDe(nombre), control == nombre ? kColoresResaltado : Normales(nombre));
 }
 
 void PruebasAyudas::otrosControlesNoCambianNada_data() {
@@ -235,7 +232,8 @@ void PruebasAyudas::hojaDesnudaOcultaYRestaura() {
 void PruebasAyudas::resetColoresAyuda_data() {
     QTest::addColumn<QString>("nombre");
     // clang-format off
-    QTest::newRow("unknown name") << "LabelP12";
+    QTest::newRow("a criterion past the last")
+        << QString::fromLatin1(kTituloCriterio) + QString::number(kCriterios.size() + 1);
     QTest::newRow("letter case differs") << "labelp4";
     QTest::newRow("empty") << "";
     // clang-format on
@@ -294,11 +292,8 @@ void PruebasAyudas::f1MuestraLaAyuda() {
     QCOMPARE(Memo()->pos(), esquina);
     const QStringList lineas = Memo()->toPlainText().split(u'\n');
     QCOMPARE(lineas.size(), 3);
-    for (const char* nombre : kControles) {
-        QCOMPARE(ColoresDe(nombre), ayuda == QLatin1String(nombre)
-                                        ? kColoresResaltado
-                                        : Normales(QString::fromLatin1(nombre)));
-    }
+    for (const QString& nombre : Controles())
+        QCOMPARE(ColoresDe(nombre), ayuda == nombre ? kColoresResaltado : Normales(nombre));
     for (QWidget* visto :
          {c, static_cast<QWidget*>(Memo())}) { // the memo as far as the sheet holds it
         const QRect enHoja = QRect(visto->mapTo(ventana->hoja(), QPoint(0, 0)), visto->size())

@@ -34,6 +34,24 @@ TraspasoValoracion Valores(const QString& puntos, const QString& cambio) {
             u"SEAT"_s,     u"Familiar"_s};
 }
 
+// The price and the four score texts of a certificate with 300 points, an exchange value of
+// 10000, every item "Bien" but those given and the faults given: figures the checklist's
+// weights decide, so computed from them rather than typed.
+QStringList Puntuados(std::initializer_list<std::pair<int, Calificacion>> calificaciones,
+                      const QString& averias = {}) {
+    EntradasCertificado entradas;
+    entradas.calificaciones.fill(Calificacion::Bien);
+    for (const auto& [elemento, calificacion] : calificaciones)
+        entradas.calificaciones[elemento - 1] = calificacion;
+    entradas.precioCambio = u"10000"_s;
+    entradas.puntosValoracion = u"300"_s;
+    entradas.averias = averias;
+    ResultadosCertificado resultados;
+    PuntuarCertificado(entradas, QLatin1Char(','), resultados);
+    return {*resultados.precioCompra, resultados.nota->obtenidos, resultados.nota->itv,
+            resultados.nota->totales, resultados.nota->asteriscos};
+}
+
 } // namespace
 
 class PruebasCertificado : public QObject {
@@ -337,17 +355,12 @@ void PruebasCertificado::fechaSoloAlPreparar() {
 // Each rating scores as it is set; "Calcular" afterwards finds nothing new.
 void PruebasCertificado::calificacionesMezcladas() {
     Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
-    QTest::mouseClick(Boton(QStringLiteral("CV3Regular")), Qt::LeftButton); // weight 50
-    QTest::mouseClick(Boton(QStringLiteral("CV17Mal")), Qt::LeftButton);    // weight 30
-    // 2075 / 304,28 = 6,8194: rounded 6,82, +1 for 300 points; the price 1,19 % up.
-    const QStringList mezcladas{u"10119"_s,
-                                u"7,82"_s,
-                                u"0.0"_s,
-                                u"7,82"_s,
-                                u"* * * * * * * * "_s,
-                                u"3.-Sintomas de daños externos de accidentes (Regular); "
-                                u"17.-Suavidad Palanca velocidades, Freno mano y Pedales mando "
-                                u"(Mal); "_s};
+    QTest::mouseClick(Boton(QStringLiteral("CV3Regular")), Qt::LeftButton);
+    QTest::mouseClick(Boton(QStringLiteral("CV17Mal")), Qt::LeftButton);
+    const QStringList mezcladas =
+        Puntuados({{3, Calificacion::Regular}, {17, Calificacion::Mal}})
+        << u"3.-Sintomas de daños externos de accidentes (Regular); "
+           u"17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "_s;
     QCOMPARE(Resultados(), mezcladas);
     Calcular();
     QCOMPARE(Resultados(), mezcladas);
@@ -373,18 +386,17 @@ void PruebasCertificado::calificacionYAveriasPorTeclado() {
     QTest::keyClick(bien, Qt::Key_Right);
     QTest::keyClick(ventana->focusWidget(), Qt::Key_Right);
     QVERIFY(Boton(QStringLiteral("CV55Mal"))->isChecked());
-    // 2105 / 304,28 = 6,918: 6,92 and the 300 points; the price 2,18 % up.
     const QString defecto = u"55.-Manchas aceite en parte inferior motor. Sin petrolear (Mal); "_s;
-    QCOMPARE(Resultados(), (QStringList{u"10218"_s, u"7,92"_s, u"0.0"_s, u"7,92"_s,
-                                        u"* * * * * * * * "_s, defecto}));
+    QCOMPARE(Resultados(), Puntuados({{55, Calificacion::Mal}}) << defecto);
     auto* memo = Control<QPlainTextEdit>("MemoAverias");
     memo->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(memo, u"P0300"_s);
     QTest::keyClick(memo, Qt::Key_Return);
     QTest::keyClicks(memo, u"P0420"_s);
-    // Half a point a fault: 6,918 - 1, rounded 5,92, and the 300 points; the price stays.
-    const QStringList conAverias{u"10218"_s, u"6,92"_s,           u"0.0"_s,
-                                 u"6,92"_s,  u"* * * * * * * "_s, defecto};
+    // Half a point a fault; the price stays.
+    const QStringList conAverias = Puntuados({{55, Calificacion::Mal}}, u"P0300\nP0420"_s)
+                                   << defecto;
+    QCOMPARE(conAverias[0], Puntuados({{55, Calificacion::Mal}})[0]);
     QCOMPARE(Resultados(), conAverias);
     Calcular();
     QCOMPARE(Resultados(), conAverias);
@@ -586,12 +598,10 @@ void PruebasCertificado::cambioIlegibleAvisaEnCadaCambio() {
     QVERIFY(Boton(u"CV1Mal"_s)->isChecked());
     QVERIFY(Boton(u"CV2Regular"_s)->isChecked());
     Control("EPrecioCambio")->setText(u"10000"_s);
-    // 2130 - 50 - 12,5 = 2067,5: 6,7947, less one fault, rounded 6,29, and the 300 points.
-    QCOMPARE(
-        Resultados(),
-        (QStringList{u"10095"_s, u"7,29"_s, u"0.0"_s, u"7,29"_s, u"* * * * * * * "_s,
-                     u"1.-Pintura de Fabrica o pintado posterior brillante (Mal); 2.-Pequeños "
-                     u"golpes o rozaduras en la pintura y plasticos carroceria (Regular); "_s}));
+    QCOMPARE(Resultados(),
+             Puntuados({{1, Calificacion::Mal}, {2, Calificacion::Regular}}, u"P0300"_s)
+                 << u"1.-Pintura de Fabrica o pintado posterior brillante (Mal); 2.-Pequeños "
+                    u"golpes o rozaduras en la pintura y plasticos carroceria (Regular); "_s);
 }
 
 // Runs started by the preparation's own writes report their failures and the preparation goes

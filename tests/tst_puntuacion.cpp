@@ -3,6 +3,7 @@
 #include "apoyo_calculo.h"
 
 #include "errores.h"
+#include "numeros.h"
 #include "puntuacion.h"
 
 #include <cstdio>
@@ -36,6 +37,8 @@ private slots:
     void averias_data();
     void averias();
     void defectos();
+    void unaPasada_data();
+    void unaPasada();
     void lineaFecha_data();
     void lineaFecha();
 };
@@ -47,11 +50,13 @@ void PruebasPuntuacion::puntuacionLista() {
     QVERIFY(kTodoBien == 2130 / 304.28L);
     QCOMPARE(PuntuacionLista(Todas(Calificacion::Mal)), 0.0L);
     QCOMPARE(PuntuacionLista(Todas(Calificacion::Ninguna)), 0.0L);
-    QVERIFY(PuntuacionLista(Todas(Calificacion::Regular)) == 1065 / 304.28L);
+    // "Regular" counts half the weight, "Mal" nothing.
+    QVERIFY(PuntuacionLista(Todas(Calificacion::Regular)) == SumaPesos() / 2.0L / kDivisorLista);
     Calificaciones mezcla = Todas(Calificacion::Bien);
-    mezcla[2] = Calificacion::Regular; // weight 50
-    mezcla[16] = Calificacion::Mal;    // weight 30
-    QVERIFY(PuntuacionLista(mezcla) == 2075 / 304.28L);
+    mezcla[2] = Calificacion::Regular;
+    mezcla[16] = Calificacion::Mal;
+    const long double suma = SumaPesos() - kElementos[2].peso / 2.0L - kElementos[16].peso;
+    QVERIFY(PuntuacionLista(mezcla) == suma / kDivisorLista);
 }
 
 void PruebasPuntuacion::precioCorregido_data() {
@@ -162,6 +167,65 @@ void PruebasPuntuacion::defectos() {
         LineaDefectos(defectos),
         QStringLiteral("3.-Sintomas de daños externos de accidentes (Regular); "
                        "17.-Suavidad Palanca velocidades, Freno mano y Pedales mando (Mal); "));
+}
+
+void PruebasPuntuacion::unaPasada_data() {
+    QTest::addColumn<QString>("cambio");
+    QTest::addColumn<QString>("puntos");
+    QTest::addColumn<QString>("mensaje");
+    QTest::addColumn<QStringList>("resultados");
+    const QString enorme = QString(4000, QLatin1Char('9')) + QLatin1Char(',');
+    // The ratings and faults of the run below: item 3 "Mal", one fault, 300 points, the ITV.
+    Calificaciones calificaciones = Todas(Calificacion::Bien);
+    calificaciones[2] = Calificacion::Mal;
+    const long double lista = PuntuacionLista(calificaciones);
+    const Nota nota = NotaCertificado(lista, 1, u"300"_s, true, kComa);
+    const QStringList todos = {u"15000"_s,
+                               TextoNumero(PrecioCorregido(lista, 10000), kComa),
+                               nota.obtenidos,
+                               nota.itv,
+                               nota.totales,
+                               nota.asteriscos,
+                               LineaDefectos(Defectos(calificaciones))};
+    // clang-format off
+    QTest::newRow("every result") << u"10000"_s << u"300"_s << u"(no error)"_s << todos;
+    QTest::newRow("exchange value a sign alone: the seller's price only")
+        << u"-"_s << u"300"_s << u"'-' is not a valid floating point value"_s << todos.mid(0, 1);
+    QTest::newRow("price with no whole number: the seller's price only")
+        << enorme << u"300"_s << u"Invalid floating point operation"_s << todos.mid(0, 1);
+    QTest::newRow("valuation points a sign alone: up to the price")
+        << u"10000"_s << u"-"_s << u"'-' is not a valid floating point value"_s << todos.mid(0, 2);
+    // clang-format on
+}
+
+// One run gives every result, or, where it fails, those before the failure and none after.
+void PruebasPuntuacion::unaPasada() {
+    QFETCH(QString, cambio);
+    QFETCH(QString, puntos);
+    QFETCH(QString, mensaje);
+    QFETCH(QStringList, resultados);
+    EntradasCertificado entradas;
+    entradas.calificaciones = Todas(Calificacion::Bien);
+    entradas.calificaciones[2] = Calificacion::Mal;
+    entradas.pvpVendedor = u"15.000"_s;
+    entradas.precioCambio = cambio;
+    entradas.averias = u"P0300"_s;
+    entradas.puntosValoracion = puntos;
+    entradas.itv = true;
+    ResultadosCertificado hechos;
+    QCOMPARE(MensajeDeError([&] { PuntuarCertificado(entradas, kComa, hechos); }), mensaje);
+    QStringList vistos;
+    for (const std::optional<QString>& texto : {hechos.pvpVendedor, hechos.precioCompra})
+        vistos << texto.value_or(QString());
+    if (hechos.nota.has_value()) {
+        vistos << hechos.nota->obtenidos << hechos.nota->itv << hechos.nota->totales
+               << hechos.nota->asteriscos;
+    }
+    vistos << hechos.lineaDefectos.value_or(QString());
+    vistos.removeAll(QString());
+    // The defects by item and their line come together.
+    QCOMPARE(hechos.defectos.has_value(), hechos.lineaDefectos.has_value());
+    QCOMPARE(vistos, resultados);
 }
 
 void PruebasPuntuacion::lineaFecha_data() {

@@ -1,11 +1,14 @@
 #pragma once
-// The help pop-ups of the valuation sheet: fifteen controls explain themselves when the pointer
-// moves over them. Each entry gives the control, where the help memo opens relative to it, and
-// the memo's title line and help text, exactly as shown (trailing blanks included).
+// The help pop-ups of the valuation sheet: the special classes, every criterion and the two
+// values explain themselves when the pointer moves over them. Each entry gives the control, where
+// the help memo opens relative to it, and the memo's title line and help text, exactly as shown
+// (trailing blanks included).
 
 #include "apariencia.h"
+#include "criterios.h"
 
 #include <array>
+#include <string_view>
 
 struct Ayuda {
     const char* nombre;
@@ -94,3 +97,30 @@ inline constexpr auto kAyudas = std::to_array<Ayuda>({
      "local, coste preparacion coche, comisiones venta, garantias mecanica, etc. quien se dedique "
      "a este negocio. "},
 });
+
+// Whether `nombre` names the caption of criterion row `fila` (1-based).
+constexpr bool EsTituloCriterio(std::string_view nombre, size_t fila) {
+    const std::string_view prefijo = kTituloCriterio;
+    if (!nombre.starts_with(prefijo) || nombre.size() == prefijo.size())
+        return false;
+    size_t numero = 0;
+    for (const char c : nombre.substr(prefijo.size())) {
+        if (c < '0' || c > '9')
+            return false;
+        numero = numero * 10 + static_cast<size_t>(c - '0');
+    }
+    return numero == fila && nombre[prefijo.size()] != '0';
+}
+
+static_assert(
+    [] {
+        for (size_t fila = 1; fila <= kCriterios.size(); ++fila) {
+            bool tiene = false;
+            for (const Ayuda& ayuda : kAyudas)
+                tiene = tiene || EsTituloCriterio(ayuda.nombre, fila);
+            if (!tiene)
+                return false;
+        }
+        return true;
+    }(),
+    "every criterion must have its help: a row of kAyudas named after its caption, LabelP<row>");

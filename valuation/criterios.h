@@ -1,5 +1,5 @@
 #pragma once
-// The eleven subjective criteria of the valuation, in row order, and the five-step rating scale
+// The subjective criteria of the valuation, in row order, and the five-step rating scale
 // they are rated on. Plain data for the calculation: how the sheet shows them is rejilla.h's.
 
 #include "traspaso.h"
@@ -27,6 +27,10 @@ inline constexpr auto kCriterios = std::to_array<Criterio>({
     {"Extras: Opciones NO incluidas en ", "Vehiculo Nuevo (c)", 36},
 });
 // clang-format on
+
+// The caption of criterion row r (1-based) on the sheet is named kTituloCriterio followed by r
+// (LabelP1 ...): the help of a criterion is found by that name.
+inline constexpr char kTituloCriterio[] = "LabelP";
 
 // The rating scale: columns 1 ("MUY MAL") to 5 ("MUY BIEN"). A criterion rated in column c
 // counts its class points times c / 3.

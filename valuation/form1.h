@@ -1,5 +1,5 @@
 #pragma once
-// The valuation window: one white sheet with the car's data, eleven rated criteria, the
+// The valuation window: one white sheet with the car's data, its rated criteria, the
 // valuation results, the reconditioning costs and the final prices. The sheet is built from the
 // tables in hoja_valoracion.cpp; the arithmetic is in calculo.h. The window reads texts, calls the
 // calculation and writes texts.

@@ -286,7 +286,8 @@ void TForm1::CrearHoja() {
     for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
         const Criterio& criterio = kCriterios[fila];
         const int y = kArribaCriterios + kPasoCriterio * static_cast<int>(fila);
-        auto* titulo = Nuevo<QLabel>(hoja, qPrintable(QStringLiteral("LabelP%1").arg(fila + 1)));
+        auto* titulo = Nuevo<QLabel>(
+            hoja, qPrintable(QString::fromLatin1(kTituloCriterio) + QString::number(fila + 1)));
         titulo->setText(
             QStringLiteral("%1\n%2").arg(DeTabla(criterio.linea1), DeTabla(criterio.linea2)));
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);

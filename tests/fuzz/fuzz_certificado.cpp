@@ -10,28 +10,34 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* datos, size_t tamano) {
     Bytes bytes(datos, tamano);
     const QChar separador = bytes.Separador();
-    const bool itv = bytes.Byte() & 1;
-    Calificaciones calificaciones;
-    for (Calificacion& c : calificaciones)
+    EntradasCertificado entradas;
+    entradas.itv = bytes.Byte() & 1;
+    for (Calificacion& c : entradas.calificaciones)
         c = static_cast<Calificacion>(bytes.Byte() % 4);
-    const QString cambio = bytes.Texto();
-    const QString puntos = bytes.Texto();
-    const QString averias = bytes.Texto();
+    entradas.precioCambio = bytes.Texto();
+    entradas.puntosValoracion = bytes.Texto();
+    entradas.averias = bytes.Texto();
+    entradas.pvpVendedor = bytes.Texto();
 
-    const long double lista = PuntuacionLista(calificaciones);
-    if (!(lista >= 0 && lista <= 2130 / 304.28L))
-        Falla("checklist score between 0 and 7", QString::number(static_cast<double>(lista)));
+    // Every item "Bien" scores the most: all the weights over the divisor.
+    constexpr long double kMaximaLista = SumaPesos() / kDivisorLista;
+    const long double lista = PuntuacionLista(entradas.calificaciones);
+    if (!(lista >= 0 && lista <= kMaximaLista))
+        Falla("checklist score between 0 and all the weights over the divisor",
+              QString::number(static_cast<double>(lista)));
+    ResultadosCertificado resultados;
     try {
-        ComprobarTextoNumero(
-            TextoNumero(PrecioCorregido(lista, ValorDeTexto(cambio, separador)), separador));
-        const Nota nota = NotaCertificado(lista, ContarAverias(averias), puntos, itv, separador);
-        for (const QString& texto : {nota.obtenidos, nota.totales})
-            ComprobarTextoNumero(texto);
-        if (nota.asteriscos.size() > 2 * 11)
-            Falla("at most ten asterisks", nota.asteriscos);
+        PuntuarCertificado(entradas, separador, resultados);
     } catch (const ErrorCalculo&) {
         // the message the window shows
     }
-    LineaDefectos(Defectos(calificaciones));
+    if (resultados.precioCompra.has_value())
+        ComprobarTextoNumero(*resultados.precioCompra);
+    if (resultados.nota.has_value()) {
+        for (const QString& texto : {resultados.nota->obtenidos, resultados.nota->totales})
+            ComprobarTextoNumero(texto);
+        if (resultados.nota->asteriscos.size() > 2 * 11)
+            Falla("at most ten asterisks", resultados.nota->asteriscos);
+    }
     return 0;
 }

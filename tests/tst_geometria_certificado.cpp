@@ -106,8 +106,8 @@ struct ColumnaDada {
     int xBoton;
 };
 
-constexpr ColumnaDada kColumnasDadas[] = {{"Bien", 448, 472}, {"Regular", 506, 528},
-                                          {"Mal", 562, 584}};
+constexpr ColumnaDada kColumnasDadas[] = {
+    {"Bien", 448, 472}, {"Regular", 506, 528}, {"Mal", 562, 584}};
 
 } // namespace
 
@@ -305,8 +305,8 @@ void PruebasGeometriaCertificado::aspecto_data() {
     };
     // clang-format on
     for (const Aspecto& a : kAspectos)
-        QTest::newRow(a.control) << QString::fromLatin1(a.control) << uint{a.fondo}
-                                 << uint{a.tinta} << a.alto << a.negrita;
+        QTest::newRow(a.control) << QString::fromLatin1(a.control) << uint{a.fondo} << uint{a.tinta}
+                                 << a.alto << a.negrita;
 }
 
 // Verdana throughout; an edit box or memo shows its colours as base and text, any other control
@@ -319,7 +319,8 @@ void PruebasGeometriaCertificado::aspecto() {
     QFETCH(bool, negrita);
     const QWidget* w = Control(control);
     QVERIFY(w != nullptr);
-    const bool edicion = qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w);
+    const bool edicion =
+        qobject_cast<const QLineEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w);
     const QPalette& p = w->palette();
     QCOMPARE(p.color(edicion ? QPalette::Base : QPalette::Window), ColorBGR(fondo));
     QCOMPARE(p.color(edicion ? QPalette::Text : QPalette::WindowText), ColorBGR(tinta));
@@ -334,8 +335,8 @@ void PruebasGeometriaCertificado::cabecera_data() {
     QTest::addColumn<int>("arriba");
     for (size_t g = 0; g < std::size(kGruposDados); ++g) {
         const Grupo& grupo = kGruposDados[g];
-        QTest::newRow(grupo.nombre) << static_cast<int>(g + 1) << QString::fromLatin1(grupo.nombre)
-                                    << grupo.arriba;
+        QTest::newRow(grupo.nombre)
+            << static_cast<int>(g + 1) << QString::fromLatin1(grupo.nombre) << grupo.arriba;
     }
 }
 
@@ -361,9 +362,9 @@ void PruebasGeometriaCertificado::cabecera() {
     for (const ColumnaDada& c : kColumnasDadas) {
         const QString cabecera = QString::fromLatin1(c.calificacion);
         comprobar(u"StaticTextGrupo%1"_s.arg(grupo) + cabecera, cabecera, c.xCabecera, 60);
-        QCOMPARE(ventana_->findChild<QLabel*>(u"StaticTextGrupo%1"_s.arg(grupo) + cabecera)
-                     ->alignment(),
-                 Qt::AlignCenter);
+        QCOMPARE(
+            ventana_->findChild<QLabel*>(u"StaticTextGrupo%1"_s.arg(grupo) + cabecera)->alignment(),
+            Qt::AlignCenter);
     }
     QCOMPARE(fila->palette().color(QPalette::Window), ColorBGR(kBlancoHoja));
 }

@@ -76,42 +76,41 @@ void PruebasLector::piezasDelTexto_data() {
     QTest::newRow("whole at end") << false << precio << N << en << 5 << precio << 0 << 5;
     // Qt's own field spins at 100 % on these.
     QTest::newRow("sentence at end") << false << precio << S << en << 5 << precio << 0 << 5;
-    QTest::newRow("sentence after end") << false << precio << S << despues << 5 << u""_s << 5
-                                        << 5;
+    QTest::newRow("sentence after end") << false << precio << S << despues << 5 << u""_s << 5 << 5;
     QTest::newRow("paragraph at end") << false << precio << P << en << 5 << precio << 0 << 5;
     const QString frase = u"Valor de uso. Precio 8,44"_s;
     QTest::newRow("word at start") << false << frase << W << en << 0 << u"Valor "_s << 0 << 6;
     QTest::newRow("word in the middle") << false << frase << W << en << 7 << u"de "_s << 6 << 9;
     QTest::newRow("word at end") << false << frase << W << en << 25 << u"8,44"_s << 21 << 25;
-    QTest::newRow("word before end") << false << frase << W << antes << 25 << u"Precio "_s << 14
-                                     << 21;
-    QTest::newRow("word after middle") << false << frase << W << despues << 7 << u"uso. "_s << 9
-                                       << 14;
-    QTest::newRow("sentence at start") << false << frase << S << en << 0 << u"Valor de uso. "_s
-                                       << 0 << 14;
-    QTest::newRow("sentence at end 2") << false << frase << S << en << 25 << u"Precio 8,44"_s
-                                       << 14 << 25;
-    QTest::newRow("sentence before end") << false << frase << S << antes << -1
-                                         << u"Valor de uso. "_s << 0 << 14;
+    QTest::newRow("word before end")
+        << false << frase << W << antes << 25 << u"Precio "_s << 14 << 21;
+    QTest::newRow("word after middle")
+        << false << frase << W << despues << 7 << u"uso. "_s << 9 << 14;
+    QTest::newRow("sentence at start")
+        << false << frase << S << en << 0 << u"Valor de uso. "_s << 0 << 14;
+    QTest::newRow("sentence at end 2")
+        << false << frase << S << en << 25 << u"Precio 8,44"_s << 14 << 25;
+    QTest::newRow("sentence before end")
+        << false << frase << S << antes << -1 << u"Valor de uso. "_s << 0 << 14;
     QTest::newRow("empty: char") << false << u""_s << C << en << 0 << u""_s << 0 << 0;
     QTest::newRow("empty: sentence") << false << u""_s << S << en << 0 << u""_s << 0 << 0;
     QTest::newRow("empty: word after") << false << u""_s << W << despues << 0 << u""_s << 0 << 0;
     QTest::newRow("outside") << false << precio << W << en << 6 << u""_s << -1 << -1;
     const QString averias = u"P0300 fallo\nP0171 mezcla\n"_s;
-    QTest::newRow("memo: line at start") << true << averias << L << en << 0 << u"P0300 fallo\n"_s
-                                         << 0 << 12;
-    QTest::newRow("memo: line in second") << true << averias << L << en << 15
-                                          << u"P0171 mezcla\n"_s << 12 << 25;
-    QTest::newRow("memo: empty line at end") << true << averias << L << en << 25 << u""_s << 25
-                                             << 25;
-    QTest::newRow("memo: line before end") << true << averias << L << antes << 25
-                                           << u"P0171 mezcla\n"_s << 12 << 25;
-    QTest::newRow("memo: paragraph after first") << true << averias << P << despues << 3
-                                                 << u"P0171 mezcla\n"_s << 12 << 25;
-    QTest::newRow("memo: word at end") << true << averias << W << en << 25 << u"mezcla\n"_s << 18
-                                       << 25;
-    QTest::newRow("memo: sentence at end") << true << averias << S << en << -1
-                                           << u"P0171 mezcla\n"_s << 12 << 25;
+    QTest::newRow("memo: line at start")
+        << true << averias << L << en << 0 << u"P0300 fallo\n"_s << 0 << 12;
+    QTest::newRow("memo: line in second")
+        << true << averias << L << en << 15 << u"P0171 mezcla\n"_s << 12 << 25;
+    QTest::newRow("memo: empty line at end")
+        << true << averias << L << en << 25 << u""_s << 25 << 25;
+    QTest::newRow("memo: line before end")
+        << true << averias << L << antes << 25 << u"P0171 mezcla\n"_s << 12 << 25;
+    QTest::newRow("memo: paragraph after first")
+        << true << averias << P << despues << 3 << u"P0171 mezcla\n"_s << 12 << 25;
+    QTest::newRow("memo: word at end")
+        << true << averias << W << en << 25 << u"mezcla\n"_s << 18 << 25;
+    QTest::newRow("memo: sentence at end")
+        << true << averias << S << en << -1 << u"P0171 mezcla\n"_s << 12 << 25;
 }
 
 void PruebasLector::piezasDelTexto() {
@@ -133,9 +132,10 @@ void PruebasLector::piezasDelTexto() {
     QCOMPARE(t->characterCount(), texto.size());
     int desde = -2;
     int hasta = -2;
-    const QString dada = pregunta == Pregunta::En      ? t->textAtOffset(posicion, limite, &desde, &hasta)
-                         : pregunta == Pregunta::Antes ? t->textBeforeOffset(posicion, limite, &desde, &hasta)
-                                                       : t->textAfterOffset(posicion, limite, &desde, &hasta);
+    const QString dada =
+        pregunta == Pregunta::En      ? t->textAtOffset(posicion, limite, &desde, &hasta)
+        : pregunta == Pregunta::Antes ? t->textBeforeOffset(posicion, limite, &desde, &hasta)
+                                      : t->textAfterOffset(posicion, limite, &desde, &hasta);
     QCOMPARE(dada, pieza);
     QCOMPARE(desde, inicio);
     QCOMPARE(hasta, fin);

@@ -128,6 +128,8 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
     QTest::keyClicks(averias, u"P0300"_s);
     QTest::keyClick(averias, Qt::Key_Return);
     QTest::keyClicks(averias, u"P0171"_s);
+    // The score these changes gave is announced once the event loop takes over again.
+    QCoreApplication::processEvents();
     const QStringList valoracion = Datos(v);
     const QStringList certificado = EstadoVisible(c);
     QCOMPARE(certificado.last(), u"MemoAverias"_s);

@@ -25,26 +25,21 @@ public:
     }
 };
 
-QAccessibleInterface* FabricaDeAnuncios(const QString& clase, QObject* objeto) {
-    if (clase == QLatin1String("QWidget") && objeto->objectName() == QLatin1String(kNombreAnuncio))
-        return new AnuncioAccesible(static_cast<QWidget*>(objeto));
-    return nullptr;
-}
-
 QWidget* AnuncioDe(QWidget* ventana) {
     return ventana->findChild<QWidget*>(QLatin1String(kNombreAnuncio), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace
 
+QAccessibleInterface* InterfazDeAnuncio(const QString& clase, QObject* objeto) {
+    if (clase == QLatin1String("QWidget") && objeto->objectName() == QLatin1String(kNombreAnuncio))
+        return new AnuncioAccesible(static_cast<QWidget*>(objeto));
+    return nullptr;
+}
+
 void Anunciar(QWidget* control, const QString& frase) {
     if (control == nullptr || frase.isEmpty())
         return;
-    static const bool fabrica = [] {
-        QAccessible::installFactory(FabricaDeAnuncios);
-        return true;
-    }();
-    Q_UNUSED(fabrica);
     QWidget* ventana = control->window();
     QWidget* anuncio = AnuncioDe(ventana);
     if (anuncio == nullptr) {

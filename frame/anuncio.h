@@ -7,8 +7,14 @@
 #include <QStringList>
 #include <vector>
 
+class QAccessibleInterface;
 class QLineEdit;
+class QObject;
 class QWidget;
+
+// The notification's own interface for the screen-reader bridge (a notification named by its
+// sentence), or null for any other object; the program's factory (PrepararLector) asks it.
+QAccessibleInterface* InterfazDeAnuncio(const QString& clase, QObject* objeto);
 
 // Says `frase` to a screen reader, once, in the window of `control`: the window's notification
 // (an accessible object of the notification role, named by the sentence) is shown anew, and

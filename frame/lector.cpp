@@ -1,5 +1,7 @@
 #include "lector.h"
 
+#include "anuncio.h"
+
 #include "general.h"
 
 #include <QAbstractItemView>
@@ -425,6 +427,8 @@ private:
 };
 
 QAccessibleInterface* FabricaDelPrograma(const QString& clase, QObject* objeto) {
+    if (QAccessibleInterface* anuncio = InterfazDeAnuncio(clase, objeto))
+        return anuncio;
     if (clase == QLatin1String("QLineEdit") || clase == QLatin1String("QPlainTextEdit"))
         return new TextoAccesible(static_cast<QWidget*>(objeto));
     if (clase == QLatin1String("QLabel") && objeto->property(kLeyendaDeLinea).isValid())

@@ -148,10 +148,7 @@ void TForm1::ResetValoracion() {
     CImportacion->setChecked(true);
     Rellenar(ENombreMarca, Textos(kMarcas));
     Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
-    CargarEjemplo();
-    CalcularValoracion();
-    // A sheet started again is heard as it shows, not as changes.
-    hablados_.Callar();
+    Button6Click(); // the worked example, loaded and computed as its button does
 }
 
 EstadoValoracion TForm1::TomarEstado() const {
@@ -217,7 +214,7 @@ void TForm1::CargarEjemplo() {
 void TForm1::Button6Click() {
     CargarEjemplo();
     CalcularValoracion();
-    // A sheet started again is heard as it shows, not as changes.
+    // The worked example is heard as the sheet shows, not as changes.
     hablados_.Callar();
 }
 

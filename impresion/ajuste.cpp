@@ -32,11 +32,14 @@ QStringList Parrafos(const QString& texto) {
 
 } // namespace
 
+void EnPapel(QStyleOption& opcion, const QWidget& control) {
+    opcion.initFrom(&control);
+    opcion.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+}
+
 QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja) {
     QStyleOptionFrame opcion;
-    opcion.initFrom(&control);
-    // Paper shows no focus and no pointer.
-    opcion.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    EnPapel(opcion, control);
     opcion.state |= QStyle::State_Sunken;
     opcion.rect = caja;
     opcion.lineWidth = control.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &opcion);
@@ -55,8 +58,14 @@ QString TextoDeCaja(const QWidget& control) {
     return static_cast<const QComboBox&>(control).currentText();
 }
 
+QRect InteriorDeCaja(const QWidget& control, const QRect& caja) {
+    const int borde = BordeDeCaja(control);
+    return caja.adjusted(borde + kMargenTextoX, borde + kMargenTextoY, -(borde + kMargenTextoX),
+                         -(borde + kMargenTextoY));
+}
+
 int AnchoInterior(const QWidget& control, int ancho) {
-    return ancho - 2 * (BordeDeCaja(control) + kMargenTextoX);
+    return InteriorDeCaja(control, QRect(0, 0, ancho, 1)).width();
 }
 
 QStringList EnLineas(const QString& texto, const QFont& fuente, qreal ancho) {

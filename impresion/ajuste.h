@@ -15,14 +15,18 @@ class QWidget;
 inline constexpr int kMargenTextoX = 2;
 inline constexpr int kMargenTextoY = 1;
 
-// The frame of an edit field or a list as paper draws it in `caja`: no focus, no pointer.
+// A control's style option as paper draws it: paper shows no focus and no pointer.
+void EnPapel(QStyleOption& opcion, const QWidget& control);
+
+// The frame of an edit field or a list as paper draws it in `caja` (EnPapel).
 QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja);
 int BordeDeCaja(const QWidget& control);
 
 // The text of an edit field (as it shows) or a list.
 QString TextoDeCaja(const QWidget& control);
 
-// The text's room inside a box of the given width.
+// The text's room inside the box `caja` of `control`, and inside a box of the given width.
+QRect InteriorDeCaja(const QWidget& control, const QRect& caja);
 int AnchoInterior(const QWidget& control, int ancho);
 
 struct TextoEnCaja {

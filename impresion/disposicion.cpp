@@ -15,8 +15,7 @@ namespace {
 
 int AltoDeFirma(const QWidget& caja, int ancho, double mmPorPixel) {
     const int linea = QFontMetrics(caja.font()).height();
-    const auto nombre =
-        static_cast<int>(std::max<qsizetype>(1, NombreDeFirma(caja, ancho).lineas.size()));
+    const int nombre = NombreDeFirma(caja, ancho).renglones;
     const int paraFirmar = static_cast<int>(std::ceil(kMmParaFirmar / mmPorPixel));
     return 2 * (BordeDeCaja(caja) + kRelleno) + nombre * linea + kBajoLinea + kRelleno + linea +
            paraFirmar;
@@ -75,11 +74,12 @@ int Crece(QList<Pieza>& piezas, qsizetype i, int anchoHoja, double mmPorPixel) {
 } // namespace
 
 NombreEnFirma NombreDeFirma(const QWidget& caja, int ancho) {
-    NombreEnFirma nombre{u"Nombre y DNI:"_s, 0, {}};
+    NombreEnFirma nombre{u"Nombre y DNI:"_s, 0, {}, 1};
     const QFontMetrics metrica(caja.font());
     nombre.sangria = metrica.horizontalAdvance(nombre.leyenda + u' ');
     const int dentro = ancho - 2 * (BordeDeCaja(caja) + kRelleno);
     nombre.lineas = EnLineas(TextoDeCaja(caja), caja.font(), std::max(1, dentro - nombre.sangria));
+    nombre.renglones = static_cast<int>(std::max<qsizetype>(1, nombre.lineas.size()));
     return nombre;
 }
 

@@ -20,6 +20,7 @@ struct NombreEnFirma {
     QString leyenda;
     int sangria;
     QStringList lineas;
+    int renglones; // lines the name takes on paper: one at least, for an empty name
 };
 NombreEnFirma NombreDeFirma(const QWidget& caja, int ancho);
 

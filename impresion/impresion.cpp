@@ -12,7 +12,6 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QWidget>
-#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;

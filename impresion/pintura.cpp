@@ -31,9 +31,7 @@ void PintarCaja(QPainter& pintor, const QWidget& control, const QRect& caja) {
 // An edit field or a list: its box as the screen draws an edit field's, its whole text.
 void PintarTexto(QPainter& pintor, const QWidget& control, const QRect& caja, int anchoLibre) {
     PintarCaja(pintor, control, caja);
-    const int borde = BordeDeCaja(control);
-    const QRect interior = caja.adjusted(borde + kMargenTextoX, borde + kMargenTextoY,
-                                         -(borde + kMargenTextoX), -(borde + kMargenTextoY));
+    const QRect interior = InteriorDeCaja(control, caja);
     const TextoEnCaja texto = Acomodar(control, interior.width(), anchoLibre);
     pintor.save();
     pintor.setFont(texto.fuente);
@@ -65,8 +63,7 @@ void PintarTexto(QPainter& pintor, const QWidget& control, const QRect& caja, in
 void PintarMarca(QPainter& pintor, const QAbstractButton& boton, const QRect& lugar,
                  bool opcionExclusiva) {
     QStyleOptionButton opcion;
-    opcion.initFrom(&boton);
-    opcion.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    EnPapel(opcion, boton);
     opcion.rect = QRect(QPoint(), lugar.size());
     opcion.text = boton.text();
     const QStyle* estilo = boton.style();
@@ -94,14 +91,6 @@ void PintarMarca(QPainter& pintor, const QAbstractButton& boton, const QRect& lu
     pintor.restore();
 }
 
-void PintarCasilla(QPainter& pintor, const QWidget& control, const QRect& lugar) {
-    PintarMarca(pintor, static_cast<const QAbstractButton&>(control), lugar, false);
-}
-
-void PintarOpcion(QPainter& pintor, const QWidget& control, const QRect& lugar) {
-    PintarMarca(pintor, static_cast<const QAbstractButton&>(control), lugar, true);
-}
-
 void PintarMemo(QPainter& pintor, const QWidget& memo, const QRect& lugar) {
     const QFrame& cerco = CercoDeMemo(memo);
     const QWidget* vista = static_cast<const QAbstractScrollArea&>(memo).viewport();
@@ -110,8 +99,7 @@ void PintarMemo(QPainter& pintor, const QWidget& memo, const QRect& lugar) {
     const QRect caja(QPoint(), lugar.size());
     pintor.fillRect(caja, vista->palette().color(vista->backgroundRole()));
     QStyleOptionFrame opcion;
-    opcion.initFrom(&memo);
-    opcion.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    EnPapel(opcion, memo);
     if (cerco.frameShadow() == QFrame::Sunken)
         opcion.state |= QStyle::State_Sunken;
     else if (cerco.frameShadow() == QFrame::Raised)
@@ -151,10 +139,7 @@ void PintarFirma(QPainter& pintor, const QWidget& caja, const QRect& lugar) {
                         Qt::AlignLeft | Qt::AlignVCenter, linea);
         y += metrica.height();
     }
-    const int renglon =
-        dentro.top() +
-        static_cast<int>(std::max<qsizetype>(1, nombre.lineas.size())) * metrica.height() - 1 +
-        kBajoLinea;
+    const int renglon = dentro.top() + nombre.renglones * metrica.height() - 1 + kBajoLinea;
     pintor.setPen(QPen(tinta, 0));
     pintor.drawLine(x, renglon, dentro.right(), renglon);
     pintor.drawText(QRect(dentro.left(), renglon + kRelleno, dentro.width(), metrica.height()),
@@ -164,6 +149,15 @@ void PintarFirma(QPainter& pintor, const QWidget& caja, const QRect& lugar) {
 
 void PintarControl(QPainter& pintor, const QWidget& control, TipoDePieza tipo, const QRect& lugar,
                    int anchoLibre);
+
+// A control on its own, not laid out as a piece of the sheet: as the kind it goes on paper as,
+// a text with no room beyond its box.
+void PintarSuelto(QPainter& pintor, const QWidget& control, const QRect& lugar) {
+    const std::optional<TipoDePieza> tipo = TipoEnPapel(control);
+    if (tipo)
+        PintarControl(pintor, control, *tipo, lugar,
+                      *tipo == TipoDePieza::Texto ? AnchoInterior(control, lugar.width()) : 0);
+}
 
 // What draws itself (a caption, a panel), recorded so that its texts stay texts: rendered
 // straight onto a printer a widget becomes a picture of itself. Then its controls, where the
@@ -186,11 +180,8 @@ void PintarPropio(QPainter& pintor, const QWidget& control, const QRect& lugar) 
         if (!hijo->isWidgetType())
             continue;
         const auto& parte = static_cast<const QWidget&>(*hijo);
-        const std::optional<TipoDePieza> tipo = TipoEnPapel(parte);
-        if (parte.isHidden() || !tipo)
-            continue;
-        PintarControl(pintor, parte, *tipo, parte.geometry().translated(lugar.topLeft()),
-                      *tipo == TipoDePieza::Texto ? AnchoInterior(parte, parte.width()) : 0);
+        if (!parte.isHidden())
+            PintarSuelto(pintor, parte, parte.geometry().translated(lugar.topLeft()));
     }
 }
 
@@ -202,9 +193,9 @@ void PintarControl(QPainter& pintor, const QWidget& control, TipoDePieza tipo, c
     case TipoDePieza::Texto:
         return PintarTexto(pintor, control, lugar, anchoLibre);
     case TipoDePieza::Casilla:
-        return PintarCasilla(pintor, control, lugar);
     case TipoDePieza::Opcion:
-        return PintarOpcion(pintor, control, lugar);
+        return PintarMarca(pintor, static_cast<const QAbstractButton&>(control), lugar,
+                           tipo == TipoDePieza::Opcion);
     case TipoDePieza::Memo:
         return PintarMemo(pintor, control, lugar);
     case TipoDePieza::Firma:
@@ -222,8 +213,5 @@ void PintarPieza(QPainter& pintor, const Pieza& pieza) {
 }
 
 void PintarEnPapel(QPainter& pintor, const QWidget& control) {
-    const std::optional<TipoDePieza> tipo = TipoEnPapel(control);
-    if (tipo)
-        PintarControl(pintor, control, *tipo, QRect(QPoint(), control.size()),
-                      *tipo == TipoDePieza::Texto ? AnchoInterior(control, control.width()) : 0);
+    PintarSuelto(pintor, control, QRect(QPoint(), control.size()));
 }

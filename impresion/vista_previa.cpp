@@ -43,7 +43,7 @@ QMargins Bordes(const QWidget* ventana) {
 
 // Qt's own file dialog opens at the size it prefers, taller than a small screen, or one at a
 // large scale factor, holds: as it shows, it is cut down to the screen's free area, its frame
-// included (as the window manager frames the preview), and then centred over the preview.
+// included (as the window manager frames the preview).
 class CabeEnPantalla : public QObject {
 public:
     CabeEnPantalla(QDialog* dialogo, const QWidget* sobre) : QObject(dialogo), sobre_(sobre) {

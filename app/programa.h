@@ -1,6 +1,7 @@
 #pragma once
 // The program unit: both windows, created in order at start-up, and the ways between them.
-// Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the top.
+// Direction of use: general/ <- impresion/ <- frame/ <- valuation/, certificate/ <- app/; this
+// is the top.
 
 #include <memory>
 

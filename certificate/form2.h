@@ -3,7 +3,8 @@
 // the car's identity, the valuation figures handed over, the checklist, the ITV, the
 // score out of 10, the corrected purchase price and the date line. The sheet is built from the
 // tables in hoja_certificado.cpp; the arithmetic is in puntuacion.h.
-// Direction of use: general/ <- frame/ <- certificate/ <- app/; never the valuation.
+// Direction of use: general/ <- impresion/ <- frame/ <- certificate/ <- app/; never the
+// valuation.
 
 #include "anuncio.h"
 #include "marco.h"

@@ -140,6 +140,9 @@ constexpr Etiqueta kEtiquetas[] = {
     {"LabelFecha", "Fecha del certificado: ", 160, kArribaFecha, {}},
 };
 // clang-format on
+// A caption's first line is no taller than an edit box.
+static_assert(PieDeTabla(kEtiquetas, kAltoEdicion) <= kAltoHojaCertificado,
+              "the certificate sheet must be tall enough for its lowest caption");
 
 struct Columna {
     const char* cabecera; // also the end of its buttons' names

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QVariant>
 
 namespace {
 
@@ -42,6 +43,10 @@ private:
 } // namespace
 
 void VigilarEscritura(QWidget* hoja, const std::function<void()>& alEscribir) {
+    static constexpr char kVigilada[] = "escrituraVigilada";
+    if (hoja->property(kVigilada).toBool())
+        return;
+    hoja->setProperty(kVigilada, true);
     for (QLineEdit* campo : hoja->findChildren<QLineEdit*>())
         QObject::connect(campo, &QLineEdit::textEdited, hoja, alEscribir);
     for (QComboBox* lista : hoja->findChildren<QComboBox*>())

@@ -12,5 +12,6 @@ class QWidget;
 // multi-line field's text changed. The program's writes to edit fields, lists and buttons call
 // nothing; a multi-line field cannot tell them from the user's, so a window that writes one
 // discounts that write itself. Read-only multi-line fields, which only the program writes, are
-// not watched. Call once, when the sheet is built.
+// not watched. Call once, when the sheet is built; a second call on the same sheet does nothing,
+// so nothing the user does counts twice.
 void VigilarEscritura(QWidget* hoja, const std::function<void()>& alEscribir);

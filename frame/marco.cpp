@@ -26,6 +26,9 @@ constexpr unsigned kFondoVentana = 0x00719FFF;
 constexpr unsigned kTintaCabecera = 0x00D9FFFF;
 constexpr int kAnchoVentana = 656;
 constexpr int kAltoVentana = 739;
+// The scroll box of the sheet, under the title line: its full height, shortened only where the
+// window is too low for it and the buttons below.
+constexpr QRect kCajaHoja(0, 32, 648, 615);
 // Place and outer size of both windows, the frame the window manager draws included: the
 // content was laid out for a title bar and borders within 656 x 739.
 constexpr QRect kExteriorVentana(268, 1, kAnchoVentana, kAltoVentana);
@@ -148,7 +151,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
 
     ScrollBox1 = new QScrollArea(cliente);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setGeometry(0, 32, 648, 615);
+    ScrollBox1->setGeometry(kCajaHoja);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Panel1 = new QWidget;
@@ -199,11 +202,10 @@ TMarco::TMarco(const DisenoMarco& diseno)
 }
 
 void TMarco::Encajar(int alto) {
-    constexpr int kAltoCaja = 615;
     constexpr int kCajaMinima = 120;
     const int abajo = std::max(yAvance_, yRegresar_) + BitBtn13->height();
-    const int falta = std::clamp(abajo - alto, 0, kAltoCaja - kCajaMinima);
-    ScrollBox1->resize(ScrollBox1->width(), kAltoCaja - falta);
+    const int falta = std::clamp(abajo - alto, 0, kCajaHoja.height() - kCajaMinima);
+    ScrollBox1->resize(ScrollBox1->width(), kCajaHoja.height() - falta);
     Button2->move(Button2->x(), yAvance_ - falta);
     BitBtn13->move(BitBtn13->x(), yRegresar_ - falta);
     ButtonImprimir->move(ButtonImprimir->x(), yRegresar_ - falta);

@@ -1,6 +1,7 @@
 #pragma once
 // The frame both windows share: title line, scrolling white sheet, the three buttons at the
-// bottom. Direction of use: general/ <- frame/ <- the windows (valuation/, certificate/) <- app/.
+// bottom. Direction of use: general/ <- impresion/ <- frame/ <- the windows (valuation/,
+// certificate/) <- app/.
 // Message boxes and error handling in avisos.h, looks in apariencia.h, control builders in
 // controles.h.
 

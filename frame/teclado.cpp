@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QStyleOption>
 #include <QTextEdit>
+#include <QVariant>
 #include <utility>
 
 namespace {
@@ -333,6 +334,10 @@ void UnaParadaPorGrupo(QWidget* ventana) {
 QStyle* EstiloDelPrograma() { return new EstiloConFoco; }
 
 void PrepararTeclado(QWidget* ventana, QScrollArea* caja) {
+    static constexpr char kPreparada[] = "tecladoPreparado";
+    if (ventana->property(kPreparada).toBool())
+        return;
+    ventana->setProperty(kPreparada, true);
     auto* rueda = new RuedaSoloConFoco(caja);
     for (QWidget* control : ventana->findChildren<QWidget*>()) {
         const bool cambiaConLaRueda = qobject_cast<QComboBox*>(control) != nullptr ||

@@ -32,7 +32,8 @@ QStyle* EstiloDelPrograma();
 //  - Ctrl+Home and Ctrl+End, from any control, give the focus to the sheet's first and last
 //    tab stop and show the sheet's top and the end of its content; PageUp and PageDown scroll
 //    it by a page, but in a multi-line field, which pages its own text.
-// Call once the window's controls exist.
+// Call once the window's controls exist; a second call on the same window does nothing, so no
+// key is filtered twice.
 void PrepararTeclado(QWidget* ventana, QScrollArea* caja);
 
 // Rating rows as a grid: `filas` are the panels that each hold one row's radio buttons, top to

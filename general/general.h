@@ -6,7 +6,8 @@
 //  - errores.h: the error a calculation raises when a text or a value does not fit;
 //  - reloj.h: today's date and time, through one place a test can set;
 //  - traspaso.h: the ten texts the valuation hands over to the certificate.
-// Direction of use: general/ <- frame/ <- valuation/, certificate/ <- app/; this is the bottom.
+// Direction of use: general/ <- impresion/ <- frame/ <- valuation/, certificate/ <- app/; this
+// is the bottom.
 
 #include <QChar>
 #include <QString>

@@ -55,7 +55,9 @@ int BordeDeCaja(const QWidget& control) { return OpcionDeCaja(control, {}).lineW
 QString TextoDeCaja(const QWidget& control) {
     if (const auto* edicion = qobject_cast<const QLineEdit*>(&control))
         return edicion->displayText();
-    return static_cast<const QComboBox&>(control).currentText();
+    if (const auto* lista = qobject_cast<const QComboBox*>(&control))
+        return lista->currentText();
+    return {};
 }
 
 QRect InteriorDeCaja(const QWidget& control, const QRect& caja) {

@@ -22,7 +22,7 @@ void EnPapel(QStyleOption& opcion, const QWidget& control);
 QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja);
 int BordeDeCaja(const QWidget& control);
 
-// The text of an edit field (as it shows) or a list.
+// The text of an edit field (as it shows) or a list; nothing for any other control.
 QString TextoDeCaja(const QWidget& control);
 
 // The text's room inside the box `caja` of `control`, and inside a box of the given width.

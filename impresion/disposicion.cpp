@@ -4,6 +4,7 @@
 #include "memo.h"
 
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>

@@ -3,6 +3,8 @@
 // paper's width, cut into pages only where no line would be cut (paginas.h), each page with a
 // footer that names the document, dates the print and numbers the page (pie.h). Printing reads
 // the controls and changes none.
+// Direction of use: general/ <- impresion/ <- frame/ <- valuation/, certificate/ <- app/; it knows
+// no window and nothing of the frame.
 
 #include "papel.h"
 #include "pie.h"

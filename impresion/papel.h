@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QLineEdit;
 class QWidget;
 
 // Which controls of the sheet go on paper; the others (a help pop-up) are left out.
@@ -15,8 +16,9 @@ using FiltroImpresion = std::function<bool(const QWidget&)>;
 
 // An edit box that paper shows as a signature block under its caption: a "Nombre y DNI:" line
 // (with the box's text), a "Firma:" line and room to sign, on one page with the caption.
+// Only a line edit can be one: its one line of text is the name on the block.
 struct Firma {
-    const QWidget* caja;
+    const QLineEdit* caja;
     const QWidget* leyenda;
 };
 

@@ -1,12 +1,16 @@
-// Sizes, places and looks of the valuation sheet that are given to the pixel and the colour.
+// Sizes, places and looks of the valuation sheet that are given to the pixel and the colour;
+// and each sheet tall enough for all it holds.
 
 #include "apoyo.h"
 
+#include "controles.h"
 #include "form1.h"
+#include "form2.h"
 #include "reloj.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +27,8 @@ private slots:
     void puntuacionesTocaElUltimoCriterio();
     void aspecto_data();
     void aspecto();
+    void hojaAltaParaTodo_data();
+    void hojaAltaParaTodo();
 
 private:
     std::unique_ptr<TForm1> ventana_;
@@ -91,6 +97,31 @@ void PruebasGeometria::aspecto() {
     QCOMPARE(w->palette().color(QPalette::WindowText), ColorBGR(0x00656549));
     QCOMPARE(w->autoFillBackground(), modelo->autoFillBackground());
     QCOMPARE(w->palette().color(QPalette::Window), modelo->palette().color(QPalette::Window));
+}
+
+void PruebasGeometria::hojaAltaParaTodo_data() {
+    QTest::addColumn<bool>("valoracion");
+    QTest::newRow("valuation") << true;
+    QTest::newRow("certificate") << false;
+}
+
+// Every control of a sheet, captions measured, ends above the sheet's foot.
+void PruebasGeometria::hojaAltaParaTodo() {
+    QFETCH(bool, valoracion);
+    std::unique_ptr<QWidget> ventana;
+    if (valoracion)
+        ventana = std::make_unique<TForm1>();
+    else
+        ventana = std::make_unique<TForm2>();
+    MedirPendientes(*ventana);
+    const QWidget* hoja = ventana->findChild<QScrollArea*>(u"ScrollBox1"_s)->widget();
+    QStringList debajo;
+    for (const QWidget* control : hoja->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (control->geometry().bottom() >= hoja->height())
+            debajo << control->objectName();
+    }
+    QVERIFY(!hoja->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty());
+    QCOMPARE(debajo, QStringList());
 }
 
 MORVEX_TEST_MAIN(PruebasGeometria)

@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "pintura.h"
+#include "escritura.h"
 #include "reloj.h"
 #include "teclado.h"
 
@@ -183,6 +184,7 @@ private slots:
     void calificacionesEnRejilla();
     void listaEnteraConFlechas();
     void menuContextualEnElIdiomaDelUsuario();
+    void segundaPreparacionNoRepite();
 
 private:
     QWidget& Ventana(const QString& nombre) {
@@ -868,6 +870,34 @@ void PruebasTeclado::menuContextualEnElIdiomaDelUsuario() {
                 : QStringList{u"&Undo"_s,  u"&Redo"_s,  u"Cu&t"_s,      u"&Copy"_s,
                               u"&Paste"_s, u"Delete"_s, u"Select All"_s};
     QCOMPARE(textos, esperados);
+}
+
+// Setting up a window's keyboard, or watching its sheet for typing, a second time adds nothing:
+// no key is filtered twice and a key typed counts once.
+void PruebasTeclado::segundaPreparacionNoRepite() {
+    QWidget ventana;
+    auto* caja = new QScrollArea(&ventana);
+    auto* hoja = new QWidget;
+    caja->setWidget(hoja);
+    auto* campo = new QLineEdit(hoja);
+    auto* boton = new QPushButton(u"Calcular"_s, hoja);
+    boton->move(0, 30);
+    int pulsado = 0;
+    connect(boton, &QPushButton::clicked, this, [&pulsado] { ++pulsado; });
+    int escrito = 0;
+    for (int vez = 0; vez < 2; ++vez)
+        VigilarEscritura(hoja, [&escrito] { ++escrito; });
+    PrepararTeclado(&ventana, caja);
+    const qsizetype partes = ventana.findChildren<QObject*>().size();
+    PrepararTeclado(&ventana, caja);
+    QCOMPARE(ventana.findChildren<QObject*>().size(), partes);
+
+    ventana.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ventana));
+    QTest::keyClick(campo, Qt::Key_A);
+    QCOMPARE(escrito, 1);
+    QTest::keyClick(boton, Qt::Key_Return);
+    QCOMPARE(pulsado, 1);
 }
 
 MORVEX_TEST_MAIN(PruebasTeclado)

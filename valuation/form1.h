@@ -3,7 +3,8 @@
 // valuation results, the reconditioning costs and the final prices. The sheet is built from the
 // tables in hoja_valoracion.cpp; the arithmetic is in calculo.h. The window reads texts, calls the
 // calculation and writes texts.
-// Direction of use: general/ <- frame/ <- valuation/ <- app/; never the certificate.
+// Direction of use: general/ <- impresion/ <- frame/ <- valuation/ <- app/; never the
+// certificate.
 
 #include "anuncio.h"
 #include "ayudas.h"

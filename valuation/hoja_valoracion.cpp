@@ -1,6 +1,7 @@
 // Construction of the valuation sheet from tables: every control with its name, caption, place
 // and looks. Behaviour is in form1.cpp.
 
+#include "ayudas.h"
 #include "controles.h"
 #include "criterios.h"
 #include "form1.h"
@@ -14,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -67,6 +70,19 @@ constexpr int kPrimerPanelFila = 3;
 static_assert(kPrimerPanelFila + static_cast<int>(kCriterios.size()) - 1 < 14,
               "the criteria rows' panels Panel3... must stop before Panel14, the origin group's");
 
+// Whether a row of `tabla` is named `nombre`.
+template <class Tabla> constexpr bool EnTabla(const Tabla& tabla, std::string_view nombre) {
+    return std::ranges::any_of(tabla, [nombre](const auto& fila) { return fila.nombre == nombre; });
+}
+
+constexpr bool EsAlgunTituloCriterio(std::string_view nombre) {
+    for (size_t fila = 1; fila <= kCriterios.size(); ++fila) {
+        if (EsTituloCriterio(nombre, fila))
+            return true;
+    }
+    return false;
+}
+
 // One control a row reads best.
 // clang-format off
 constexpr Etiqueta kEtiquetas[] = {
@@ -103,6 +119,10 @@ constexpr Etiqueta kEtiquetas[] = {
     {"Label27", "Puntuacion", 196, kLineaPrecio[2] + kBajaLeyenda, kNegrita12},
     {"Label30", "puntos", 540, kLineaPrecio[2] + kBajaLeyenda, {}},
 };
+
+// A caption's first line is no taller than an edit box.
+static_assert(PieDeTabla(kEtiquetas, kAltoEdicion) <= kAltoHojaValoracion,
+              "the valuation sheet must be tall enough for its lowest caption");
 
 constexpr Recuadro kRecuadros[] = {
     {"Label5", "Datos Coche que se pretende comprar o vender", 0, 96, kAnchoHoja, 16, kBanda,
@@ -210,6 +230,14 @@ void TForm1::CrearHoja() {
         {&TForm1::CEspecial2, "CEspecial2", "Especial 2", 176, 136, 96, kEspecial, true},
         {&TForm1::CLeasing, "CLeasing", "Leasing,Renting,RentCar", 350, 164, 166, {}, false},
     };
+    // A help names its control: a name the sheet lacks would leave the help without one.
+    static_assert(std::ranges::all_of(kAyudas,
+                                      [](const Ayuda& ayuda) {
+                                          return EsAlgunTituloCriterio(ayuda.nombre) ||
+                                                 EnTabla(kEtiquetas, ayuda.nombre) ||
+                                                 EnTabla(kCasillas, ayuda.nombre);
+                                      }),
+                  "every help must name a control of the valuation sheet");
     for (const Casilla& c : kCasillas) {
         auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
         casilla->setText(DeTabla(c.texto));
@@ -286,8 +314,8 @@ void TForm1::CrearHoja() {
     for (size_t fila = 0; fila < kCriterios.size(); ++fila) {
         const Criterio& criterio = kCriterios[fila];
         const int y = kArribaCriterios + kPasoCriterio * static_cast<int>(fila);
-        auto* titulo = Nuevo<QLabel>(
-            hoja, qPrintable(QString::fromLatin1(kTituloCriterio) + QString::number(fila + 1)));
+        auto* titulo =
+            Nuevo<QLabel>(hoja, qPrintable(DeTabla(kTituloCriterio) + QString::number(fila + 1)));
         titulo->setText(
             QStringLiteral("%1\n%2").arg(DeTabla(criterio.linea1), DeTabla(criterio.linea2)));
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);

@@ -53,7 +53,8 @@ QString DatosQueFaltan(const EntradasValoracion& entradas, QChar separador) {
 long double PuntosValoracion(const ColumnasCriterios& columnas) {
     long double puntos = 0;
     for (size_t i = 0; i < kCriterios.size(); ++i) {
-        const int puntosCriterio = kCriterios[i].puntosClase * columnas[i] / kColumnaNormal;
+        const int puntosCriterio =
+            PuntosDeClase(kCriterios[i].clase) * columnas[i] / kColumnaNormal;
         puntos = puntos + puntosCriterio; // exact: the class points are multiples of 3
     }
     return puntos;

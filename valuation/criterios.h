@@ -8,23 +8,40 @@
 
 struct Criterio {
     const char* linea1; // caption, first line
-    const char* linea2; // caption, second line (ends with the weight class)
-    int puntosClase;    // points of the weight class, a (57) to h (9)
+    const char* linea2; // caption, second line, which the sheet ends with " (<clase>)"
+    char clase;         // the weight class, 'a' (heaviest) to 'h': its points and its caption
 };
+
+// The points of a weight class: a (57) to h (9); 0 for a letter that is no class.
+constexpr int PuntosDeClase(char clase) {
+    // clang-format off
+    switch (clase) {
+    case 'a': return 57;
+    case 'b': return 45;
+    case 'c': return 36;
+    case 'd': return 33;
+    case 'e': return 27;
+    case 'f': return 18;
+    case 'g': return 15;
+    case 'h': return 9;
+    default: return 0;
+    }
+    // clang-format on
+}
 
 // clang-format off
 inline constexpr auto kCriterios = std::to_array<Criterio>({
-    {"Imagen percibida sobre la Marca", "y el Modelo de Coche (g)", 15},
-    {"Color coche: Moderno/habitual o", "desfasado (h)", 9},
-    {"Velocidad depreciacion coche por ", "variar mucho el modelo (f)", 18},
-    {"Coche depreciado: Leasing,Rent ", "Car,Renting,muchosCV.. (b)", 45},
-    {"Apariencia/Cuidado EXTERNO del ", "coche (f)", 18},
-    {"Aspecto INTERNO del conjunto ", "habitaculo (g)", 15},
-    {"Años del coche:Prejuicio por tener ", "modelo actual o NO (e)", 27},
-    {"Kilometros Cuadro: Posibilidad de ", "Falsedad/Engaño (a)", 57},
-    {"Estado mecanica: Prueba ", "motor,cambio,etc. (e)", 27},
-    {"Fallos ocultos coche: Escaneado ", "averias electronicas (d)", 33},
-    {"Extras: Opciones NO incluidas en ", "Vehiculo Nuevo (c)", 36},
+    {"Imagen percibida sobre la Marca", "y el Modelo de Coche", 'g'},
+    {"Color coche: Moderno/habitual o", "desfasado", 'h'},
+    {"Velocidad depreciacion coche por ", "variar mucho el modelo", 'f'},
+    {"Coche depreciado: Leasing,Rent ", "Car,Renting,muchosCV..", 'b'},
+    {"Apariencia/Cuidado EXTERNO del ", "coche", 'f'},
+    {"Aspecto INTERNO del conjunto ", "habitaculo", 'g'},
+    {"Años del coche:Prejuicio por tener ", "modelo actual o NO", 'e'},
+    {"Kilometros Cuadro: Posibilidad de ", "Falsedad/Engaño", 'a'},
+    {"Estado mecanica: Prueba ", "motor,cambio,etc.", 'e'},
+    {"Fallos ocultos coche: Escaneado ", "averias electronicas", 'd'},
+    {"Extras: Opciones NO incluidas en ", "Vehiculo Nuevo", 'c'},
 });
 // clang-format on
 
@@ -41,18 +58,19 @@ inline constexpr int kColumnaNormal = 3;
 constexpr int PuntosEnColumna(int columna) {
     int puntos = 0;
     for (const Criterio& c : kCriterios)
-        puntos += c.puntosClase * columna / kColumnaNormal;
+        puntos += PuntosDeClase(c.clase) * columna / kColumnaNormal;
     return puntos;
 }
 
 static_assert(
     [] {
         for (const Criterio& c : kCriterios) {
-            if (c.puntosClase % kColumnaNormal != 0)
+            if (PuntosDeClase(c.clase) == 0 || PuntosDeClase(c.clase) % kColumnaNormal != 0)
                 return false;
         }
         return true;
     }(),
-    "each class's points must be a multiple of 3, so that every rating counts whole points");
+    "each criterion's class must be a letter a to h, its points a multiple of 3, so that every "
+    "rating counts whole points");
 static_assert(PuntosEnColumna(kColumnaNormal) == kPuntosEstandar,
               "every criterion rated NORMAL must give the standard valuation points");

@@ -316,8 +316,9 @@ void TForm1::CrearHoja() {
         const int y = kArribaCriterios + kPasoCriterio * static_cast<int>(fila);
         auto* titulo =
             Nuevo<QLabel>(hoja, qPrintable(DeTabla(kTituloCriterio) + QString::number(fila + 1)));
-        titulo->setText(
-            QStringLiteral("%1\n%2").arg(DeTabla(criterio.linea1), DeTabla(criterio.linea2)));
+        // The class the criterion counts is the class its caption shows.
+        titulo->setText(DeTabla(criterio.linea1) + u'\n' + DeTabla(criterio.linea2) +
+                        QStringLiteral(" (") + QLatin1Char(criterio.clase) + u')');
         titulo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         PonerFondo(titulo, Qt::white);
         titulo->setGeometry(8, y, 241, kAltoFilaCriterio);

@@ -30,9 +30,6 @@ constexpr DisenoMarco kDiseno = {
     .unaPagina = false,
 };
 
-const QString kTextoAverias =
-    QStringLiteral("Leer Memoria Averias  (Cada averia resta 0,5 puntos)");
-
 } // namespace
 
 TForm2::TForm2() : TMarco(kDiseno) {
@@ -94,7 +91,7 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
         campo->clear();
-    LabelAverias->setText(kTextoAverias);
+    LabelAverias->setText(DeTabla(kLeyendaAverias));
     {
         const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
         MemoAverias->clear();

@@ -22,6 +22,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
+// The fault memory's caption, which each new certificate puts back.
+inline constexpr char kLeyendaAverias[] = "Leer Memoria Averias  (Cada averia resta 0,5 puntos)";
+
 // Height of the certificate sheet; the sheet's construction checks that it holds the lowest
 // control.
 inline constexpr int kAltoHojaCertificado = 2500;

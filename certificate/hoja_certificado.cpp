@@ -136,8 +136,8 @@ constexpr Etiqueta kEtiquetas[] = {
     {"Label36", "euros", 584, kArribaPrecio + 34, kMarinoSobreBlanco},
     {"Label37", "Conforme VENDEDOR", 136, kArribaConforme, {}},
     {"Label38", "Conforme COMPRADOR", 424, kArribaConforme, {}},
-    {"LabelAverias", "Leer Memoria Averias  (Cada averia resta 0,5 puntos)", 8, 328, {}},
-    {"LabelFecha", "Fecha del certificado: ", 160, kArribaFecha, {}},
+    {"LabelAverias", kLeyendaAverias, 8, 328, {}},
+    {"LabelFecha", kLeyendaFecha, 160, kArribaFecha, {}},
 };
 // clang-format on
 // A caption's first line is no taller than an edit box.

@@ -69,7 +69,7 @@ void TForm2::PrepararNavegacion() {
           << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
           << EVendedor << EComprador << LabelFecha;
     // The dated agreement line is a result too, heard by its caption.
-    LeerComoResultado(LabelFecha, LabelFecha->text()); // its caption, until a date follows it
+    LeerComoResultado(LabelFecha, DeTabla(kLeyendaFecha));
     OrdenarTabulacion(orden);
     CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the

@@ -115,7 +115,7 @@ void PuntuarCertificado(const EntradasCertificado& entradas, QChar separador,
 QString LineaFecha(const QDateTime& momento) {
     const QDate dia = momento.date();
     const QTime hora = momento.time();
-    return QStringLiteral("Fecha del certificado: ") + DeTabla(kDiasSemana[dia.dayOfWeek() - 1]) +
+    return DeTabla(kLeyendaFecha) + DeTabla(kDiasSemana[dia.dayOfWeek() - 1]) +
            QString::number(dia.day()) + QStringLiteral(" de ") + NombreMes(dia.month()) +
            QStringLiteral(" de ") + QString::number(dia.year()) + QStringLiteral("     ") +
            hora.toString(QStringLiteral("HH:mm:ss"));

@@ -80,5 +80,9 @@ struct ResultadosCertificado {
 void PuntuarCertificado(const EntradasCertificado& entradas, QChar separador,
                         ResultadosCertificado& resultados);
 
+// The date line's caption, which the sheet shows before the first date and a screen reader says
+// as the line's name.
+inline constexpr char kLeyendaFecha[] = "Fecha del certificado: ";
+
 // "Fecha del certificado: Martes, 12 de Agosto     de 2008     12:51:09".
 QString LineaFecha(const QDateTime& momento);

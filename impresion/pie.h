@@ -15,6 +15,8 @@ struct FormatoPie {
     QString fecha = QStringLiteral("Impreso el %1"); // %1: the moment of printing, as `momento`
     QString momento = QStringLiteral("dd/MM/yyyy HH:mm");
     QString pagina = QStringLiteral("Página %1 de %2"); // %1: this page, %2: the pages
+    // The print preview's pages, as a screen reader names them; %1: the document.
+    QString paginas = QStringLiteral("Páginas de %1");
 };
 
 // The footer's font, and the lines it takes at the foot of a page: a blank one, or the date

@@ -76,7 +76,7 @@ TVistaPrevia::TVistaPrevia(Impreso impreso, Avisar avisar, QWidget* padre)
 
     vista_ = new QPrintPreviewWidget(&impresora_, this);
     vista_->setObjectName(u"Paginas"_s);
-    vista_->setAccessibleName(u"Páginas de "_s + impreso_.documento);
+    vista_->setAccessibleName(impreso_.pie.paginas.arg(impreso_.documento));
     vista_->setViewMode(QPrintPreviewWidget::SinglePageView);
     vista_->setZoomMode(QPrintPreviewWidget::FitInView);
     // Keys of the dialog turn and zoom the pages; Tab goes round the three buttons alone.

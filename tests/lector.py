@@ -323,6 +323,21 @@ def por_nombre(raiz, nombre, rol=None):
     return None
 
 
+def nombres_de_etiquetas(raiz):
+    """What every label under the object reads."""
+    nombres = []
+    pendientes = [raiz]
+    while pendientes:
+        objeto = pendientes.pop()
+        if objeto.get_role() == Atspi.Role.LABEL:
+            nombres.append(objeto.get_name() or "")
+        for i in range(objeto.get_child_count()):
+            hijo = objeto.get_child_at_index(i)
+            if hijo is not None:
+                pendientes.append(hijo)
+    return nombres
+
+
 def texto_campo(raiz, nombre):
     campo = por_nombre(raiz, nombre)
     return "" if campo is None else texto_de(campo)
@@ -482,9 +497,12 @@ def main():
             oido.tecla("ctrl+p")
             time.sleep(1.0)
             oido.callar()
+            antes = set(nombres_de_etiquetas(app))
             subprocess.run(["xdotool", "key", "Next"], check=True)
             anuncios = oido.anunciado()
-            if len(anuncios) != 1 or not anuncios[0].startswith("Página 2 de "):
+            # Heard as the preview's page line then reads, a line it did not read before.
+            nuevas = set(nombres_de_etiquetas(app)) - antes
+            if len(anuncios) != 1 or anuncios[0] not in nuevas:
                 fallo(f"preview: PageDown heard as {anuncios}")
             else:
                 print(f"preview: PageDown heard {anuncios[0]!r}")

@@ -3,7 +3,8 @@
 // back and forth between the windows), with message boxes answered as they come. After every
 // action: nothing the program wrote reads "nan" or "inf", both windows still answer, and a
 // calculation that ended without a message wrote what the plain calculation gives for the same
-// inputs. A failure prints the seed and the actions that led to it.
+// inputs (the valuation worked out by the test itself, the certificate by its plain
+// calculation). A failure prints the seed and the actions that led to it.
 //
 // MORVEX_AGUANTE_ACCIONES sets the number of actions (10000), MORVEX_AGUANTE_SEMILLA the seed.
 
@@ -259,29 +260,60 @@ void PruebaAguante::Accion() {
         ultimas_.removeFirst();
 }
 
+// The valuation worked out here from what the sheet shows, step by step as the dealer's
+// formulas go, apart from the program's own calculation: each criterion counts the points of the
+// class its caption shows, "(a)" to "(h)", times its column over 3.
 void PruebaAguante::CompararValoracion() {
     TForm1& v = programa_->Form1();
-    EntradasValoracion e;
+    const QChar separador = SeparadorDecimal();
     const auto texto = [&](const char* nombre) { return Texto(v, nombre); };
-    e.pvpNuevo = texto("EPVPNuevo");
-    e.kilometros = texto("EKilometros");
-    e.anoFabricacion = texto("EAnoFabricacion");
-    e.mesFabricacion = texto("EMesFabricacion");
-    e.costes = {texto("EPintura"), texto("ETapizado"), texto("EMotor"), texto("EFrenos"),
-                texto("EElectronica")};
-    e.especial1 = En<QCheckBox>(v, QStringLiteral("CEspecial1"))->isChecked();
-    e.especial2 = En<QCheckBox>(v, QStringLiteral("CEspecial2"))->isChecked();
-    for (int fila = 0; fila < static_cast<int>(kCriterios.size()); ++fila) {
+    const auto valor = [&](const char* nombre) { return ValorDeTexto(texto(nombre), separador); };
+    static const QRegularExpression claseDelTitulo(QStringLiteral("\\(([a-h])\\)$"));
+    constexpr int kPuntosClase[] = {57, 45, 36, 33, 27, 18, 15, 9}; // a to h
+
+    long double puntos = 0;
+    for (int fila = 1;; ++fila) {
+        const auto* titulo = v.findChild<QWidget*>(Nombre("LabelP%1", fila));
+        if (titulo == nullptr)
+            break;
+        const QRegularExpressionMatch clase =
+            claseDelTitulo.match(Texto(v, qPrintable(titulo->objectName())));
+        QVERIFY2(clase.hasMatch(), qPrintable(titulo->objectName()));
+        const int puntosClase = kPuntosClase[clase.captured(1).at(0).unicode() - u'a'];
         for (int c = 0; c < static_cast<int>(std::size(kColumnas)); ++c) {
-            if (En<QRadioButton>(v, Nombre("CP%1", fila + 1) + QLatin1String(kColumnas[c]))
+            if (En<QRadioButton>(v, Nombre("CP%1", fila) + QLatin1String(kColumnas[c]))
                     ->isChecked())
-                e.columnas[fila] = c + 1;
+                puntos = puntos + puntosClase * (c + 1) / 3;
         }
     }
-    ResultadosValoracion r;
-    ValorarCoche(e, AhoraLocal().date(), SeparadorDecimal(), r);
-    const QStringList esperado{*r.puntosObtenidos, *r.totalCoste, *r.porcentaje,
-                               *r.pvpValoracion,   *r.pvpCambio,  *r.pvpCompra};
+    long double coste = 0;
+    for (const char* nombre : {"EPintura", "ETapizado", "EMotor", "EFrenos", "EElectronica"})
+        coste = coste + valor(nombre);
+
+    const QDate hoy = AhoraLocal().date();
+    const long long anoFabricacion = Redondear(valor("EAnoFabricacion"));
+    const long long edadMeses =
+        (hoy.month() - NumeroMes(texto("EMesFabricacion"))) + 12 * (hoy.year() - anoFabricacion);
+    const long double divisor = En<QCheckBox>(v, QStringLiteral("CEspecial2"))->isChecked() ? 2400
+                                : En<QCheckBox>(v, QStringLiteral("CEspecial1"))->isChecked()
+                                    ? 1800
+                                    : 1200;
+    const long double r = valor("EKilometros") / (1600 * edadMeses + 1);
+    const long double k = ((r * 0.3L) * 95) / (57 + 1);
+    const long double p = 500 / (puntos + 1);
+    const long double tasa = ((k * 3.3L) + (p * 4)) + 4;
+    long double valorUso = valor("EPVPNuevo");
+    for (long long mes = 0; mes < edadMeses; ++mes)
+        valorUso = valorUso - ((valorUso * tasa) / divisor);
+    const long double gastos = ((51 / (18 + 1.0L)) + 3.8L) + (277.5L / (45 + 1));
+    const long long cambio = Redondear(valorUso - ((valorUso * gastos) / 100));
+
+    const QStringList esperado{TextoNumero(puntos, separador),
+                               TextoNumero(coste, separador),
+                               TextoNumero(RedondearCentesimas(tasa), separador),
+                               TextoNumero(Redondear(valorUso), separador),
+                               TextoNumero(cambio, separador),
+                               TextoNumero(cambio - coste, separador)};
     QStringList escrito;
     for (const char* nombre : kResultadosValoracion)
         escrito << texto(nombre);

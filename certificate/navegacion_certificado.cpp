@@ -1,10 +1,11 @@
-// The certificate sheet by keyboard and screen reader: its tab order, which follows the page,
+// The certificate sheet by keyboard and screen reader: its tab order, read from the page,
 // and the names a screen reader gives its controls, from their captions.
 
 #include "comprobaciones.h"
 #include "form2.h"
 #include "general.h"
 #include "lector.h"
+#include "orden.h"
 #include "teclado.h"
 
 #include <QCheckBox>
@@ -52,25 +53,13 @@ constexpr NombreAccesible kNombres[] = {
 } // namespace
 
 void TForm2::PrepararNavegacion() {
-    // After the frame's buttons and the scroll box, the sheet top to bottom, left to right.
-    QList<QWidget*> orden = {
-        EProtocoloUCE,        ENumRecambio,    ETipoSistema,    ECodificacion,
-        ENumTaller,           EInfoAdicional1, EInfoAdicional2, MemoAverias,
-        ENombreMarca,         ETipoVehiculo,   EMarca,          EBastidor,
-        EMatricula,           EPrecioNuevo,    EPrecioCambio,   EPrecioVendedor,
-        EPuntuacionValoracion};
-    QList<QWidget*> filas;
-    for (const auto& elemento : CV) {
-        for (QRadioButton* boton : elemento)
-            orden << boton;
-        filas << elemento.front()->parentWidget();
-    }
-    orden << CITV << EPuntosAsteriscos << EPuntosObtenidos << EPuntosITV << EPuntosTotales
-          << MemoDefectosEncontrados << EPVPVendedor << EPuntuacion << Button3 << EPrecioCompra
-          << EVendedor << EComprador << LabelFecha;
-    // The dated agreement line is a result too, heard by its caption.
+    // The dated agreement line is a result too, heard by its caption: a stop in its place.
     LeerComoResultado(LabelFecha, DeTabla(kLeyendaFecha));
-    OrdenarTabulacion(orden);
+    // After the frame's buttons and the scroll box, the sheet as the page reads.
+    OrdenarTabulacion(OrdenDeLaPagina(hoja()));
+    QList<QWidget*> filas;
+    for (const auto& elemento : CV)
+        filas << elemento.front()->parentWidget();
     CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the
     // parties sign on paper, are not.

@@ -402,8 +402,8 @@ void PruebaAguante::aguante() {
             return;
         }
     }
-    qInfo("%d actions, seed %u: %d valuations and %d certificate runs checked against the plain "
-          "calculation, %d message boxes answered",
+    qInfo("%d actions, seed %u: %d valuations worked out here and %d certificate runs checked "
+          "against the plain calculation, %d message boxes answered",
           acciones, semilla, valoracionesComparadas_, certificadosComparados_, cajas_);
 }
 

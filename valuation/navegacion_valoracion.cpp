@@ -1,10 +1,11 @@
-// The valuation sheet by keyboard and screen reader: its tab order, which follows the page, and
+// The valuation sheet by keyboard and screen reader: its tab order, read from the page, and
 // the names a screen reader gives its controls, from their captions.
 
 #include "criterios.h"
 #include "form1.h"
 #include "general.h"
 #include "lector.h"
+#include "orden.h"
 #include "rejilla.h"
 #include "teclado.h"
 
@@ -59,22 +60,11 @@ constexpr NombreAccesible kNombres[] = {
 } // namespace
 
 void TForm1::PrepararNavegacion() {
-    // After the frame's buttons and the scroll box, the sheet top to bottom, left to right.
-    QList<QWidget*> orden = {
-        Button6,     ENumRecambio,    ECodificacion,   EExtra2,      ENombreMarca, ETipoVehiculo,
-        EMarca,      EBastidor,       EMatricula,      EPVPNuevo,    CEspecial1,   CEspecial2,
-        EKilometros, EMesFabricacion, EAnoFabricacion, CImportacion, CNacional,    CGasolina,
-        CDiesel,     CMixto,          CLeasing,        EMesesLeasing};
+    // After the frame's buttons and the scroll box, the sheet as the page reads.
+    OrdenarTabulacion(OrdenDeLaPagina(hoja()));
     QList<QWidget*> filas;
-    for (const auto& fila : CP) {
-        for (QRadioButton* boton : fila)
-            orden << boton;
+    for (const auto& fila : CP)
         filas << fila.front()->parentWidget();
-    }
-    orden << EPuntosObtenidos << EPorcentaje << Button3 << EPVPValoracion << EPVPCambio << EPintura
-          << ETapizado << EMotor << EFrenos << EElectronica << ETotalCoste << Button4 << EPVPCompra
-          << EPVPVendedor << Button5 << EPuntuacion << MemoAyuda;
-    OrdenarTabulacion(orden);
     CalificacionesEnRejilla(filas);
     // Results are tab stops, read-only or not; the control-unit boxes, which nothing on this
     // sheet fills, and the help memo, which F1 brings up and a screen reader hears as the

@@ -279,6 +279,8 @@ private slots:
     void memoEntero();
     void textoEnteroDeCadaCampo_data();
     void textoEnteroDeCadaCampo();
+    void cadaTextoDeLaHojaEnPapel_data();
+    void cadaTextoDeLaHojaEnPapel();
     void firmaEnUnaPagina_data();
     void firmaEnUnaPagina();
     void sitioParaFirmar();
@@ -872,6 +874,55 @@ void PruebasImpresion::textoEnteroDeCadaCampo() {
     const QStringList impresas = paginas.join(QLatin1Char('\f')).simplified().split(u' ');
     for (const QString& palabra : texto.split(u' '))
         QVERIFY2(impresas.contains(palabra), qPrintable(palabra + u" missing or cut"_s));
+}
+
+void PruebasImpresion::cadaTextoDeLaHojaEnPapel_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::newRow("valuation") << u"Form1"_s;
+    QTest::newRow("certificate") << u"Form2"_s;
+}
+
+// Whatever the sheet shows goes on paper: every word of every caption, field, memo, tick and
+// rating caption the sheet holds, found from the sheet itself, so a block added to it is
+// checked here too. Push buttons are for the screen.
+void PruebasImpresion::cadaTextoDeLaHojaEnPapel() {
+    QFETCH(QString, ventana);
+    if (ventana == u"Form2"_s)
+        AlCertificado();
+    TMarco& v = Ventana(ventana);
+    const QStringList paginas = Imprimir(v, u"hoja.pdf"_s);
+    QVERIFY(!paginas.isEmpty());
+    // As pdftotext reads it: "º" as "o", a row of spaced marks ("* * *") run together.
+    const QString impreso =
+        paginas.join(QLatin1Char('\f')).simplified().normalized(QString::NormalizationForm_KC);
+    const QStringList impresas = impreso.split(u' ');
+    QString seguido = impreso;
+    seguido.remove(u' ');
+    QStringList faltan;
+    for (const QWidget* control : v.hoja()->findChildren<QWidget*>()) {
+        if (qobject_cast<const QPushButton*>(control) != nullptr || !control->isVisibleTo(v.hoja()))
+            continue;
+        QString texto;
+        if (auto* etiqueta = qobject_cast<const QLabel*>(control))
+            texto = etiqueta->text();
+        else if (auto* edicion = qobject_cast<const QLineEdit*>(control))
+            texto = edicion->text();
+        else if (auto* boton = qobject_cast<const QAbstractButton*>(control))
+            texto = boton->text();
+        else if (auto* memo = qobject_cast<const QPlainTextEdit*>(control))
+            texto = memo->toPlainText();
+        const QString palabras = texto.simplified().normalized(QString::NormalizationForm_KC);
+        if (!palabras.contains(QRegularExpression(u"\\w"_s))) {
+            if (!seguido.contains(QString(palabras).remove(u' ')))
+                faltan << control->objectName() + u": "_s + palabras;
+            continue;
+        }
+        for (const QString& palabra : palabras.split(u' ', Qt::SkipEmptyParts)) {
+            if (!impresas.contains(palabra))
+                faltan << control->objectName() + u": "_s + palabra;
+        }
+    }
+    QCOMPARE(faltan.join(u" | "_s), QString());
 }
 
 void PruebasImpresion::firmaEnUnaPagina_data() {

@@ -28,7 +28,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The ratings the user gives the certificate: item and rating.
-constexpr std::pair<int, const char*> kCalificaciones[] = {{3, "Mal"}, {20, "Regular"}, {47, "Mal"}};
+constexpr std::pair<int, const char*> kCalificaciones[] = {
+    {3, "Mal"}, {20, "Regular"}, {47, "Mal"}};
 
 } // namespace
 
@@ -210,8 +211,8 @@ void PruebasDeshacer::preparacionSeDeshace_data() {
     QTest::addColumn<QString>("foco");
     QTest::newRow("Ctrl+Z from a rating") << u"Ctrl+Z"_s << u"CV5Bien"_s;
     QTest::newRow("Ctrl+Z from the fault memory") << u"Ctrl+Z"_s << u"MemoAverias"_s;
-    QTest::newRow("Ctrl+Z from a field the preparation emptied") << u"Ctrl+Z"_s
-                                                                 << u"EProtocoloUCE"_s;
+    QTest::newRow("Ctrl+Z from a field the preparation emptied")
+        << u"Ctrl+Z"_s << u"EProtocoloUCE"_s;
     QTest::newRow("Deshacer") << u"Deshacer"_s << QString();
 }
 
@@ -250,12 +251,12 @@ void PruebasDeshacer::preparacionSeDeshace() {
     Deshacer(c, como, qPrintable(foco));
     QVERIFY(!BarraVisible(c));
     QCOMPARE(c.accessibleDescription(), QString());
-    QCOMPARE((QStringList{Texto(c, "EProtocoloUCE"), Texto(c, "EVendedor"),
-                          Texto(c, "MemoAverias")}),
-             inspeccion);
+    QCOMPARE(
+        (QStringList{Texto(c, "EProtocoloUCE"), Texto(c, "EVendedor"), Texto(c, "MemoAverias")}),
+        inspeccion);
     for (const auto& [n, calificacion] : kCalificaciones)
-        QVERIFY(En<QRadioButton>(c, BotonLista(n, calificacion).toLatin1().constData())
-                    ->isChecked());
+        QVERIFY(
+            En<QRadioButton>(c, BotonLista(n, calificacion).toLatin1().constData())->isChecked());
     QVERIFY(En<QRadioButton>(c, BotonLista(5, "Bien").toLatin1().constData())->isChecked());
     QVERIFY(En<QCheckBox>(c, "CITV")->isChecked());
     QVERIFY(c.DatosEscritos());
@@ -378,9 +379,9 @@ void PruebasDeshacer::barraSinFocoNiLugarNiPapel() {
     const QRect enCliente(barra->mapTo(caja->parentWidget(), QPoint(0, 0)), barra->size());
     QVERIFY(caja->geometry().contains(enCliente));
     QVERIFY(caja->viewport()->height() < vistaSinBarra);
-    QVERIFY(enCliente.top() >= caja->viewport()->mapTo(caja->parentWidget(),
-                                                       caja->viewport()->rect().bottomLeft())
-                                   .y());
+    QVERIFY(
+        enCliente.top() >=
+        caja->viewport()->mapTo(caja->parentWidget(), caja->viewport()->rect().bottomLeft()).y());
     QVERIFY(boton->geometry().intersected(barra->rect()) == boton->geometry());
 
     // Tab from the sheet's last control reaches it, and goes on to "Imprimir".

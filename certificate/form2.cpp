@@ -1,6 +1,7 @@
 #include "form2.h"
 
 #include "controles.h"
+#include "deshacer.h"
 #include "escritura.h"
 #include "general.h"
 #include "reloj.h"
@@ -43,7 +44,11 @@ TForm2::TForm2() : TMarco(kDiseno) {
         {{EPuntosObtenidos, QStringLiteral("puntuación obtenida"), {}},
          {EPuntosTotales, QStringLiteral("puntuación total"), QStringLiteral("sobre 10")},
          {EPrecioCompra, QStringLiteral("precio compra"), QStringLiteral("euros")}});
-    VigilarEscritura(hoja(), [this] { escrito_ = true; });
+    VigilarEscritura(hoja(), [this] {
+        escrito_ = true;
+        if (!preparando_)
+            Deshacer().Retirar();
+    });
 }
 
 void TForm2::Conectar() {
@@ -71,7 +76,7 @@ void TForm2::Conectar() {
 
 void TForm2::CalificacionChange() {
     if (!sinPuntuar_)
-        CalcularCertificado();
+        PuntuarDeNuevo();
 }
 
 void TForm2::MemoAveriasChange() {
@@ -80,17 +85,50 @@ void TForm2::MemoAveriasChange() {
         return;
     averiasVistas_ = texto;
     if (!sinPuntuar_)
+        PuntuarDeNuevo();
+}
+
+void TForm2::PuntuarDeNuevo() {
+    const QString mostrado = ultimoFallo_;
+    try {
         CalcularCertificado();
+    } catch (const ErrorCalculo&) {
+        if (mostrado.isEmpty() || ultimoFallo_ != mostrado)
+            throw;
+    }
 }
 
 void TForm2::RecibirValoracion(const TraspasoValoracion& valoracion) { recibido_ = valoracion; }
 
 void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) {
+    if (!escrito_) {
+        Preparar(cuentaAverias, averias);
+        return;
+    }
+    // The user's inspection, replaced: it can be put back, however the preparation ends.
+    const auto ofrecer = [this, anterior = TomarInspeccion()] {
+        Deshacer().Ofrecer(DeTabla(kAvisoCertificadoPreparado), DeTabla(kCertificadoPreparado),
+                           [this, anterior] { RestaurarInspeccion(anterior); });
+        Anunciar(this, DeTabla(kCertificadoPreparado));
+    };
+    try {
+        Preparar(cuentaAverias, averias);
+    } catch (const ErrorCalculo&) {
+        ofrecer();
+        throw;
+    }
+    ofrecer();
+}
+
+void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
     // Its own writes to the fault memory look typed; however it ends, nothing is.
     const auto limpio = qScopeGuard([this] { escrito_ = false; });
+    const QScopedValueRollback preparando(preparando_, true);
+    // A field is emptied by writing an empty text, which also starts its own undo afresh: Ctrl+Z
+    // in it never brings back the inspection before.
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
-        campo->clear();
+        campo->setText(QString());
     LabelAverias->setText(DeTabla(kLeyendaAverias));
     {
         const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
@@ -125,17 +163,56 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
         CalcularCertificado();
     }
     for (QLineEdit* campo : {EPuntosAsteriscos, EPuntosObtenidos, EPuntosITV, EPuntosTotales})
-        campo->clear();
+        campo->setText(QString());
     EPVPVendedor->setText(recibido_.FPVPVendedor);
     EPuntuacion->setText(recibido_.FPuntuacion);
     for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
-        campo->clear();
+        campo->setText(QString());
     LabelFecha->setText(LineaFecha(AhoraLocal()));
     LabelFecha->resize(TamanoDelTexto(*LabelFecha)); // sized to its text, as every caption
     FDefectos.fill(QString());
     CalcularCertificado();
     // A new certificate is heard as its window opens, not as changes.
     hablados_.Callar();
+}
+
+EstadoInspeccion TForm2::TomarInspeccion() const {
+    EstadoInspeccion inspeccion;
+    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
+                             EInfoAdicional1, EInfoAdicional2, EVendedor, EComprador})
+        inspeccion.campos.append({campo, campo->text()});
+    inspeccion.averias = MemoAverias->toPlainText();
+    for (size_t i = 0; i < CV.size(); ++i) {
+        inspeccion.calificaciones[i] = -1;
+        for (size_t c = 0; c < CV[i].size(); ++c) {
+            if (CV[i][c]->isChecked())
+                inspeccion.calificaciones[i] = static_cast<int>(c);
+        }
+    }
+    inspeccion.itv = CITV->isChecked();
+    return inspeccion;
+}
+
+void TForm2::RestaurarInspeccion(const EstadoInspeccion& inspeccion) {
+    // The score put back is heard as any change of the score is.
+    hablados_.Antes();
+    {
+        const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
+        for (const auto& [campo, texto] : inspeccion.campos)
+            campo->setText(texto);
+        if (MemoAverias->toPlainText() != inspeccion.averias)
+            MemoAverias->setPlainText(inspeccion.averias);
+        for (size_t i = 0; i < CV.size(); ++i) {
+            // A row never rated has no button to set; the preparation rated it since.
+            const int columna = inspeccion.calificaciones[i];
+            if (columna >= 0)
+                CV[i][static_cast<size_t>(columna)]->setChecked(true);
+        }
+        const QSignalBlocker sinAviso(CITV);
+        CITV->setChecked(inspeccion.itv);
+    }
+    escrito_ = true;
+    PuntuarDeNuevo();
 }
 
 EntradasCertificado TForm2::LeerEntradas() const {
@@ -204,13 +281,18 @@ QString TForm2::BotonCalcular() const { return Button3->text(); }
 
 void TForm2::CalcularCertificado() {
     hablados_.Antes();
+    const EntradasCertificado entradas = LeerEntradas();
     ResultadosCertificado resultados;
     try {
-        PuntuarCertificado(LeerEntradas(), SeparadorDecimal(), resultados);
-    } catch (const ErrorCalculo&) {
+        PuntuarCertificado(entradas, SeparadorDecimal(), resultados);
+    } catch (const ErrorCalculo& error) {
+        ultimoFallo_ =
+            QStringList{error.mensaje(), entradas.precioCambio, entradas.puntosValoracion}.join(
+                u'\n');
         EscribirResultados(resultados);
         throw;
     }
+    ultimoFallo_.clear();
     EscribirResultados(resultados);
 }
 

@@ -11,6 +11,7 @@
 #include "puntuacion.h"
 #include "traspaso.h"
 
+#include <QList>
 #include <QStringList>
 #include <array>
 #include <utility>
@@ -24,6 +25,22 @@ class QRadioButton;
 
 // The fault memory's caption, which each new certificate puts back.
 inline constexpr char kLeyendaAverias[] = "Leer Memoria Averias  (Cada averia resta 0,5 puntos)";
+
+// What the certificate window says of itself to a screen reader while a preparation that
+// replaced the user's inspection can be undone, and what the undo bar shows of it.
+inline constexpr const char* kCertificadoPreparado =
+    "Certificado preparado de nuevo; Ctrl+Z recupera la inspección anterior.";
+inline constexpr const char* kAvisoCertificadoPreparado = "Certificado preparado de nuevo.";
+
+// What the user gave a certificate beside the handed-over values: the control-unit fields and
+// the signature names, the fault memory, the rating of each item (its column, -1 for none) and
+// the ITV tick.
+struct EstadoInspeccion {
+    QList<std::pair<QLineEdit*, QString>> campos;
+    QString averias;
+    std::array<int, kElementos.size()> calificaciones{};
+    bool itv = false;
+};
 
 // Height of the certificate sheet; the sheet's construction checks that it holds the lowest
 // control.
@@ -46,10 +63,19 @@ public:
     // every item "Bien", ITV unticked, the date line, a scoring run. A fault count above 0
     // copies the fault list into the fault memory. Throws ErrorCalculo when a scoring run that
     // it starts directly fails; it stops there.
+    // Where it replaced anything typed, ticked or chosen here, the inspection before can be
+    // put back, until the user's next input here: Ctrl+Z from any control of the window, or the
+    // undo bar's button, writes it back (RestaurarInspeccion) over the values now handed over,
+    // which stay, and scores once. A preparation that replaced nothing leaves an offer standing.
     void PrepararCertificado(int cuentaAverias = 0, const QStringList& averias = {});
 
     // One scoring run. Throws ErrorCalculo; what was written before the failure stays.
     void CalcularCertificado();
+
+    EstadoInspeccion TomarInspeccion() const;
+    // Writes the inspection back, then scores once; the writes themselves start no scoring run.
+    // Throws as CalcularCertificado, but not again for the failure shown last (PuntuarDeNuevo).
+    void RestaurarInspeccion(const EstadoInspeccion& inspeccion);
 
     // Whether anything was typed, ticked or chosen since the last preparation.
     bool DatosEscritos() const { return escrito_; }
@@ -87,6 +113,13 @@ private:
     // preparation's own writes to them score nothing (sinPuntuar_): its last step scores.
     void CalificacionChange();
     void MemoAveriasChange();
+    // The scoring run of a rating, a fault line or the undo, which score on top of the
+    // certificate's own triggers: one that fails for the reason shown last (the same message
+    // from the same texts) fails quietly, its results as the failure leaves them; printing then
+    // asks first, as for any results not current.
+    void PuntuarDeNuevo();
+    // The preparation's steps, without the undo it offers.
+    void Preparar(int cuentaAverias, const QStringList& averias);
     EntradasCertificado LeerEntradas() const;
     // The result fields beside their texts in `resultados`, in the order they are written; null
     // where the run stopped before the text.
@@ -102,6 +135,11 @@ private:
     bool escrito_ = false;
     // While set, a change of a rating or of the fault memory starts no scoring run.
     bool sinPuntuar_ = false;
+    // While set, the writes are the preparation's, which end no offer of the undo.
+    bool preparando_ = false;
+    // The last run's failure, as the message and the texts it converted; empty after a run
+    // that ended well.
+    QString ultimoFallo_;
     // The results a change of the user's altered, said once the change is over.
     ResultadosHablados hablados_;
     // The fault memory's text at its last change notification: writing the same text again, or

@@ -3,6 +3,7 @@
 #include "anuncio.h"
 
 #include "controles.h"
+#include "deshacer.h"
 
 #include "teclado.h"
 #include "vista_previa.h"
@@ -149,7 +150,8 @@ TMarco::TMarco(const DisenoMarco& diseno)
     LabelCaption->move(88, 4);
     LabelCaption->adjustSize();
 
-    ScrollBox1 = new QScrollArea(cliente);
+    auto* caja = new CajaDeHoja(cliente);
+    ScrollBox1 = caja;
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
     ScrollBox1->setGeometry(kCajaHoja);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
@@ -161,6 +163,7 @@ TMarco::TMarco(const DisenoMarco& diseno)
     PonerTinta(Panel1, ColorBGR(kTintaHoja));
     Panel1->setFont(Fuente("Verdana", 11));
     ScrollBox1->setWidget(Panel1);
+    deshacer_ = new OfertaDeshacer(this, caja);
 
     Button2 = new QPushButton(DeTabla(diseno.textoAvance), cliente);
     Button2->setObjectName(QStringLiteral("Button2"));
@@ -250,7 +253,8 @@ bool TMarco::event(QEvent* evento) {
 }
 
 void TMarco::OrdenarTabulacion(QList<QWidget*> orden) {
-    orden << ButtonImprimir;
+    // The undo bar under the sheet, while it shows, then the bottom bar's last button.
+    orden << deshacer_->Boton() << ButtonImprimir;
     EncadenarTabulacion(ScrollBox1, orden);
     PrepararTeclado(this, ScrollBox1);
 }

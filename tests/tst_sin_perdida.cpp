@@ -1,5 +1,5 @@
-// Nothing typed is lost by one key: Ctrl+Z undoes the return from the certificate, which resets
-// the valuation, and closing the program with typed data asks first.
+// Nothing typed is lost by one key: Ctrl+Z, or the undo bar's button, undoes the return from the
+// certificate, which resets the valuation, and closing the program with typed data asks first.
 
 #include "apoyo.h"
 
@@ -110,6 +110,7 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso_data() {
     QTest::newRow("from the return's own button") << u"Button2"_s;
     QTest::newRow("from a list") << u"EAnoFabricacion"_s;
     QTest::newRow("from a rating row") << u"CP1Normal"_s;
+    QTest::newRow("the undo bar's button clicked") << u"BotonDeshacer"_s;
 }
 
 void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
@@ -141,8 +142,14 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
     QCOMPARE(v.accessibleDescription(), DeTabla(kTasacionNueva));
     QCOMPARE(UltimoAnuncio(&v), DeTabla(kTasacionNueva));
     QVERIFY(!v.DatosEscritos());
+    QVERIFY(En(v, "AvisoDeshacer")->isVisible());
+    QCOMPARE(Texto(v, "LabelAvisoDeshacer"), u"Tasación nueva."_s);
 
-    CtrlZ(En(v, qPrintable(foco)));
+    if (foco == u"BotonDeshacer"_s)
+        QTest::mouseClick(En(v, "BotonDeshacer"), Qt::LeftButton);
+    else
+        CtrlZ(En(v, qPrintable(foco)));
+    QVERIFY(!En(v, "AvisoDeshacer")->isVisible());
     QCOMPARE(Datos(v), valoracion);
     QVERIFY(v.DatosEscritos());
     QCOMPARE(v.accessibleDescription(), QString());

@@ -2,6 +2,7 @@
 
 #include "ayuda_emergente.h"
 #include "criterios.h"
+#include "deshacer.h"
 #include "desplegables.h"
 #include "escritura.h"
 #include "general.h"
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -81,19 +81,8 @@ TForm1::TForm1() : TMarco(kDiseno) {
     Manejar(this, Button5, &QPushButton::clicked, &TForm1::Button5Click);
     Manejar(this, Button6, &QPushButton::clicked, &TForm1::Button6Click);
     PrepararNavegacion();
-    hablados_.Vigilar({{EPuntosObtenidos, QStringLiteral("puntos valoración"), {}},
-                       {EPorcentaje, QStringLiteral("depreciación"), QStringLiteral("por ciento")},
-                       {EPVPValoracion, QStringLiteral("valor de uso"), QStringLiteral("euros")},
-                       {EPVPCambio, QStringLiteral("valor de cambio"), {}},
-                       {ETotalCoste, QStringLiteral("coste reacondicionado"), {}},
-                       {EPVPCompra, QStringLiteral("precio compra"), {}}});
+    hablados_.Vigilar(ResultadosDichos());
     VigilarEscritura(hoja(), [this] { Escrito(); });
-    // Every key the window takes passes through its focused control, or the window itself.
-    installEventFilter(this);
-    for (QWidget* control : findChildren<QWidget*>()) {
-        if (control->window() == this)
-            control->installEventFilter(this);
-    }
     Proteger(this, [this] { ResetValoracion(); });
 }
 
@@ -105,33 +94,27 @@ void TForm1::closeEvent(QCloseEvent* evento) {
         emit cerrado();
 }
 
-bool TForm1::eventFilter(QObject* objeto, QEvent* evento) {
-    // An edit field's own undo would take the key first; after a reset it has nothing to undo.
-    if (anterior_.has_value() && evento->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(evento)->matches(QKeySequence::Undo)) {
-        Proteger(this, [this] {
-            const EstadoValoracion anterior = std::move(*anterior_);
-            TerminarDeshacer();
-            // The results put back are heard as any change of results is.
-            hablados_.Antes();
-            RestaurarEstado(anterior);
-            emit resetDeshecho();
-        });
-        return true;
-    }
-    return TMarco::eventFilter(objeto, evento);
+std::vector<ResultadosHablados::Resultado> TForm1::ResultadosDichos() const {
+    return {{EPuntosObtenidos, QStringLiteral("puntos valoración"), {}},
+            {EPorcentaje, QStringLiteral("depreciación"), QStringLiteral("por ciento")},
+            {EPVPValoracion, QStringLiteral("valor de uso"), QStringLiteral("euros")},
+            {EPVPCambio, QStringLiteral("valor de cambio"), {}},
+            {ETotalCoste, QStringLiteral("coste reacondicionado"), {}},
+            {EPVPCompra, QStringLiteral("precio compra"), {}}};
 }
 
 void TForm1::ResetValoracion() {
-    TerminarDeshacer();
+    Deshacer().Retirar();
     escrito_ = false;
     // An edit field the worked example fills gets the example's text once, not emptied first:
     // no handler watches these fields, and a field written twice repaints twice. The lists are
-    // refilled empty, and the example writes the month and year.
+    // refilled empty, and the example writes the month and year. A field is emptied by writing
+    // an empty text, which also starts its own undo afresh: Ctrl+Z in it never brings back the
+    // car before.
     const int anoActual = AhoraLocal().date().year();
     MemoAyuda->hide();
     for (QLineEdit* campo : {EMarca, EBastidor, EMatricula})
-        campo->clear();
+        campo->setText(QString());
     CEspecial1->setChecked(false);
     CEspecial2->setChecked(false);
     Rellenar(EMesFabricacion, Meses());
@@ -144,11 +127,11 @@ void TForm1::ResetValoracion() {
     EPuntosObtenidos->setText(QString::number(kPuntosEstandar));
     for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, ETotalCoste, EPVPCompra,
                              ENumRecambio, ECodificacion, EExtra2})
-        campo->clear();
+        campo->setText(QString());
     CImportacion->setChecked(true);
     Rellenar(ENombreMarca, Textos(kMarcas));
     Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
-    Button6Click(); // the worked example, loaded and computed as its button does
+    EjemploDeCalculo(); // loaded and computed as its button does
 }
 
 EstadoValoracion TForm1::TomarEstado() const {
@@ -184,21 +167,19 @@ void TForm1::RestaurarEstado(const EstadoValoracion& estado) {
 }
 
 void TForm1::OfrecerDeshacer(EstadoValoracion anterior) {
-    anterior_ = std::move(anterior);
-    setAccessibleDescription(DeTabla(kTasacionNueva));
+    Deshacer().Ofrecer(DeTabla(kAvisoTasacionNueva), DeTabla(kTasacionNueva),
+                       [this, anterior = std::move(anterior)] {
+                           // The results put back are heard as any change of results is.
+                           hablados_.Antes();
+                           RestaurarEstado(anterior);
+                           emit resetDeshecho();
+                       });
     Anunciar(this, DeTabla(kTasacionNueva));
 }
 
 void TForm1::Escrito() {
     escrito_ = true;
-    TerminarDeshacer();
-}
-
-void TForm1::TerminarDeshacer() {
-    if (!anterior_.has_value())
-        return;
-    anterior_.reset();
-    setAccessibleDescription(QString());
+    Deshacer().Retirar();
 }
 
 void TForm1::CargarEjemplo() {
@@ -211,11 +192,38 @@ void TForm1::CargarEjemplo() {
         campo->setText(QStringLiteral("0"));
 }
 
-void TForm1::Button6Click() {
+void TForm1::EjemploDeCalculo() {
     CargarEjemplo();
     CalcularValoracion();
     // The worked example is heard as the sheet shows, not as changes.
     hablados_.Callar();
+}
+
+void TForm1::Button6Click() {
+    EstadoValoracion anterior = TomarEstado();
+    QStringList resultados;
+    for (const ResultadosHablados::Resultado& resultado : ResultadosDichos())
+        resultados << resultado.campo->text();
+    // Whatever it wrote before a failure stays written, and can be undone as well.
+    const auto ofrecer = [this, &anterior, &resultados] {
+        if (TomarEstado() == anterior)
+            return; // nothing replaced: an offer standing stays
+        Deshacer().Ofrecer(DeTabla(kAvisoEjemploCargado), DeTabla(kEjemploCargado),
+                           [this, anterior] {
+                               hablados_.Antes();
+                               RestaurarEstado(anterior);
+                           });
+        const QString cambios = hablados_.Frase(resultados);
+        Anunciar(this, cambios.isEmpty() ? DeTabla(kEjemploCargado)
+                                         : DeTabla(kEjemploCargado) + u' ' + cambios);
+    };
+    try {
+        EjemploDeCalculo();
+    } catch (const ErrorCalculo&) {
+        ofrecer();
+        throw;
+    }
+    ofrecer();
 }
 
 EntradasValoracion TForm1::LeerEntradas() const {
@@ -302,7 +310,7 @@ void TForm1::Recalcular() { CalcularValoracion(); }
 QString TForm1::BotonCalcular() const { return Button3->text(); }
 
 void TForm1::Button2Click() {
-    TerminarDeshacer();
+    Deshacer().Retirar();
     emit certificadoPedido({
         .FMarca = EMarca->text(),
         .FBastidor = EBastidor->text(),

@@ -18,6 +18,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 class AyudaEmergente;
 class QAbstractButton;
@@ -35,12 +36,20 @@ inline constexpr const char* kTituloTasacion =
 
 // What the valuation window says of itself to a screen reader while a reset can be undone.
 inline constexpr const char* kTasacionNueva = "Tasación nueva; Ctrl+Z recupera la anterior.";
+// The same while the worked example its button loaded can be undone; announced before the
+// results the example changed.
+inline constexpr const char* kEjemploCargado =
+    "Ejemplo de cálculo cargado; Ctrl+Z recupera los datos anteriores.";
+// What the undo bar shows of each.
+inline constexpr const char* kAvisoTasacionNueva = "Tasación nueva.";
+inline constexpr const char* kAvisoEjemploCargado = "Ejemplo de cálculo cargado.";
 
 // A drop-down list as it stands: its items, the one chosen (-1 for none) and its text.
 struct EstadoLista {
     QStringList elementos;
     int elegido = -1;
     QString texto;
+    bool operator==(const EstadoLista&) const = default;
 };
 
 // The valuation as the user left it, to put it back as it was: every edit field (the six
@@ -51,6 +60,7 @@ struct EstadoValoracion {
     QList<std::pair<QComboBox*, EstadoLista>> listas;
     QList<std::pair<QAbstractButton*, bool>> marcas;
     bool escrito = false;
+    bool operator==(const EstadoValoracion&) const = default;
 };
 
 // Height of the valuation sheet; the sheet's construction checks that it holds the lowest
@@ -76,9 +86,10 @@ public:
     // results are the ones written.
     void RestaurarEstado(const EstadoValoracion& estado);
     // After a reset: until the user types, ticks or chooses anything here, or asks for the
-    // certificate, Ctrl+Z from any control of the window puts `anterior` back (RestaurarEstado)
-    // and emits resetDeshecho. Meanwhile the window's description says so (kTasacionNueva).
-    // One level: a new offer replaces the one before.
+    // certificate, Ctrl+Z from any control of the window, or the undo bar's button, puts
+    // `anterior` back (RestaurarEstado) and emits resetDeshecho. Meanwhile the window's
+    // description says so (kTasacionNueva) and the bar shows kAvisoTasacionNueva. One level: a
+    // new offer replaces the one before.
     void OfrecerDeshacer(EstadoValoracion anterior);
     // Whether anything was typed, ticked or chosen since the last reset (or in the state
     // restored since).
@@ -98,8 +109,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    // Ctrl+Z while a reset can be undone, whichever control has the focus.
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
     // The help pop-up never goes on paper.
     bool SeImprime(const QWidget& control) const override;
     // Whether the six results shown are, text for text, what the inputs give today; false when
@@ -120,11 +129,16 @@ private:
     void Button3Click() { CalcularValoracion(); }
     void Button4Click() { CalcularValoracion(); }
     void Button5Click() { CalcularValoracion(); }
+    // The worked example, loaded and computed; what it replaced can be undone (as after a
+    // reset, until the user's next input), where it changed anything.
     void Button6Click();
+    // The worked example loaded and computed, and not heard as changes.
+    void EjemploDeCalculo();
     void CargarEjemplo();
     // The user typed, ticked or chose something.
     void Escrito();
-    void TerminarDeshacer();
+    // The six results as a screen reader hears them, in page order.
+    std::vector<ResultadosHablados::Resultado> ResultadosDichos() const;
     EntradasValoracion LeerEntradas() const;
     // The six result fields beside their texts, in the order they are written.
     std::array<std::pair<QLineEdit*, const std::optional<QString>*>, 6>
@@ -183,8 +197,6 @@ private:
     QPlainTextEdit* MemoAyuda;
     // Set by the user's typing, ticking and choosing; cleared by a reset.
     bool escrito_ = false;
-    // The valuation before the last reset, while Ctrl+Z can bring it back.
-    std::optional<EstadoValoracion> anterior_;
     // Goes before the controls it watches: a member, deleted before the frame's children.
     std::unique_ptr<AyudaEmergente> ayuda_;
     // The results a calculation changed, said once it is over.

@@ -1,5 +1,6 @@
 // Construction of the certificate sheet from tables: every control with its name, caption, place
-// and looks, the checklist from its one table. Behaviour is in form2.cpp.
+// and looks, an edit box with what a screen reader calls it, the checklist from its one table.
+// Behaviour is in form2.cpp.
 
 #include "comprobaciones.h"
 #include "controles.h"
@@ -213,35 +214,35 @@ void TForm2::CrearHoja() {
     constexpr Estilo kResultado{.fondo = kRosado, .negrita = true};
     constexpr Estilo kRojaBlanca{.fondo = kRojo, .tinta = kBlanco, .negrita = true};
     constexpr Estilo kCianNegrita{.fondo = kCianClaro, .negrita = true};
+    // clang-format off
     static constexpr Edicion<TForm2> kEdiciones[] = {
-        {&TForm2::EProtocoloUCE, "EProtocoloUCE", 104, 208, 153, {}, false},
-        {&TForm2::ENumRecambio, "ENumRecambio", 104, 232, 225, {}, false},
-        {&TForm2::ETipoSistema, "ETipoSistema", 432, 232, 185, {}, false},
-        {&TForm2::ECodificacion, "ECodificacion", 104, 256, 225, {}, false},
-        {&TForm2::ENumTaller, "ENumTaller", 432, 256, 185, {}, false},
-        {&TForm2::EInfoAdicional1, "EInfoAdicional1", 104, 280, 513, {}, false},
-        {&TForm2::EInfoAdicional2, "EInfoAdicional2", 104, 304, 513, {}, false},
-        {&TForm2::ENombreMarca, "ENombreMarca", 48, 448, 83, {}, false},
-        {&TForm2::ETipoVehiculo, "ETipoVehiculo", 134, 448, 70, {}, false},
-        {&TForm2::EMarca, "EMarca", 208, 448, 44, {}, false},
-        {&TForm2::EBastidor, "EBastidor", 304, 448, 177, {}, false},
-        {&TForm2::EMatricula, "EMatricula", 544, 448, 73, kNegrita, false},
-        {&TForm2::EPrecioNuevo, "EPrecioNuevo", 64, 552, 73, kCianNegrita, false},
-        {&TForm2::EPrecioCambio, "EPrecioCambio", 224, 552, 73, kAmarillaNegrita, false},
-        {&TForm2::EPrecioVendedor, "EPrecioVendedor", 376, 560, 73, kResultado, false},
-        {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca, false},
-        {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, kArribaNota, 97, kAmarillaNegrita,
-         true},
-        {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, kArribaNota, 60, kResultado, true},
-        {&TForm2::EPuntosITV, "EPuntosITV", 344, kArribaNota, 60, kResultado, true},
-        {&TForm2::EPuntosTotales, "EPuntosTotales", 480, kArribaNota, 60, kAmarillaNegrita, true},
-        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, kArribaPrecio + 2, 60, kCianNegrita, true},
-        {&TForm2::EPuntuacion, "EPuntuacion", 480, kArribaPrecio + 2, 60, kRojaBlanca, true},
-        {&TForm2::EPrecioCompra, "EPrecioCompra", 488, kArribaPrecio + 30, 89, kAmarillaNegrita,
-         true},
-        {&TForm2::EVendedor, "EVendedor", 56, kArribaConforme + 48, 305, {}, true},
-        {&TForm2::EComprador, "EComprador", 400, kArribaConforme + 48, 217, {}, true},
+        {&TForm2::EProtocoloUCE, "EProtocoloUCE", 104, 208, 153, {}, false, "Label4", nullptr},
+        {&TForm2::ENumRecambio, "ENumRecambio", 104, 232, 225, {}, false, "Label5", nullptr},
+        {&TForm2::ETipoSistema, "ETipoSistema", 432, 232, 185, {}, false, "Label9", nullptr},
+        {&TForm2::ECodificacion, "ECodificacion", 104, 256, 225, {}, false, "Label6", nullptr},
+        {&TForm2::ENumTaller, "ENumTaller", 432, 256, 185, {}, false, "Label10", nullptr},
+        {&TForm2::EInfoAdicional1, "EInfoAdicional1", 104, 280, 513, {}, false, "Label7", "línea 1"},
+        {&TForm2::EInfoAdicional2, "EInfoAdicional2", 104, 304, 513, {}, false, "Label8", "línea 2"},
+        {&TForm2::ENombreMarca, "ENombreMarca", 48, 448, 83, {}, false, "Label13", "Marca"},
+        {&TForm2::ETipoVehiculo, "ETipoVehiculo", 134, 448, 70, {}, false, "Label13", "Tipo vehiculo"},
+        {&TForm2::EMarca, "EMarca", 208, 448, 44, {}, false, "Label13", "Modelo"},
+        {&TForm2::EBastidor, "EBastidor", 304, 448, 177, {}, false, "Label14", nullptr},
+        {&TForm2::EMatricula, "EMatricula", 544, 448, 73, kNegrita, false, "Label15", nullptr},
+        {&TForm2::EPrecioNuevo, "EPrecioNuevo", 64, 552, 73, kCianNegrita, false, "Label18", nullptr},
+        {&TForm2::EPrecioCambio, "EPrecioCambio", 224, 552, 73, kAmarillaNegrita, false, "Label20", nullptr},
+        {&TForm2::EPrecioVendedor, "EPrecioVendedor", 376, 560, 73, kResultado, false, "Label19", nullptr},
+        {&TForm2::EPuntuacionValoracion, "EPuntuacionValoracion", 536, 560, 41, kRojaBlanca, false, "Label21", nullptr},
+        {&TForm2::EPuntosAsteriscos, "EPuntosAsteriscos", 8, kArribaNota, 97, kAmarillaNegrita, true, nullptr, "Puntuacion en asteriscos"},
+        {&TForm2::EPuntosObtenidos, "EPuntosObtenidos", 264, kArribaNota, 60, kResultado, true, nullptr, "Puntuacion obtenida"},
+        {&TForm2::EPuntosITV, "EPuntosITV", 344, kArribaNota, 60, kResultado, true, nullptr, "Puntos de la ITV"},
+        {&TForm2::EPuntosTotales, "EPuntosTotales", 480, kArribaNota, 60, kAmarillaNegrita, true, nullptr, "Puntuacion total sobre 10"},
+        {&TForm2::EPVPVendedor, "EPVPVendedor", 208, kArribaPrecio + 2, 60, kCianNegrita, true, "Label32", nullptr},
+        {&TForm2::EPuntuacion, "EPuntuacion", 480, kArribaPrecio + 2, 60, kRojaBlanca, true, "Label34", nullptr},
+        {&TForm2::EPrecioCompra, "EPrecioCompra", 488, kArribaPrecio + 30, 89, kAmarillaNegrita, true, "Label35", nullptr},
+        {&TForm2::EVendedor, "EVendedor", 56, kArribaConforme + 48, 305, {}, true, "Label37", nullptr},
+        {&TForm2::EComprador, "EComprador", 400, kArribaConforme + 48, 217, {}, true, "Label38", nullptr},
     };
+    // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest edit box");
     CrearEdiciones<TForm2>(*this, hoja, kEdiciones);

@@ -20,33 +20,8 @@ namespace {
 
 // clang-format off
 constexpr NombreAccesible kNombres[] = {
-    {"EProtocoloUCE", "Label4", nullptr},
-    {"ENumRecambio", "Label5", nullptr},
-    {"ETipoSistema", "Label9", nullptr},
-    {"ECodificacion", "Label6", nullptr},
-    {"ENumTaller", "Label10", nullptr},
-    {"EInfoAdicional1", "Label7", "línea 1"},
-    {"EInfoAdicional2", "Label8", "línea 2"},
     {"MemoAverias", "LabelAverias", nullptr},
-    {"ENombreMarca", "Label13", "Marca"},
-    {"ETipoVehiculo", "Label13", "Tipo vehiculo"},
-    {"EMarca", "Label13", "Modelo"},
-    {"EBastidor", "Label14", nullptr},
-    {"EMatricula", "Label15", nullptr},
-    {"EPrecioNuevo", "Label18", nullptr},
-    {"EPrecioCambio", "Label20", nullptr},
-    {"EPrecioVendedor", "Label19", nullptr},
-    {"EPuntuacionValoracion", "Label21", nullptr},
-    {"EPuntosAsteriscos", nullptr, "Puntuacion en asteriscos"},
-    {"EPuntosObtenidos", nullptr, "Puntuacion obtenida"},
-    {"EPuntosITV", nullptr, "Puntos de la ITV"},
-    {"EPuntosTotales", nullptr, "Puntuacion total sobre 10"},
     {"MemoDefectosEncontrados", nullptr, "Defectos encontrados"},
-    {"EPVPVendedor", "Label32", nullptr},
-    {"EPuntuacion", "Label34", nullptr},
-    {"EPrecioCompra", "Label35", nullptr},
-    {"EVendedor", "Label37", nullptr},
-    {"EComprador", "Label38", nullptr},
 };
 // clang-format on
 

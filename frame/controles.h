@@ -4,9 +4,11 @@
 
 #include "apariencia.h"
 #include "general.h"
+#include "lector.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <span>
 
 template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
@@ -52,22 +54,30 @@ template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla, int alto) {
 
 inline constexpr int kAltoEdicion = 21;
 
-// An edit box of a window, kAltoEdicion high, kept in the window's member.
+// An edit box of a window, kAltoEdicion high, kept in the window's member, and what a screen
+// reader calls it: the text of its caption `leyenda`, and a `detalle` after it (NombreAccesible).
 template <class Ventana> struct Edicion {
     QLineEdit* Ventana::*miembro;
     const char* nombre;
     int x, y, ancho;
     Estilo estilo;
     bool soloLectura;
+    const char* leyenda = nullptr;
+    const char* detalle = nullptr;
 };
 
+// The edit boxes of the table, named for screen readers; their captions must exist already.
 template <class Ventana>
 void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ventana>> ediciones) {
+    QList<NombreAccesible> nombres;
     for (const Edicion<Ventana>& e : ediciones) {
         auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
         Aplicar(edicion, e.estilo);
         edicion->setReadOnly(e.soloLectura);
         edicion->setGeometry(e.x, e.y, e.ancho, kAltoEdicion);
         ventana.*e.miembro = edicion;
+        if (e.leyenda != nullptr || e.detalle != nullptr)
+            nombres.append({e.nombre, e.leyenda, e.detalle});
     }
+    NombrarControles(hoja, nombres);
 }

@@ -76,21 +76,26 @@ QStringList Lineas(const QString& pagina) {
     return lineas;
 }
 
+// The text a control of the sheet shows: a caption's, a field's, a button's, a memo's.
+QString TextoDe(const QWidget& control) {
+    if (auto* etiqueta = qobject_cast<const QLabel*>(&control))
+        return etiqueta->text();
+    if (auto* edicion = qobject_cast<const QLineEdit*>(&control))
+        return edicion->text();
+    if (auto* boton = qobject_cast<const QAbstractButton*>(&control))
+        return boton->text();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(&control))
+        return memo->toPlainText();
+    return {};
+}
+
 // The text lines of every control that shows on the sheet, control by control.
 QList<QStringList> LineasDeLaHoja(const QWidget& hoja) {
     QList<QStringList> controles;
     for (const QWidget* control : hoja.findChildren<QWidget*>()) {
         if (!control->isVisibleTo(&hoja))
             continue;
-        QString texto;
-        if (auto* etiqueta = qobject_cast<const QLabel*>(control))
-            texto = etiqueta->text();
-        else if (auto* edicion = qobject_cast<const QLineEdit*>(control))
-            texto = edicion->text();
-        else if (auto* boton = qobject_cast<const QAbstractButton*>(control))
-            texto = boton->text();
-        else if (auto* memo = qobject_cast<const QPlainTextEdit*>(control))
-            texto = memo->toPlainText();
+        const QString texto = TextoDe(*control);
         QStringList lineas;
         for (const QString& linea : texto.split(QLatin1Char('\n'))) {
             if (linea.simplified().size() >= 3) // "0", "+" would match anywhere
@@ -876,11 +881,7 @@ void PruebasImpresion::textoEnteroDeCadaCampo() {
         QVERIFY2(impresas.contains(palabra), qPrintable(palabra + u" missing or cut"_s));
 }
 
-void PruebasImpresion::cadaTextoDeLaHojaEnPapel_data() {
-    QTest::addColumn<QString>("ventana");
-    QTest::newRow("valuation") << u"Form1"_s;
-    QTest::newRow("certificate") << u"Form2"_s;
-}
+void PruebasImpresion::cadaTextoDeLaHojaEnPapel_data() { botonImprimir_data(); } // both windows
 
 // Whatever the sheet shows goes on paper: every word of every caption, field, memo, tick and
 // rating caption the sheet holds, found from the sheet itself, so a block added to it is
@@ -902,16 +903,8 @@ void PruebasImpresion::cadaTextoDeLaHojaEnPapel() {
     for (const QWidget* control : v.hoja()->findChildren<QWidget*>()) {
         if (qobject_cast<const QPushButton*>(control) != nullptr || !control->isVisibleTo(v.hoja()))
             continue;
-        QString texto;
-        if (auto* etiqueta = qobject_cast<const QLabel*>(control))
-            texto = etiqueta->text();
-        else if (auto* edicion = qobject_cast<const QLineEdit*>(control))
-            texto = edicion->text();
-        else if (auto* boton = qobject_cast<const QAbstractButton*>(control))
-            texto = boton->text();
-        else if (auto* memo = qobject_cast<const QPlainTextEdit*>(control))
-            texto = memo->toPlainText();
-        const QString palabras = texto.simplified().normalized(QString::NormalizationForm_KC);
+        const QString palabras =
+            TextoDe(*control).simplified().normalized(QString::NormalizationForm_KC);
         if (!palabras.contains(QRegularExpression(u"\\w"_s))) {
             if (!seguido.contains(QString(palabras).remove(u' ')))
                 faltan << control->objectName() + u": "_s + palabras;

@@ -1,5 +1,5 @@
 // Construction of the valuation sheet from tables: every control with its name, caption, place
-// and looks. Behaviour is in form1.cpp.
+// and looks, an edit box with what a screen reader calls it. Behaviour is in form1.cpp.
 
 #include "ayudas.h"
 #include "controles.h"
@@ -166,29 +166,31 @@ void TForm1::CrearHoja() {
     constexpr Estilo kVendedor{
         .fondo = kCianClaro, .tinta = kTintaPrecio, .px = 12, .negrita = true};
     constexpr Estilo kPuntuacion{.fondo = kRojo, .tinta = kBlanco, .px = 12, .negrita = true};
+    // clang-format off
     static constexpr Edicion<TForm1> kEdiciones[] = {
-        {&TForm1::ENumRecambio, "ENumRecambio", 88, 32, 90, kAmarillaNegrita, true},
-        {&TForm1::ECodificacion, "ECodificacion", 182, 32, 75, kAmarillaNegrita, true},
-        {&TForm1::EExtra2, "EExtra2", 261, 32, 290, kAmarillaNegrita, true},
-        {&TForm1::EMarca, "EMarca", 222, 68, 44, kRosada, false},
-        {&TForm1::EBastidor, "EBastidor", 322, 68, 150, kRosada, false},
-        {&TForm1::EMatricula, "EMatricula", 533, 68, 90, kRosada, false},
-        {&TForm1::EPVPNuevo, "EPVPNuevo", 100, 118, 73, kAmarillaNegrita, false},
-        {&TForm1::EKilometros, "EKilometros", 352, 118, 97, kAmarillaNegrita, false},
-        {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, kFilaPuntos, 65, kResultado, false},
-        {&TForm1::EPorcentaje, "EPorcentaje", 444, kFilaPuntos, 65, kResultado, false},
-        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, kFilaValorUso, 65, kValorUso, false},
-        {&TForm1::EPVPCambio, "EPVPCambio", 0, kFilaValorCambio, 65, kValorCambio, false},
-        {&TForm1::EPintura, "EPintura", 244, kLineaCoste[0], 65, kBlanca, false},
-        {&TForm1::EMotor, "EMotor", 244, kLineaCoste[1], 65, kBlanca, false},
-        {&TForm1::EElectronica, "EElectronica", 244, kLineaCoste[2], 65, kBlanca, false},
-        {&TForm1::ETapizado, "ETapizado", 556, kLineaCoste[0], 65, kBlanca, false},
-        {&TForm1::EFrenos, "EFrenos", 556, kLineaCoste[1], 65, kBlanca, false},
-        {&TForm1::ETotalCoste, "ETotalCoste", 556, kLineaCoste[2], 65, kPrecio, true},
-        {&TForm1::EPVPCompra, "EPVPCompra", 470, kLineaPrecio[0], 65, kPrecio, false},
-        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, kLineaPrecio[1], 65, kVendedor, false},
-        {&TForm1::EPuntuacion, "EPuntuacion", 470, kLineaPrecio[2], 65, kPuntuacion, false},
+        {&TForm1::ENumRecambio, "ENumRecambio", 88, 32, 90, kAmarillaNegrita, true, "Label31", "Nº Recambio"},
+        {&TForm1::ECodificacion, "ECodificacion", 182, 32, 75, kAmarillaNegrita, true, "Label31", "Codificacion"},
+        {&TForm1::EExtra2, "EExtra2", 261, 32, 290, kAmarillaNegrita, true, "Label31", "Infor.Adicional"},
+        {&TForm1::EMarca, "EMarca", 222, 68, 44, kRosada, false, "Label2", "Modelo"},
+        {&TForm1::EBastidor, "EBastidor", 322, 68, 150, kRosada, false, "Label3", nullptr},
+        {&TForm1::EMatricula, "EMatricula", 533, 68, 90, kRosada, false, "Label4", nullptr},
+        {&TForm1::EPVPNuevo, "EPVPNuevo", 100, 118, 73, kAmarillaNegrita, false, "Label6", nullptr},
+        {&TForm1::EKilometros, "EKilometros", 352, 118, 97, kAmarillaNegrita, false, "Label7", nullptr},
+        {&TForm1::EPuntosObtenidos, "EPuntosObtenidos", 172, kFilaPuntos, 65, kResultado, false, "StaticText19", nullptr},
+        {&TForm1::EPorcentaje, "EPorcentaje", 444, kFilaPuntos, 65, kResultado, false, "StaticText21", nullptr},
+        {&TForm1::EPVPValoracion, "EPVPValoracion", 0, kFilaValorUso, 65, kValorUso, false, "LabelValorUso", nullptr},
+        {&TForm1::EPVPCambio, "EPVPCambio", 0, kFilaValorCambio, 65, kValorCambio, false, "LabelValorCambio", nullptr},
+        {&TForm1::EPintura, "EPintura", 244, kLineaCoste[0], 65, kBlanca, false, "Label19", nullptr},
+        {&TForm1::EMotor, "EMotor", 244, kLineaCoste[1], 65, kBlanca, false, "Label20", nullptr},
+        {&TForm1::EElectronica, "EElectronica", 244, kLineaCoste[2], 65, kBlanca, false, "Label21", nullptr},
+        {&TForm1::ETapizado, "ETapizado", 556, kLineaCoste[0], 65, kBlanca, false, "Label22", nullptr},
+        {&TForm1::EFrenos, "EFrenos", 556, kLineaCoste[1], 65, kBlanca, false, "Label23", nullptr},
+        {&TForm1::ETotalCoste, "ETotalCoste", 556, kLineaCoste[2], 65, kPrecio, true, "Label24", nullptr},
+        {&TForm1::EPVPCompra, "EPVPCompra", 470, kLineaPrecio[0], 65, kPrecio, false, "Label25", nullptr},
+        {&TForm1::EPVPVendedor, "EPVPVendedor", 470, kLineaPrecio[1], 65, kVendedor, false, "Label26", nullptr},
+        {&TForm1::EPuntuacion, "EPuntuacion", 470, kLineaPrecio[2], 65, kPuntuacion, false, "Label27", nullptr},
     };
+    // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest edit box");
     CrearEdiciones<TForm1>(*this, hoja, kEdiciones);

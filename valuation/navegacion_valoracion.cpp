@@ -22,16 +22,8 @@ namespace {
 
 // clang-format off
 constexpr NombreAccesible kNombres[] = {
-    {"ENumRecambio", "Label31", "Nº Recambio"},
-    {"ECodificacion", "Label31", "Codificacion"},
-    {"EExtra2", "Label31", "Infor.Adicional"},
     {"ENombreMarca", "Label2", "Marca"},
     {"ETipoVehiculo", "Label2", "Tipo vehiculo"},
-    {"EMarca", "Label2", "Modelo"},
-    {"EBastidor", "Label3", nullptr},
-    {"EMatricula", "Label4", nullptr},
-    {"EPVPNuevo", "Label6", nullptr},
-    {"EKilometros", "Label7", nullptr},
     {"EMesFabricacion", "Label8", nullptr},
     {"EAnoFabricacion", "Label9", nullptr},
     {"CImportacion", nullptr, "Origen: Import"},
@@ -40,19 +32,6 @@ constexpr NombreAccesible kNombres[] = {
     {"CDiesel", nullptr, "Combustible: Diesel"},
     {"CMixto", nullptr, "Combustible: Hibrido"},
     {"EMesesLeasing", nullptr, "Meses de leasing"},
-    {"EPuntosObtenidos", "StaticText19", nullptr},
-    {"EPorcentaje", "StaticText21", nullptr},
-    {"EPVPValoracion", "LabelValorUso", nullptr},
-    {"EPVPCambio", "LabelValorCambio", nullptr},
-    {"EPintura", "Label19", nullptr},
-    {"EMotor", "Label20", nullptr},
-    {"EElectronica", "Label21", nullptr},
-    {"ETapizado", "Label22", nullptr},
-    {"EFrenos", "Label23", nullptr},
-    {"ETotalCoste", "Label24", nullptr},
-    {"EPVPCompra", "Label25", nullptr},
-    {"EPVPVendedor", "Label26", nullptr},
-    {"EPuntuacion", "Label27", nullptr},
     {"MemoAyuda", nullptr, "Ayuda del criterio"},
 };
 // clang-format on

@@ -42,6 +42,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -162,16 +163,15 @@ private:
     void (*senal_)(int) = nullptr;
 };
 
-// The PDF's text in the order it was drawn, blanks and line ends taken out: a field's characters
-// stand together there, whatever lies beside its box.
-QString TextoSeguido(const QString& ruta) {
+// The PDF's text in the order it was drawn, a line for each line of text there: a field's
+// lines stand together, whatever lies beside its box.
+QString TextoEnBruto(const QString& ruta) {
     QProcess pdftotext;
     pdftotext.start(u"pdftotext"_s, {u"-raw"_s, ruta, u"-"_s});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC)
-        .remove(QRegularExpression(u"\\s"_s));
+        .normalized(QString::NormalizationForm_KC);
 }
 
 // The words of a printed sheet that reach out of the box of the control that drew them, which
@@ -208,6 +208,10 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
                                                            kMargenTextoX + pieza.anchoLibre));
             }
             lista << enPuntos(lugar);
+            // Only what draws itself shows its controls, each in its own box; a list paints its
+            // text over the whole box, its edit field and arrow aside.
+            if (pieza.tipo != TipoDePieza::Propio)
+                continue;
             for (const QWidget* parte : pieza.control->findChildren<QWidget*>()) {
                 if (parte->isVisibleTo(pieza.control))
                     lista << enPuntos(QRect(parte->mapTo(pieza.control, QPoint()), parte->size())
@@ -292,6 +296,10 @@ private slots:
     void fallosAlGuardar();
     void erroresDeImpresion_data();
     void erroresDeImpresion();
+    void lineasEnteras_data();
+    void lineasEnteras();
+    void menorAntesDePartir_data();
+    void menorAntesDePartir();
     void textoPegadoEntero_data();
     void textoPegadoEntero();
     void nadaRecortado_data();
@@ -1218,35 +1226,173 @@ void PruebasImpresion::erroresDeImpresion() {
     QCOMPARE(Imprimir(valoracion, u"despues.pdf"_s).size(), 1);
 }
 
+void PruebasImpresion::lineasEnteras_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("parrafos"); // the lines as pasted
+    QTest::addColumn<QString>("medida");       // the line is as wide as this at the smallest size
+    const QString pegado = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
+    const QStringList lineas{u"Golf GTI"_s, u"Edición 40 aniversario"_s, u"Rojo Tornado"_s};
+    const QString bastidor = u"WVWZZZ1KZAW000001WVWZZZ1KZAW000002"_s;
+    QTest::newRow("a model in a narrow box")
+        << u"A3 Sportback 35 TFSI"_s << QStringList{u"A3 Sportback 35 TFSI"_s} << u"Sportback"_s;
+    QTest::newRow("pasted lines, a word as wide as the line")
+        << pegado << lineas << u"aniversario"_s;
+    QTest::newRow("pasted lines, the widest as wide as the line")
+        << pegado << lineas << u"Edición 40 aniversario"_s;
+    QTest::newRow("line ends of every kind, a blank line, a last line break")
+        << u"Golf GTI\r\n\r\nEdición 40\u2028aniversario\u2029Rojo\vTornado\fRojo\rTornado\n"_s
+        << QStringList{u"Golf GTI"_s, u""_s,        u"Edición 40"_s, u"aniversario"_s,
+                       u"Rojo"_s,     u"Tornado"_s, u"Rojo"_s,       u"Tornado"_s}
+        << u"Golf GTI"_s;
+    QTest::newRow("a word wider than the line")
+        << bastidor + u" Rojo"_s << QStringList{bastidor + u" Rojo"_s} << u"WVWZZZ1K"_s;
+    QTest::newRow("a line narrower than a letter")
+        << u"Golf GTI"_s << QStringList{u"Golf GTI"_s} << u""_s;
+    QTest::newRow("a no-break space holds its words together")
+        << u"Edición\u00A040 aniversario"_s << QStringList{u"Edición\u00A040 aniversario"_s}
+        << u"Edición 40"_s;
+    QTest::newRow("blanks inside a line kept, at its ends dropped")
+        << u"  Golf   GTI  Rojo "_s << QStringList{u"  Golf   GTI  Rojo "_s} << u"Golf   GTI"_s;
+}
+
+// A text's lines on paper hold each pasted line on its own; each is broken only at blanks, as
+// late as the line allows; only a word wider than the line is broken, at the line's edge.
+void PruebasImpresion::lineasEnteras() {
+    QFETCH(QString, texto);
+    QFETCH(QStringList, parrafos);
+    QFETCH(QString, medida);
+    QFont fuente(u"DejaVu Sans"_s);
+    fuente.setPixelSize(kPixelesLegibles);
+    const QFontMetricsF metrica(fuente);
+    const qreal ancho = metrica.horizontalAdvance(medida) + 0.5;
+    const auto cabe = [&](const QString& t) { return metrica.horizontalAdvance(t) <= ancho; };
+    const auto sinBlancos = [](QString t) { return t.remove(u' '); };
+    const QStringList lineas = EnLineas(texto, fuente, ancho);
+    const QString todas = u"\n"_s + lineas.join(u"\n"_s);
+    qsizetype i = 0;
+    for (const QString& parrafo : parrafos) {
+        // The lines of this paragraph, and no more: their characters are its own.
+        QStringList suyas;
+        while (i < lineas.size() &&
+               (suyas.isEmpty() || sinBlancos(suyas.join(QString())) != sinBlancos(parrafo)))
+            suyas << lineas[i++];
+        QVERIFY2(sinBlancos(suyas.join(QString())) == sinBlancos(parrafo), qPrintable(todas));
+        if (parrafo.isEmpty()) {
+            QCOMPARE(suyas, QStringList{QString()}); // a blank line stays a line
+            continue;
+        }
+        qsizetype desde = parrafo.indexOf(QRegularExpression(u"[^ ]"_s));
+        for (qsizetype n = 0; n < suyas.size(); ++n) {
+            const QString& linea = suyas[n];
+            QCOMPARE(linea, linea.trimmed());
+            QCOMPARE(parrafo.indexOf(linea, desde), desde); // as the paragraph has it
+            const qsizetype fin = desde + linea.size();
+            // Only a letter fits no line narrower than itself.
+            QVERIFY2(cabe(linea) || linea.size() == 1, qPrintable(todas));
+            if (n + 1 == suyas.size())
+                break;
+            const QString& siguiente = suyas[n + 1];
+            if (parrafo[fin] == u' ') {
+                // At a blank, where the next word does not fit after it.
+                const QString palabra = siguiente.section(u' ', 0, 0);
+                QVERIFY2(!cabe(parrafo.mid(desde, parrafo.indexOf(palabra, fin) - desde) + palabra),
+                         qPrintable(todas));
+            } else {
+                // Inside a word, where the next letter does not fit: the word is wider than
+                // the line.
+                QVERIFY2(!cabe(linea + siguiente.left(1)), qPrintable(todas));
+                const QString palabra =
+                    parrafo.mid(parrafo.lastIndexOf(u' ', fin) + 1).section(u' ', 0, 0);
+                QVERIFY2(!cabe(palabra), qPrintable(todas));
+            }
+            desde = parrafo.indexOf(siguiente, fin);
+        }
+    }
+    QVERIFY2(i == lineas.size(), qPrintable(todas));
+}
+
+void PruebasImpresion::menorAntesDePartir_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("medida"); // the room inside the box is as wide as this
+    QTest::addColumn<int>("aPixeles");   // at this size
+    QTest::addColumn<bool>("corrido");   // the empty paper beside the box holds the text
+    QTest::addColumn<int>("pixeles");
+    QTest::addColumn<QStringList>("lineas");
+    const QString modelo = u"A3 Sportback 35 TFSI"_s;
+    const QString pegado = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
+    const int menor = kPixelesLegibles;
+    QTest::newRow("at its own size") << u"A3 Sportback"_s << u"A3 Sportback"_s << 11 << false << 11
+                                     << QStringList{u"A3 Sportback"_s};
+    QTest::newRow("smaller, not broken")
+        << modelo << modelo << 8 << false << 8 << QStringList{modelo};
+    QTest::newRow("at the smallest size, broken at blanks")
+        << modelo << u"Sportback"_s << menor << false << menor
+        << QStringList{u"A3"_s, u"Sportback"_s, u"35 TFSI"_s};
+    QTest::newRow("at the smallest size, running on over the empty paper")
+        << modelo << u"Sportback"_s << menor << true << menor << QStringList{modelo};
+    QTest::newRow("pasted lines, each fitting smaller")
+        << pegado << u"Edición 40 aniversario"_s << 9 << true << 9
+        << QStringList{u"Golf GTI"_s, u"Edición 40 aniversario"_s, u"Rojo Tornado"_s};
+    QTest::newRow("pasted lines, broken at the smallest size")
+        << pegado << u"aniversario"_s << menor << true << menor
+        << QStringList{u"Golf GTI"_s, u"Edición 40"_s, u"aniversario"_s, u"Rojo"_s, u"Tornado"_s};
+}
+
+// An edit field's text is made smaller, down to the smallest legible size, before it is run on
+// or broken; pasted lines stay lines and never run on.
+void PruebasImpresion::menorAntesDePartir() {
+    QFETCH(QString, texto);
+    QFETCH(QString, medida);
+    QFETCH(int, aPixeles);
+    QFETCH(bool, corrido);
+    QFETCH(int, pixeles);
+    QFETCH(QStringList, lineas);
+    QLineEdit campo;
+    QFont fuente(u"DejaVu Sans"_s);
+    fuente.setPixelSize(aPixeles);
+    const int ancho = static_cast<int>(std::ceil(QFontMetricsF(fuente).horizontalAdvance(medida)));
+    fuente.setPixelSize(11);
+    campo.setFont(fuente);
+    campo.setText(texto);
+    const int libre = corrido ? 10 * ancho : ancho;
+    const TextoEnCaja impreso = Acomodar(campo, ancho, libre);
+    QCOMPARE(impreso.fuente.pixelSize(), pixeles);
+    QCOMPARE(impreso.lineas, lineas);
+}
+
 void PruebasImpresion::textoPegadoEntero_data() {
     QTest::addColumn<QString>("ventana");
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("palabras"); // every word fits its box at the smallest size
     const QString lineas = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
     const QString bastidor = u"WVWZZZ1KZAW000001WVWZZZ1KZAW000002"_s;
     QString largo; // 200 characters in words
     for (int n = 1; largo.size() < 200; ++n)
         largo += u"palabra%1 "_s.arg(n, 2, 10, QLatin1Char('0'));
     largo.truncate(200);
-    QTest::newRow("valuation, pasted lines") << u"Form1"_s << u"EMarca"_s << lineas;
-    QTest::newRow("valuation, lines in a list") << u"Form1"_s << u"ENombreMarca"_s << lineas;
-    QTest::newRow("valuation, one long word") << u"Form1"_s << u"EMatricula"_s << bastidor;
-    QTest::newRow("valuation, 200 characters") << u"Form1"_s << u"EBastidor"_s << largo;
-    QTest::newRow("certificate, pasted lines") << u"Form2"_s << u"EInfoAdicional1"_s << lineas;
-    QTest::newRow("certificate, one long word") << u"Form2"_s << u"EMatricula"_s << bastidor;
-    QTest::newRow("certificate, 200 characters") << u"Form2"_s << u"ENumTaller"_s << largo;
-    QTest::newRow("certificate, lines in a signature block")
-        << u"Form2"_s << u"EVendedor"_s << lineas;
-    QTest::newRow("certificate, 200 characters in a signature block")
-        << u"Form2"_s << u"EComprador"_s << largo;
+    // clang-format off
+    QTest::newRow("valuation, a long model") << u"Form1"_s << u"EMarca"_s << u"A3 Sportback 35 TFSI"_s << true;
+    QTest::newRow("valuation, pasted lines") << u"Form1"_s << u"EMarca"_s << lineas << true;
+    QTest::newRow("valuation, lines in a list") << u"Form1"_s << u"ENombreMarca"_s << lineas << true;
+    QTest::newRow("valuation, one long word") << u"Form1"_s << u"EMatricula"_s << bastidor << false;
+    QTest::newRow("valuation, 200 characters") << u"Form1"_s << u"EBastidor"_s << largo << true;
+    QTest::newRow("certificate, pasted lines") << u"Form2"_s << u"EInfoAdicional1"_s << lineas << true;
+    QTest::newRow("certificate, one long word") << u"Form2"_s << u"EMatricula"_s << bastidor << false;
+    QTest::newRow("certificate, 200 characters") << u"Form2"_s << u"ENumTaller"_s << largo << true;
+    QTest::newRow("certificate, lines in a signature block") << u"Form2"_s << u"EVendedor"_s << lineas << true;
+    QTest::newRow("certificate, 200 characters in a signature block") << u"Form2"_s << u"EComprador"_s << largo << true;
+    // clang-format on
 }
 
-// Text pasted into a field reaches the paper whole: every character in order, the pasted lines
-// as lines, a word longer than the box broken, not cut; and no word stands out of its box.
+// Text pasted into a field reaches the paper whole: every character in order, a word longer
+// than the box broken, not cut; every other word whole, so a search of the PDF finds it; each
+// pasted line a phrase, ending a line of the PDF; and no word stands out of its box.
 void PruebasImpresion::textoPegadoEntero() {
     QFETCH(QString, ventana);
     QFETCH(QString, campo);
     QFETCH(QString, texto);
+    QFETCH(bool, palabras);
     QWidget* control = Campo(ventana, campo);
     QVERIFY(control != nullptr);
     auto* edicion = qobject_cast<QLineEdit*>(control);
@@ -1256,13 +1402,29 @@ void PruebasImpresion::textoPegadoEntero() {
     QApplication::clipboard()->setText(texto);
     edicion->selectAll();
     edicion->paste();
-    QVERIFY2(edicion->text().simplified() == texto.simplified(), qPrintable(edicion->text()));
+    QCOMPARE(edicion->text(), texto);
     const QString archivo = u"pegado.pdf"_s;
     const QStringList fuera = ImprimirYMedir(Ventana(ventana), archivo);
-    const QString impreso = TextoSeguido(carpeta->filePath(archivo));
-    QVERIFY2(impreso.contains(QString(texto).remove(QRegularExpression(u"\\s"_s))),
+    const QString impreso = TextoEnBruto(carpeta->filePath(archivo));
+    const QString seguido = QString(impreso).remove(QRegularExpression(u"\\s"_s));
+    QVERIFY2(seguido.contains(QString(texto).remove(QRegularExpression(u"\\s"_s))),
              qPrintable(impreso));
     QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
+    if (!palabras)
+        return;
+    const QStringList impresas = impreso.simplified().split(u' ');
+    for (const QString& palabra : texto.simplified().split(u' '))
+        QVERIFY2(impresas.contains(palabra), qPrintable(palabra + u" missing or cut"_s));
+    const QStringList pegadas = texto.split(u'\n');
+    for (qsizetype i = 0; i < pegadas.size(); ++i) {
+        QVERIFY2(impreso.simplified().contains(pegadas[i]), qPrintable(pegadas[i]));
+        if (i + 1 < pegadas.size()) {
+            // The line break stays: the next pasted line does not go on on the same line.
+            const QString junta =
+                pegadas[i].section(u' ', -1) + u' ' + pegadas[i + 1].section(u' ', 0, 0);
+            QVERIFY2(!impreso.contains(junta), qPrintable(junta));
+        }
+    }
 }
 
 void PruebasImpresion::nadaRecortado_data() { botonImprimir_data(); } // both windows

@@ -1,5 +1,6 @@
 // Printing both sheets: the PDF's text read back with pdftotext, page by page: values rather
-// than controls, ratings and ticks as glyphs, every memo line, whole edit texts, footers dated by
+// than controls, ratings and ticks as glyphs, every memo line, whole edit texts and words, pasted
+// lines as lines, every word's ink whole (the pages rendered with pdftoppm), footers dated by
 // the program's clock, signature blocks; where pages break; the one-page valuation; the preview
 // behind "Imprimir" and Ctrl+P, worked by keyboard; PDF names and failures to write them; and
 // that printing changes nothing in either window.
@@ -23,10 +24,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
@@ -39,6 +44,7 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -254,6 +260,106 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
     return fuera;
 }
 
+// The words of a PDF whose ink does not reach across their box: cut inside the box they lie in
+// (a caption drawn too narrow, a text clipped by a box too short, something painted over it),
+// which pdftotext still reads whole. pdftoppm renders each page; the box pdftotext gives a word
+// spans its letters' advances and its font's height. Ink is what stands out of the colour most
+// of the box has, on lines of the box that a rule does not cross from end to end. Its ink must
+// reach within a fifth of the box's height of either end, and for a word with a letter or digit,
+// from a small letter's height down to the baseline.
+QStringList SinTinta(const QString& ruta) {
+    constexpr int kPuntosPorPulgada = 200;
+    constexpr qreal kAPixeles = kPuntosPorPulgada / 72.0;
+    const QFileInfo pdf(ruta);
+    const QString prefijo = pdf.absolutePath() + u"/"_s + pdf.completeBaseName() + u"-tinta"_s;
+    QProcess pdftoppm;
+    pdftoppm.start(u"pdftoppm"_s,
+                   {u"-r"_s, QString::number(kPuntosPorPulgada), u"-gray"_s, ruta, prefijo});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return {u"(pdftoppm failed)"_s};
+    QList<QImage> paginas;
+    const QFileInfo patron(prefijo);
+    for (const QString& nombre :
+         QDir(patron.absolutePath())
+             .entryList({patron.fileName() + u"-*.pgm"_s}, QDir::Files, QDir::Name)) {
+        const QString archivo = patron.absolutePath() + u"/"_s + nombre;
+        paginas << QImage(archivo).convertToFormat(QImage::Format_Grayscale8);
+        QFile::remove(archivo);
+    }
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {u"(pdftotext failed)"_s};
+    static const QRegularExpression kPalabra(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    static const QRegularExpression kLetra(u"[\\p{L}\\p{N}]"_s);
+    QStringList cortadas;
+    qsizetype pagina = -1;
+    for (const QRegularExpressionMatch& m :
+         kPalabra.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        if (m.captured(0).startsWith(u"<page"_s)) {
+            ++pagina;
+            continue;
+        }
+        if (pagina >= paginas.size())
+            return {u"(a page not rendered)"_s};
+        const QImage& imagen = paginas[pagina];
+        const QRectF caja(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kAPixeles,
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * kAPixeles);
+        const QRect entera = caja.toAlignedRect().intersected(imagen.rect());
+        if (entera.isEmpty())
+            continue;
+        int cuantos[256] = {};
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                ++cuantos[imagen.constScanLine(y)[x]];
+        }
+        const int fondo = static_cast<int>(
+            std::max_element(std::begin(cuantos), std::end(cuantos)) - std::begin(cuantos));
+        // Ink differs from the background by half as much as the most different point does.
+        int contraste = 0;
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                contraste = std::max(contraste, std::abs(imagen.constScanLine(y)[x] - fondo));
+        }
+        const int umbral = std::max(32, contraste / 2);
+        const auto tinta = [&](int x, int y) {
+            return std::abs(imagen.constScanLine(y)[x] - fondo) > umbral;
+        };
+        int izquierda = entera.right() + 1;
+        int derecha = entera.left() - 1;
+        int arriba = entera.bottom() + 1;
+        int abajo = entera.top() - 1;
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            int entintados = 0;
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                entintados += tinta(x, y) ? 1 : 0;
+            if (entintados == 0 || entintados * 100 >= entera.width() * 97)
+                continue; // no ink, or a rule across the word
+            arriba = std::min(arriba, y);
+            abajo = std::max(abajo, y);
+            for (int x = entera.left(); x <= entera.right(); ++x) {
+                if (tinta(x, y)) {
+                    izquierda = std::min(izquierda, x);
+                    derecha = std::max(derecha, x);
+                }
+            }
+        }
+        // A pixel and a half more for the faint edges of small letters.
+        const qreal alto = caja.height();
+        const qreal holgura = alto / 5 + 1.5;
+        const qreal base = caja.top() + 0.8 * alto; // the font's ascent is some 4/5 of its height
+        bool entero = izquierda <= caja.left() + holgura && derecha >= caja.right() - holgura;
+        if (m.captured(5).contains(kLetra)) {
+            entero =
+                entero && arriba <= base - 0.35 * alto + 1.5 && abajo >= base - 0.12 * alto - 1.5;
+        }
+        if (!entero)
+            cortadas << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
+    }
+    return cortadas;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Bloque)
@@ -302,6 +408,8 @@ private slots:
     void menorAntesDePartir();
     void textoPegadoEntero_data();
     void textoPegadoEntero();
+    void tintaCortada_data();
+    void tintaCortada();
     void nadaRecortado_data();
     void nadaRecortado();
 
@@ -341,8 +449,10 @@ private:
 
 void PruebasImpresion::initTestCase() {
     SilenciarPlataforma();
-    QVERIFY2(!QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty(),
-             "pdftotext (poppler-utils) is needed");
+    for (const QString& herramienta : {u"pdftotext"_s, u"pdftoppm"_s}) {
+        QVERIFY2(!QStandardPaths::findExecutable(herramienta).isEmpty(),
+                 qPrintable(herramienta + u" (poppler-utils) is needed"_s));
+    }
 }
 
 void PruebasImpresion::init() {
@@ -403,7 +513,8 @@ QStringList PruebasImpresion::ImprimirYMedir(TMarco& ventana, const QString& arc
     impresora.setOutputFileName(carpeta->filePath(archivo));
     ventana.Imprimir(impresora);
     return Recortadas(impresora.outputFileName(), Maquetar(ventana.ComoSeImprime(), impresora),
-                      impresora);
+                      impresora) +
+           SinTinta(impresora.outputFileName());
 }
 
 bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
@@ -1427,14 +1538,106 @@ void PruebasImpresion::textoPegadoEntero() {
     }
 }
 
-void PruebasImpresion::nadaRecortado_data() { botonImprimir_data(); } // both windows
+void PruebasImpresion::tintaCortada_data() {
+    QTest::addColumn<QString>("corte");
+    QTest::addColumn<int>("pixeles"); // the letters' size on the sheet
+    QTest::addColumn<bool>("oscuro"); // light letters on a dark ground
+    QTest::addColumn<QStringList>("cortadas");
+    const int menor = kPixelesLegibles;
+    const QStringList todas{u"Sello"_s, u"del"_s, u"taller"_s};
+    // clang-format off
+    QTest::newRow("whole") << u"ninguno"_s << menor << false << QStringList{};
+    QTest::newRow("whole, at the sheet's size, light on dark") << u"ninguno"_s << 11 << true << QStringList{};
+    QTest::newRow("one letter too narrow") << u"derecha"_s << menor << false << QStringList{u"taller"_s};
+    QTest::newRow("one letter too narrow, at the sheet's size") << u"derecha"_s << 11 << false << QStringList{u"taller"_s};
+    QTest::newRow("one letter too narrow, light on dark") << u"derecha"_s << menor << true << QStringList{u"taller"_s};
+    QTest::newRow("aligned right, its start cut") << u"izquierda"_s << menor << false << QStringList{u"Sello"_s};
+    QTest::newRow("its foot cut by a box too short") << u"abajo"_s << 11 << false << todas;
+    QTest::newRow("its head cut by a box too short") << u"arriba"_s << 11 << false << todas;
+    QTest::newRow("its end painted over") << u"cubierto"_s << menor << false << QStringList{u"taller"_s};
+    // clang-format on
+}
 
-// Every word printed lies inside the box of the control that drew it: no caption, field or
-// block is cut at its edge, on any page.
+// The ink check sees a text cut inside its own box, which the PDF's text still reads whole:
+// "Sello del taller" drawn as printing draws a caption, at the smallest size and the sheet's.
+void PruebasImpresion::tintaCortada() {
+    QFETCH(QString, corte);
+    QFETCH(int, pixeles);
+    QFETCH(bool, oscuro);
+    QFETCH(QStringList, cortadas);
+    const QString leyenda = u"Sello del taller"_s;
+    const QString ruta = carpeta->filePath(u"sello.pdf"_s);
+    {
+        QPdfWriter pdf(ruta);
+        QPainter pintor(&pdf);
+        // A4 at the scale the sheet prints at, 180 mm for 627 pixels.
+        pintor.scale(180 / 25.4 * pdf.resolution() / 627, 180 / 25.4 * pdf.resolution() / 627);
+        QFont fuente(u"DejaVu Sans"_s);
+        fuente.setPixelSize(pixeles);
+        pintor.setFont(fuente);
+        const QFontMetricsF metrica(fuente);
+        const QRectF caja(50, 50, metrica.horizontalAdvance(leyenda), metrica.height());
+        const QColor fondo = oscuro ? Qt::black : Qt::white;
+        pintor.fillRect(caja.adjusted(-10, -10, 10, 10), fondo);
+        pintor.setPen(oscuro ? Qt::yellow : Qt::black);
+        QRectF dibujo = caja;
+        Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter;
+        const qreal medioX = metrica.xHeight() / 2;
+        const qreal base = caja.top() + metrica.ascent();
+        if (corte == u"derecha"_s)
+            dibujo.setWidth(metrica.horizontalAdvance(u"Sello del talle"_s));
+        else if (corte == u"izquierda"_s) {
+            dibujo.setLeft(caja.left() + metrica.horizontalAdvance(u"Se"_s));
+            alineacion = Qt::AlignRight | Qt::AlignVCenter;
+        } else if (corte == u"abajo"_s)
+            pintor.setClipRect(
+                QRectF(caja.left(), caja.top(), caja.width(), base - medioX - caja.top()));
+        else if (corte == u"arriba"_s)
+            pintor.setClipRect(QRectF(caja.left(), base - medioX, caja.width(), caja.height()));
+        pintor.drawText(dibujo, alineacion, leyenda);
+        pintor.setClipping(false);
+        if (corte == u"cubierto"_s) {
+            const qreal desde = caja.left() + metrica.horizontalAdvance(u"Sello del tall"_s);
+            pintor.fillRect(QRectF(desde, caja.top(), caja.right() - desde, caja.height()), fondo);
+        }
+    }
+    QCOMPARE(TextoEnBruto(ruta).simplified(), leyenda); // the text reads whole
+    QStringList vistas;
+    for (const QString& cortada : SinTinta(ruta))
+        vistas << cortada.section(u' ', 0, 0);
+    QCOMPARE(vistas, cortadas);
+}
+
+void PruebasImpresion::nadaRecortado_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<bool>("llenos"); // every field holds a long text of several words
+    QTest::newRow("valuation") << u"Form1"_s << false;
+    QTest::newRow("certificate") << u"Form2"_s << false;
+    QTest::newRow("valuation, every field long") << u"Form1"_s << true;
+    QTest::newRow("certificate, every field long") << u"Form2"_s << true;
+}
+
+// Every word printed lies inside the box of the control that drew it, and its ink reaches
+// across its box: no caption, field or block is cut at its edge or inside its box, on any page,
+// whatever the sheet holds. Every control of the sheet is looked at, so a new one needs no row.
 void PruebasImpresion::nadaRecortado() {
     QFETCH(QString, ventana);
+    QFETCH(bool, llenos);
     AlCertificado();
-    const QStringList fuera = ImprimirYMedir(Ventana(ventana), u"entero.pdf"_s);
+    TMarco& v = Ventana(ventana);
+    if (llenos) {
+        // Written without their signals: paper reads what the fields hold, nothing recalculates.
+        const QString largo = u"Golf GTI Edición 40 aniversario Rojo Tornado"_s;
+        for (QLineEdit* campo : v.hoja()->findChildren<QLineEdit*>()) {
+            const QSignalBlocker quieto(campo);
+            campo->setText(largo);
+        }
+        for (QPlainTextEdit* memo : v.hoja()->findChildren<QPlainTextEdit*>()) {
+            const QSignalBlocker quieto(memo);
+            memo->setPlainText(largo + u'\n' + largo);
+        }
+    }
+    const QStringList fuera = ImprimirYMedir(v, u"entero.pdf"_s);
     QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
 }
 

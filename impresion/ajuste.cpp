@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStyle>
-#include <QTextLayout>
+#include <QTextBoundaryFinder>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -15,19 +15,71 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The smallest character height an edit field's text shrinks to, in sheet pixels: some 6 points
-// on A4.
-constexpr int kPixelesLegibles = 8;
-
 QFont ConPixeles(QFont fuente, int pixeles) {
     fuente.setPixelSize(pixeles);
     return fuente;
 }
 
-// The paragraphs of a text: what lies between its line breaks, whichever kind it holds.
+// A line break of any kind a pasted text may hold.
+bool EsSalto(QChar c) {
+    return c == u'\n' || c == u'\r' || c == u'\v' || c == u'\f' || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+// The paragraphs of a text: what lies between its line breaks. Line breaks at its end only end
+// the text.
 QStringList Parrafos(const QString& texto) {
     static const QRegularExpression kSaltos(u"\\r\\n|[\\n\\r\\x{2028}\\x{2029}\\v\\f]"_s);
-    return texto.split(kSaltos);
+    QStringList parrafos = texto.split(kSaltos);
+    while (parrafos.size() > 1 && parrafos.last().isEmpty())
+        parrafos.removeLast();
+    return parrafos;
+}
+
+// A word wider than `ancho` on its own, in pieces as wide as the line allows, whole characters
+// each (one at least, however narrow the line).
+QStringList PartirPalabra(const QString& palabra, const QFontMetricsF& metrica, qreal ancho) {
+    QStringList trozos;
+    QTextBoundaryFinder letras(QTextBoundaryFinder::Grapheme, palabra);
+    qsizetype inicio = 0;
+    qsizetype fin = 0; // the end of the last character that fits
+    for (qsizetype limite = letras.toNextBoundary(); limite > 0; limite = letras.toNextBoundary()) {
+        if (fin > inicio &&
+            metrica.horizontalAdvance(palabra.mid(inicio, limite - inicio)) > ancho) {
+            trozos << palabra.mid(inicio, fin - inicio);
+            inicio = fin;
+        }
+        fin = limite;
+    }
+    trozos << palabra.mid(inicio);
+    return trozos;
+}
+
+// One paragraph in lines `ancho` wide, broken only at blanks, each line as the paragraph has it
+// from its first word to its last; only a word wider than the line on its own is broken, at the
+// line's edge. A paragraph without words is one empty line.
+QStringList PartirParrafo(const QString& parrafo, const QFontMetricsF& metrica, qreal ancho) {
+    // Blanks part words; a no-break space does not.
+    static const QRegularExpression kPalabra(u"(?:\\S|[\\x{00A0}\\x{2007}\\x{202F}])+"_s);
+    QStringList lineas;
+    qsizetype inicio = -1; // where the line being filled begins in the paragraph, -1 for none
+    qsizetype fin = 0;
+    for (const QRegularExpressionMatch& m : kPalabra.globalMatch(parrafo)) {
+        if (inicio >= 0 &&
+            metrica.horizontalAdvance(parrafo.mid(inicio, m.capturedEnd() - inicio)) <= ancho) {
+            fin = m.capturedEnd();
+            continue;
+        }
+        if (inicio >= 0)
+            lineas << parrafo.mid(inicio, fin - inicio);
+        QStringList trozos = PartirPalabra(m.captured(), metrica, ancho);
+        const QString ultimo = trozos.takeLast();
+        lineas << trozos;
+        inicio = m.capturedEnd() - ultimo.size();
+        fin = m.capturedEnd();
+    }
+    lineas << (inicio >= 0 ? parrafo.mid(inicio, fin - inicio) : QString());
+    return lineas;
 }
 
 } // namespace
@@ -53,11 +105,23 @@ QStyleOptionFrame OpcionDeCaja(const QWidget& control, const QRect& caja) {
 int BordeDeCaja(const QWidget& control) { return OpcionDeCaja(control, {}).lineWidth; }
 
 QString TextoDeCaja(const QWidget& control) {
-    if (const auto* edicion = qobject_cast<const QLineEdit*>(&control))
+    const auto* edicion = qobject_cast<const QLineEdit*>(&control);
+    if (edicion != nullptr && edicion->echoMode() != QLineEdit::Normal)
         return edicion->displayText();
-    if (const auto* lista = qobject_cast<const QComboBox*>(&control))
-        return lista->currentText();
-    return {};
+    QString texto;
+    if (edicion != nullptr)
+        texto = edicion->text();
+    else if (const auto* lista = qobject_cast<const QComboBox*>(&control))
+        texto = lista->currentText();
+    else
+        return {};
+    // The text as typed: the field shows its line breaks as blanks, paper keeps them. Other
+    // control characters are blanks on paper as on the screen.
+    for (QChar& c : texto) {
+        if ((c.unicode() < 0x20 && !EsSalto(c)) || c == QChar::ObjectReplacementCharacter)
+            c = u' ';
+    }
+    return texto;
 }
 
 QRect InteriorDeCaja(const QWidget& control, const QRect& caja) {
@@ -71,20 +135,10 @@ int AnchoInterior(const QWidget& control, int ancho) {
 }
 
 QStringList EnLineas(const QString& texto, const QFont& fuente, qreal ancho) {
-    QTextOption opcion;
-    opcion.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QFontMetricsF metrica(fuente);
     QStringList lineas;
-    for (const QString& parrafo : Parrafos(texto)) {
-        QTextLayout disposicion(parrafo, fuente);
-        disposicion.setTextOption(opcion);
-        disposicion.beginLayout();
-        for (QTextLine linea = disposicion.createLine(); linea.isValid();
-             linea = disposicion.createLine()) {
-            linea.setLineWidth(ancho);
-            lineas << parrafo.mid(linea.textStart(), linea.textLength()).trimmed();
-        }
-        disposicion.endLayout();
-    }
+    for (const QString& parrafo : Parrafos(texto))
+        lineas << PartirParrafo(parrafo, metrica, ancho);
     return lineas;
 }
 

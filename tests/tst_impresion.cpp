@@ -1,5 +1,6 @@
 // Printing both sheets: the PDF's text read back with pdftotext, page by page: values rather
-// than controls, ratings and ticks as glyphs, every memo line, whole edit texts, footers dated by
+// than controls, ratings and ticks as glyphs, every memo line, whole edit texts and words, pasted
+// lines as lines, every word's ink whole (the pages rendered with pdftoppm), footers dated by
 // the program's clock, signature blocks; where pages break; the one-page valuation; the preview
 // behind "Imprimir" and Ctrl+P, worked by keyboard; PDF names and failures to write them; and
 // that printing changes nothing in either window.
@@ -23,10 +24,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
@@ -39,9 +44,11 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <memory>
@@ -167,16 +174,15 @@ private:
     void (*senal_)(int) = nullptr;
 };
 
-// The PDF's text in the order it was drawn, blanks and line ends taken out: a field's characters
-// stand together there, whatever lies beside its box.
-QString TextoSeguido(const QString& ruta) {
+// The PDF's text in the order it was drawn, a line for each line of text there: a field's
+// lines stand together, whatever lies beside its box.
+QString TextoEnBruto(const QString& ruta) {
     QProcess pdftotext;
     pdftotext.start(u"pdftotext"_s, {u"-raw"_s, ruta, u"-"_s});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {};
     return QString::fromUtf8(pdftotext.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC)
-        .remove(QRegularExpression(u"\\s"_s));
+        .normalized(QString::NormalizationForm_KC);
 }
 
 // The words of a printed sheet that reach out of the box of the control that drew them, which
@@ -213,6 +219,10 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
                                                            kMargenTextoX + pieza.anchoLibre));
             }
             lista << enPuntos(lugar);
+            // Only what draws itself shows its controls, each in its own box; a list paints its
+            // text over the whole box, its edit field and arrow aside.
+            if (pieza.tipo != TipoDePieza::Propio)
+                continue;
             for (const QWidget* parte : pieza.control->findChildren<QWidget*>()) {
                 if (parte->isVisibleTo(pieza.control))
                     lista << enPuntos(QRect(parte->mapTo(pieza.control, QPoint()), parte->size())
@@ -253,6 +263,106 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
             fuera << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
     }
     return fuera;
+}
+
+// The words of a PDF whose ink does not reach across their box: cut inside the box they lie in
+// (a caption drawn too narrow, a text clipped by a box too short, something painted over it),
+// which pdftotext still reads whole. pdftoppm renders each page; the box pdftotext gives a word
+// spans its letters' advances and its font's height. Ink is what stands out of the colour most
+// of the box has, on lines of the box that a rule does not cross from end to end. Its ink must
+// reach within a fifth of the box's height of either end, and for a word with a letter or digit,
+// from a small letter's height down to the baseline.
+QStringList SinTinta(const QString& ruta) {
+    constexpr int kPuntosPorPulgada = 200;
+    constexpr qreal kAPixeles = kPuntosPorPulgada / 72.0;
+    const QFileInfo pdf(ruta);
+    const QString prefijo = pdf.absolutePath() + u"/"_s + pdf.completeBaseName() + u"-tinta"_s;
+    QProcess pdftoppm;
+    pdftoppm.start(u"pdftoppm"_s,
+                   {u"-r"_s, QString::number(kPuntosPorPulgada), u"-gray"_s, ruta, prefijo});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return {u"(pdftoppm failed)"_s};
+    QList<QImage> paginas;
+    const QFileInfo patron(prefijo);
+    for (const QString& nombre :
+         QDir(patron.absolutePath())
+             .entryList({patron.fileName() + u"-*.pgm"_s}, QDir::Files, QDir::Name)) {
+        const QString archivo = patron.absolutePath() + u"/"_s + nombre;
+        paginas << QImage(archivo).convertToFormat(QImage::Format_Grayscale8);
+        QFile::remove(archivo);
+    }
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {u"(pdftotext failed)"_s};
+    static const QRegularExpression kPalabra(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    static const QRegularExpression kLetra(u"[\\p{L}\\p{N}]"_s);
+    QStringList cortadas;
+    qsizetype pagina = -1;
+    for (const QRegularExpressionMatch& m :
+         kPalabra.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
+        if (m.captured(0).startsWith(u"<page"_s)) {
+            ++pagina;
+            continue;
+        }
+        if (pagina >= paginas.size())
+            return {u"(a page not rendered)"_s};
+        const QImage& imagen = paginas[pagina];
+        const QRectF caja(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kAPixeles,
+                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * kAPixeles);
+        const QRect entera = caja.toAlignedRect().intersected(imagen.rect());
+        if (entera.isEmpty())
+            continue;
+        int cuantos[256] = {};
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                ++cuantos[imagen.constScanLine(y)[x]];
+        }
+        const int fondo = static_cast<int>(
+            std::max_element(std::begin(cuantos), std::end(cuantos)) - std::begin(cuantos));
+        // Ink differs from the background by half as much as the most different point does.
+        int contraste = 0;
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                contraste = std::max(contraste, std::abs(imagen.constScanLine(y)[x] - fondo));
+        }
+        const int umbral = std::max(32, contraste / 2);
+        const auto tinta = [&](int x, int y) {
+            return std::abs(imagen.constScanLine(y)[x] - fondo) > umbral;
+        };
+        int izquierda = entera.right() + 1;
+        int derecha = entera.left() - 1;
+        int arriba = entera.bottom() + 1;
+        int abajo = entera.top() - 1;
+        for (int y = entera.top(); y <= entera.bottom(); ++y) {
+            int entintados = 0;
+            for (int x = entera.left(); x <= entera.right(); ++x)
+                entintados += tinta(x, y) ? 1 : 0;
+            if (entintados == 0 || entintados * 100 >= entera.width() * 97)
+                continue; // no ink, or a rule across the word
+            arriba = std::min(arriba, y);
+            abajo = std::max(abajo, y);
+            for (int x = entera.left(); x <= entera.right(); ++x) {
+                if (tinta(x, y)) {
+                    izquierda = std::min(izquierda, x);
+                    derecha = std::max(derecha, x);
+                }
+            }
+        }
+        // A pixel and a half more for the faint edges of small letters.
+        const qreal alto = caja.height();
+        const qreal holgura = alto / 5 + 1.5;
+        const qreal base = caja.top() + 0.8 * alto; // the font's ascent is some 4/5 of its height
+        bool entero = izquierda <= caja.left() + holgura && derecha >= caja.right() - holgura;
+        if (m.captured(5).contains(kLetra)) {
+            entero =
+                entero && arriba <= base - 0.35 * alto + 1.5 && abajo >= base - 0.12 * alto - 1.5;
+        }
+        if (!entero)
+            cortadas << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
+    }
+    return cortadas;
 }
 
 } // namespace
@@ -299,8 +409,14 @@ private slots:
     void fallosAlGuardar();
     void erroresDeImpresion_data();
     void erroresDeImpresion();
+    void lineasEnteras_data();
+    void lineasEnteras();
+    void menorAntesDePartir_data();
+    void menorAntesDePartir();
     void textoPegadoEntero_data();
     void textoPegadoEntero();
+    void tintaCortada_data();
+    void tintaCortada();
     void nadaRecortado_data();
     void nadaRecortado();
 
@@ -340,8 +456,10 @@ private:
 
 void PruebasImpresion::initTestCase() {
     SilenciarPlataforma();
-    QVERIFY2(!QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty(),
-             "pdftotext (poppler-utils) is needed");
+    for (const QString& herramienta : {u"pdftotext"_s, u"pdftoppm"_s}) {
+        QVERIFY2(!QStandardPaths::findExecutable(herramienta).isEmpty(),
+                 qPrintable(herramienta + u" (poppler-utils) is needed"_s));
+    }
 }
 
 void PruebasImpresion::init() {
@@ -402,7 +520,8 @@ QStringList PruebasImpresion::ImprimirYMedir(TMarco& ventana, const QString& arc
     impresora.setOutputFileName(carpeta->filePath(archivo));
     ventana.Imprimir(impresora);
     return Recortadas(impresora.outputFileName(), Maquetar(ventana.ComoSeImprime(), impresora),
-                      impresora);
+                      impresora) +
+           SinTinta(impresora.outputFileName());
 }
 
 bool PruebasImpresion::ConVistaPrevia(TMarco& ventana,
@@ -1262,35 +1381,173 @@ void PruebasImpresion::erroresDeImpresion() {
     QCOMPARE(Imprimir(valoracion, u"despues.pdf"_s).size(), 1);
 }
 
+void PruebasImpresion::lineasEnteras_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QStringList>("parrafos"); // the lines as pasted
+    QTest::addColumn<QString>("medida");       // the line is as wide as this at the smallest size
+    const QString pegado = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
+    const QStringList lineas{u"Golf GTI"_s, u"Edición 40 aniversario"_s, u"Rojo Tornado"_s};
+    const QString bastidor = u"WVWZZZ1KZAW000001WVWZZZ1KZAW000002"_s;
+    QTest::newRow("a model in a narrow box")
+        << u"A3 Sportback 35 TFSI"_s << QStringList{u"A3 Sportback 35 TFSI"_s} << u"Sportback"_s;
+    QTest::newRow("pasted lines, a word as wide as the line")
+        << pegado << lineas << u"aniversario"_s;
+    QTest::newRow("pasted lines, the widest as wide as the line")
+        << pegado << lineas << u"Edición 40 aniversario"_s;
+    QTest::newRow("line ends of every kind, a blank line, a last line break")
+        << u"Golf GTI\r\n\r\nEdición 40\u2028aniversario\u2029Rojo\vTornado\fRojo\rTornado\n"_s
+        << QStringList{u"Golf GTI"_s, u""_s,        u"Edición 40"_s, u"aniversario"_s,
+                       u"Rojo"_s,     u"Tornado"_s, u"Rojo"_s,       u"Tornado"_s}
+        << u"Golf GTI"_s;
+    QTest::newRow("a word wider than the line")
+        << bastidor + u" Rojo"_s << QStringList{bastidor + u" Rojo"_s} << u"WVWZZZ1K"_s;
+    QTest::newRow("a line narrower than a letter")
+        << u"Golf GTI"_s << QStringList{u"Golf GTI"_s} << u""_s;
+    QTest::newRow("a no-break space holds its words together")
+        << u"Edición\u00A040 aniversario"_s << QStringList{u"Edición\u00A040 aniversario"_s}
+        << u"Edición 40"_s;
+    QTest::newRow("blanks inside a line kept, at its ends dropped")
+        << u"  Golf   GTI  Rojo "_s << QStringList{u"  Golf   GTI  Rojo "_s} << u"Golf   GTI"_s;
+}
+
+// A text's lines on paper hold each pasted line on its own; each is broken only at blanks, as
+// late as the line allows; only a word wider than the line is broken, at the line's edge.
+void PruebasImpresion::lineasEnteras() {
+    QFETCH(QString, texto);
+    QFETCH(QStringList, parrafos);
+    QFETCH(QString, medida);
+    QFont fuente(u"DejaVu Sans"_s);
+    fuente.setPixelSize(kPixelesLegibles);
+    const QFontMetricsF metrica(fuente);
+    const qreal ancho = metrica.horizontalAdvance(medida) + 0.5;
+    const auto cabe = [&](const QString& t) { return metrica.horizontalAdvance(t) <= ancho; };
+    const auto sinBlancos = [](QString t) { return t.remove(u' '); };
+    const QStringList lineas = EnLineas(texto, fuente, ancho);
+    const QString todas = u"\n"_s + lineas.join(u"\n"_s);
+    qsizetype i = 0;
+    for (const QString& parrafo : parrafos) {
+        // The lines of this paragraph, and no more: their characters are its own.
+        QStringList suyas;
+        while (i < lineas.size() &&
+               (suyas.isEmpty() || sinBlancos(suyas.join(QString())) != sinBlancos(parrafo)))
+            suyas << lineas[i++];
+        QVERIFY2(sinBlancos(suyas.join(QString())) == sinBlancos(parrafo), qPrintable(todas));
+        if (parrafo.isEmpty()) {
+            QCOMPARE(suyas, QStringList{QString()}); // a blank line stays a line
+            continue;
+        }
+        qsizetype desde = parrafo.indexOf(QRegularExpression(u"[^ ]"_s));
+        for (qsizetype n = 0; n < suyas.size(); ++n) {
+            const QString& linea = suyas[n];
+            QCOMPARE(linea, linea.trimmed());
+            QCOMPARE(parrafo.indexOf(linea, desde), desde); // as the paragraph has it
+            const qsizetype fin = desde + linea.size();
+            // Only a letter fits no line narrower than itself.
+            QVERIFY2(cabe(linea) || linea.size() == 1, qPrintable(todas));
+            if (n + 1 == suyas.size())
+                break;
+            const QString& siguiente = suyas[n + 1];
+            if (parrafo[fin] == u' ') {
+                // At a blank, where the next word does not fit after it.
+                const QString palabra = siguiente.section(u' ', 0, 0);
+                QVERIFY2(!cabe(parrafo.mid(desde, parrafo.indexOf(palabra, fin) - desde) + palabra),
+                         qPrintable(todas));
+            } else {
+                // Inside a word, where the next letter does not fit: the word is wider than
+                // the line.
+                QVERIFY2(!cabe(linea + siguiente.left(1)), qPrintable(todas));
+                const QString palabra =
+                    parrafo.mid(parrafo.lastIndexOf(u' ', fin) + 1).section(u' ', 0, 0);
+                QVERIFY2(!cabe(palabra), qPrintable(todas));
+            }
+            desde = parrafo.indexOf(siguiente, fin);
+        }
+    }
+    QVERIFY2(i == lineas.size(), qPrintable(todas));
+}
+
+void PruebasImpresion::menorAntesDePartir_data() {
+    QTest::addColumn<QString>("texto");
+    QTest::addColumn<QString>("medida"); // the room inside the box is as wide as this
+    QTest::addColumn<int>("aPixeles");   // at this size
+    QTest::addColumn<bool>("corrido");   // the empty paper beside the box holds the text
+    QTest::addColumn<int>("pixeles");
+    QTest::addColumn<QStringList>("lineas");
+    const QString modelo = u"A3 Sportback 35 TFSI"_s;
+    const QString pegado = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
+    const int menor = kPixelesLegibles;
+    QTest::newRow("at its own size") << u"A3 Sportback"_s << u"A3 Sportback"_s << 11 << false << 11
+                                     << QStringList{u"A3 Sportback"_s};
+    QTest::newRow("smaller, not broken")
+        << modelo << modelo << 8 << false << 8 << QStringList{modelo};
+    QTest::newRow("at the smallest size, broken at blanks")
+        << modelo << u"Sportback"_s << menor << false << menor
+        << QStringList{u"A3"_s, u"Sportback"_s, u"35 TFSI"_s};
+    QTest::newRow("at the smallest size, running on over the empty paper")
+        << modelo << u"Sportback"_s << menor << true << menor << QStringList{modelo};
+    QTest::newRow("pasted lines, each fitting smaller")
+        << pegado << u"Edición 40 aniversario"_s << 9 << true << 9
+        << QStringList{u"Golf GTI"_s, u"Edición 40 aniversario"_s, u"Rojo Tornado"_s};
+    QTest::newRow("pasted lines, broken at the smallest size")
+        << pegado << u"aniversario"_s << menor << true << menor
+        << QStringList{u"Golf GTI"_s, u"Edición 40"_s, u"aniversario"_s, u"Rojo"_s, u"Tornado"_s};
+}
+
+// An edit field's text is made smaller, down to the smallest legible size, before it is run on
+// or broken; pasted lines stay lines and never run on.
+void PruebasImpresion::menorAntesDePartir() {
+    QFETCH(QString, texto);
+    QFETCH(QString, medida);
+    QFETCH(int, aPixeles);
+    QFETCH(bool, corrido);
+    QFETCH(int, pixeles);
+    QFETCH(QStringList, lineas);
+    QLineEdit campo;
+    QFont fuente(u"DejaVu Sans"_s);
+    fuente.setPixelSize(aPixeles);
+    const int ancho = static_cast<int>(std::ceil(QFontMetricsF(fuente).horizontalAdvance(medida)));
+    fuente.setPixelSize(11);
+    campo.setFont(fuente);
+    campo.setText(texto);
+    const int libre = corrido ? 10 * ancho : ancho;
+    const TextoEnCaja impreso = Acomodar(campo, ancho, libre);
+    QCOMPARE(impreso.fuente.pixelSize(), pixeles);
+    QCOMPARE(impreso.lineas, lineas);
+}
+
 void PruebasImpresion::textoPegadoEntero_data() {
     QTest::addColumn<QString>("ventana");
     QTest::addColumn<QString>("campo");
     QTest::addColumn<QString>("texto");
+    QTest::addColumn<bool>("palabras"); // every word fits its box at the smallest size
     const QString lineas = u"Golf GTI\nEdición 40 aniversario\nRojo Tornado"_s;
     const QString bastidor = u"WVWZZZ1KZAW000001WVWZZZ1KZAW000002"_s;
     QString largo; // 200 characters in words
     for (int n = 1; largo.size() < 200; ++n)
         largo += u"palabra%1 "_s.arg(n, 2, 10, QLatin1Char('0'));
     largo.truncate(200);
-    QTest::newRow("valuation, pasted lines") << u"Form1"_s << u"EMarca"_s << lineas;
-    QTest::newRow("valuation, lines in a list") << u"Form1"_s << u"ENombreMarca"_s << lineas;
-    QTest::newRow("valuation, one long word") << u"Form1"_s << u"EMatricula"_s << bastidor;
-    QTest::newRow("valuation, 200 characters") << u"Form1"_s << u"EBastidor"_s << largo;
-    QTest::newRow("certificate, pasted lines") << u"Form2"_s << u"EInfoAdicional1"_s << lineas;
-    QTest::newRow("certificate, one long word") << u"Form2"_s << u"EMatricula"_s << bastidor;
-    QTest::newRow("certificate, 200 characters") << u"Form2"_s << u"ENumTaller"_s << largo;
-    QTest::newRow("certificate, lines in a signature block")
-        << u"Form2"_s << u"EVendedor"_s << lineas;
-    QTest::newRow("certificate, 200 characters in a signature block")
-        << u"Form2"_s << u"EComprador"_s << largo;
+    // clang-format off
+    QTest::newRow("valuation, a long model") << u"Form1"_s << u"EMarca"_s << u"A3 Sportback 35 TFSI"_s << true;
+    QTest::newRow("valuation, pasted lines") << u"Form1"_s << u"EMarca"_s << lineas << true;
+    QTest::newRow("valuation, lines in a list") << u"Form1"_s << u"ENombreMarca"_s << lineas << true;
+    QTest::newRow("valuation, one long word") << u"Form1"_s << u"EMatricula"_s << bastidor << false;
+    QTest::newRow("valuation, 200 characters") << u"Form1"_s << u"EBastidor"_s << largo << true;
+    QTest::newRow("certificate, pasted lines") << u"Form2"_s << u"EInfoAdicional1"_s << lineas << true;
+    QTest::newRow("certificate, one long word") << u"Form2"_s << u"EMatricula"_s << bastidor << false;
+    QTest::newRow("certificate, 200 characters") << u"Form2"_s << u"ENumTaller"_s << largo << true;
+    QTest::newRow("certificate, lines in a signature block") << u"Form2"_s << u"EVendedor"_s << lineas << true;
+    QTest::newRow("certificate, 200 characters in a signature block") << u"Form2"_s << u"EComprador"_s << largo << true;
+    // clang-format on
 }
 
-// Text pasted into a field reaches the paper whole: every character in order, the pasted lines
-// as lines, a word longer than the box broken, not cut; and no word stands out of its box.
+// Text pasted into a field reaches the paper whole: every character in order, a word longer
+// than the box broken, not cut; every other word whole, so a search of the PDF finds it; each
+// pasted line a phrase, ending a line of the PDF; and no word stands out of its box.
 void PruebasImpresion::textoPegadoEntero() {
     QFETCH(QString, ventana);
     QFETCH(QString, campo);
     QFETCH(QString, texto);
+    QFETCH(bool, palabras);
     QWidget* control = Campo(ventana, campo);
     QVERIFY(control != nullptr);
     auto* edicion = qobject_cast<QLineEdit*>(control);
@@ -1300,23 +1557,131 @@ void PruebasImpresion::textoPegadoEntero() {
     QApplication::clipboard()->setText(texto);
     edicion->selectAll();
     edicion->paste();
-    QVERIFY2(edicion->text().simplified() == texto.simplified(), qPrintable(edicion->text()));
+    QCOMPARE(edicion->text(), texto);
     const QString archivo = u"pegado.pdf"_s;
     const QStringList fuera = ImprimirYMedir(Ventana(ventana), archivo);
-    const QString impreso = TextoSeguido(carpeta->filePath(archivo));
-    QVERIFY2(impreso.contains(QString(texto).remove(QRegularExpression(u"\\s"_s))),
+    const QString impreso = TextoEnBruto(carpeta->filePath(archivo));
+    const QString seguido = QString(impreso).remove(QRegularExpression(u"\\s"_s));
+    QVERIFY2(seguido.contains(QString(texto).remove(QRegularExpression(u"\\s"_s))),
              qPrintable(impreso));
     QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
+    if (!palabras)
+        return;
+    const QStringList impresas = impreso.simplified().split(u' ');
+    for (const QString& palabra : texto.simplified().split(u' '))
+        QVERIFY2(impresas.contains(palabra), qPrintable(palabra + u" missing or cut"_s));
+    const QStringList pegadas = texto.split(u'\n');
+    for (qsizetype i = 0; i < pegadas.size(); ++i) {
+        QVERIFY2(impreso.simplified().contains(pegadas[i]), qPrintable(pegadas[i]));
+        if (i + 1 < pegadas.size()) {
+            // The line break stays: the next pasted line does not go on on the same line.
+            const QString junta =
+                pegadas[i].section(u' ', -1) + u' ' + pegadas[i + 1].section(u' ', 0, 0);
+            QVERIFY2(!impreso.contains(junta), qPrintable(junta));
+        }
+    }
 }
 
-void PruebasImpresion::nadaRecortado_data() { botonImprimir_data(); } // both windows
+void PruebasImpresion::tintaCortada_data() {
+    QTest::addColumn<QString>("corte");
+    QTest::addColumn<int>("pixeles"); // the letters' size on the sheet
+    QTest::addColumn<bool>("oscuro"); // light letters on a dark ground
+    QTest::addColumn<QStringList>("cortadas");
+    const int menor = kPixelesLegibles;
+    const QStringList todas{u"Sello"_s, u"del"_s, u"taller"_s};
+    // clang-format off
+    QTest::newRow("whole") << u"ninguno"_s << menor << false << QStringList{};
+    QTest::newRow("whole, at the sheet's size, light on dark") << u"ninguno"_s << 11 << true << QStringList{};
+    QTest::newRow("one letter too narrow") << u"derecha"_s << menor << false << QStringList{u"taller"_s};
+    QTest::newRow("one letter too narrow, at the sheet's size") << u"derecha"_s << 11 << false << QStringList{u"taller"_s};
+    QTest::newRow("one letter too narrow, light on dark") << u"derecha"_s << menor << true << QStringList{u"taller"_s};
+    QTest::newRow("aligned right, its start cut") << u"izquierda"_s << menor << false << QStringList{u"Sello"_s};
+    QTest::newRow("its foot cut by a box too short") << u"abajo"_s << 11 << false << todas;
+    QTest::newRow("its head cut by a box too short") << u"arriba"_s << 11 << false << todas;
+    QTest::newRow("its end painted over") << u"cubierto"_s << menor << false << QStringList{u"taller"_s};
+    // clang-format on
+}
 
-// Every word printed lies inside the box of the control that drew it: no caption, field or
-// block is cut at its edge, on any page.
+// The ink check sees a text cut inside its own box, which the PDF's text still reads whole:
+// "Sello del taller" drawn as printing draws a caption, at the smallest size and the sheet's.
+void PruebasImpresion::tintaCortada() {
+    QFETCH(QString, corte);
+    QFETCH(int, pixeles);
+    QFETCH(bool, oscuro);
+    QFETCH(QStringList, cortadas);
+    const QString leyenda = u"Sello del taller"_s;
+    const QString ruta = carpeta->filePath(u"sello.pdf"_s);
+    {
+        QPdfWriter pdf(ruta);
+        QPainter pintor(&pdf);
+        // A4 at the scale the sheet prints at, 180 mm for 627 pixels.
+        pintor.scale(180 / 25.4 * pdf.resolution() / 627, 180 / 25.4 * pdf.resolution() / 627);
+        QFont fuente(u"DejaVu Sans"_s);
+        fuente.setPixelSize(pixeles);
+        pintor.setFont(fuente);
+        const QFontMetricsF metrica(fuente);
+        const QRectF caja(50, 50, metrica.horizontalAdvance(leyenda), metrica.height());
+        const QColor fondo = oscuro ? Qt::black : Qt::white;
+        pintor.fillRect(caja.adjusted(-10, -10, 10, 10), fondo);
+        pintor.setPen(oscuro ? Qt::yellow : Qt::black);
+        QRectF dibujo = caja;
+        Qt::Alignment alineacion = Qt::AlignLeft | Qt::AlignVCenter;
+        const qreal medioX = metrica.xHeight() / 2;
+        const qreal base = caja.top() + metrica.ascent();
+        if (corte == u"derecha"_s)
+            dibujo.setWidth(metrica.horizontalAdvance(u"Sello del talle"_s));
+        else if (corte == u"izquierda"_s) {
+            dibujo.setLeft(caja.left() + metrica.horizontalAdvance(u"Se"_s));
+            alineacion = Qt::AlignRight | Qt::AlignVCenter;
+        } else if (corte == u"abajo"_s)
+            pintor.setClipRect(
+                QRectF(caja.left(), caja.top(), caja.width(), base - medioX - caja.top()));
+        else if (corte == u"arriba"_s)
+            pintor.setClipRect(QRectF(caja.left(), base - medioX, caja.width(), caja.height()));
+        pintor.drawText(dibujo, alineacion, leyenda);
+        pintor.setClipping(false);
+        if (corte == u"cubierto"_s) {
+            const qreal desde = caja.left() + metrica.horizontalAdvance(u"Sello del tall"_s);
+            pintor.fillRect(QRectF(desde, caja.top(), caja.right() - desde, caja.height()), fondo);
+        }
+    }
+    QCOMPARE(TextoEnBruto(ruta).simplified(), leyenda); // the text reads whole
+    QStringList vistas;
+    for (const QString& cortada : SinTinta(ruta))
+        vistas << cortada.section(u' ', 0, 0);
+    QCOMPARE(vistas, cortadas);
+}
+
+void PruebasImpresion::nadaRecortado_data() {
+    QTest::addColumn<QString>("ventana");
+    QTest::addColumn<bool>("llenos"); // every field holds a long text of several words
+    QTest::newRow("valuation") << u"Form1"_s << false;
+    QTest::newRow("certificate") << u"Form2"_s << false;
+    QTest::newRow("valuation, every field long") << u"Form1"_s << true;
+    QTest::newRow("certificate, every field long") << u"Form2"_s << true;
+}
+
+// Every word printed lies inside the box of the control that drew it, and its ink reaches
+// across its box: no caption, field or block is cut at its edge or inside its box, on any page,
+// whatever the sheet holds. Every control of the sheet is looked at, so a new one needs no row.
 void PruebasImpresion::nadaRecortado() {
     QFETCH(QString, ventana);
+    QFETCH(bool, llenos);
     AlCertificado();
-    const QStringList fuera = ImprimirYMedir(Ventana(ventana), u"entero.pdf"_s);
+    TMarco& v = Ventana(ventana);
+    if (llenos) {
+        // Written without their signals: paper reads what the fields hold, nothing recalculates.
+        const QString largo = u"Golf GTI Edición 40 aniversario Rojo Tornado"_s;
+        for (QLineEdit* campo : v.hoja()->findChildren<QLineEdit*>()) {
+            const QSignalBlocker quieto(campo);
+            campo->setText(largo);
+        }
+        for (QPlainTextEdit* memo : v.hoja()->findChildren<QPlainTextEdit*>()) {
+            const QSignalBlocker quieto(memo);
+            memo->setPlainText(largo + u'\n' + largo);
+        }
+    }
+    const QStringList fuera = ImprimirYMedir(v, u"entero.pdf"_s);
     QVERIFY2(fuera.isEmpty(), qPrintable(fuera.join(u", "_s)));
 }
 

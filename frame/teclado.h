@@ -29,9 +29,10 @@ QStyle* EstiloDelPrograma();
 //  - the radio buttons of one parent are one tab stop, the one set (the first while none is);
 //    the arrow keys move the choice within them;
 //  - `caja` scrolls the focused control into view;
-//  - Ctrl+Home and Ctrl+End, from any control, give the focus to the sheet's first and last
-//    tab stop and show the sheet's top and the end of its content; PageUp and PageDown scroll
-//    it by a page, but in a multi-line field, which pages its own text.
+//  - Ctrl+Home and Ctrl+End give the focus to the sheet's first and last tab stop and show
+//    the sheet's top and the end of its content; PageUp and PageDown scroll it by a page. In a
+//    multi-line field all four keys stay in its own text: Ctrl+Home and Ctrl+End move its
+//    cursor to the text's start and end, as in any text box, and the page keys page it.
 // Call once the window's controls exist.
 void PrepararTeclado(QWidget* ventana, QScrollArea* caja);
 

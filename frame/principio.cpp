@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QSet>
 
 namespace {
 
@@ -15,8 +16,8 @@ public:
             // A field shows the part of its text around its cursor, and a write leaves the
             // cursor at the end. A list has the focus for its edit part (its focus proxy).
             connect(campo, &QLineEdit::cursorPositionChanged, this, [this, campo](int, int ahora) {
-                if (ahora != 0 && !campo->hasFocus() && campo != arrastre_)
-                    campo->setCursorPosition(0);
+                if (ahora != 0 && !campo->hasFocus())
+                    AlPrincipioLuego(campo);
             });
             campo->setCursorPosition(0);
         }
@@ -66,12 +67,30 @@ protected:
     }
 
 private:
+    // Once the running step is over: text put into a field without the focus in several
+    // steps (pasted over a selection, typed through a screen reader's text interface) goes
+    // in at its cursor, where each step left it.
+    void AlPrincipioLuego(QLineEdit* campo) {
+        if (pendientes_.contains(campo))
+            return;
+        pendientes_.insert(campo);
+        QMetaObject::invokeMethod(
+            this,
+            [this, campo] {
+                pendientes_.remove(campo);
+                if (!campo->hasFocus() && campo != arrastre_)
+                    campo->setCursorPosition(0);
+            },
+            Qt::QueuedConnection);
+    }
+
     void Soltado(QLineEdit* campo) {
         arrastre_ = nullptr;
         if (!campo->hasFocus())
             campo->setCursorPosition(0);
     }
 
+    QSet<QLineEdit*> pendientes_;
     QLineEdit* arrastre_ = nullptr;
     bool soltando_ = false;
 };

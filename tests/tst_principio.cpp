@@ -22,6 +22,7 @@ const QString kModeloLargo = u"León 1.6 TDI 105 CV Style"_s;
 // Whether the field shows the start of its text: over the width its first letters take, its
 // picture is the picture of those letters alone, which fit and so stand at the start.
 bool MuestraElPrincipio(QLineEdit& campo) {
+    QCoreApplication::processEvents(); // what the window shows once the program's step is over
     const QString texto = campo.text();
     const QFontMetrics medidas(campo.font());
     qsizetype letras = texto.size();
@@ -196,13 +197,12 @@ void PruebasPrincipio::cadaCampo_data() {
     FijarReloj(MomentoDePrueba(2010, 3));
     const TForm1 valoracion;
     const TForm2 certificado;
-    for (const TMarco* marco : {static_cast<const TMarco*>(&valoracion),
-                                static_cast<const TMarco*>(&certificado)}) {
+    for (const TMarco* marco :
+         {static_cast<const TMarco*>(&valoracion), static_cast<const TMarco*>(&certificado)}) {
         const QString ventana = marco->objectName();
         for (const QLineEdit* campo : marco->hoja()->findChildren<QLineEdit*>()) {
-            const QWidget* control = qobject_cast<QComboBox*>(campo->parentWidget())
-                                         ? campo->parentWidget()
-                                         : campo;
+            const QWidget* control =
+                qobject_cast<QComboBox*>(campo->parentWidget()) ? campo->parentWidget() : campo;
             QTest::addRow("%s %s", qPrintable(ventana), qPrintable(control->objectName()))
                 << ventana << control->objectName();
         }

@@ -72,6 +72,7 @@ private slots:
     void ayudaCortadaEnElBorde();
     void f1MuestraLaAyuda_data();
     void f1MuestraLaAyuda();
+    void f1EnUnaVistaCorta();
     void f1SinAyudaNoHaceNada();
     void teclaOFocoOcultan_data();
     void teclaOFocoOcultan();
@@ -332,6 +333,25 @@ void PruebasAyudas::f1MuestraLaAyuda() {
     QCOMPARE(NombreDelFoco(), control);
     const QString descripcion = lineas[0] + u'\n' + lineas[2];
     QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Description), descripcion);
+}
+
+// A view too short for a control and its help together (a small screen, a large scale
+// factor) shows the help from its title down, as much of it as the view holds.
+void PruebasAyudas::f1EnUnaVistaCorta() {
+    ventana->resize(656, 200);
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    auto* caja = ventana->findChild<QScrollArea*>(u"ScrollBox1"_s);
+    QWidget* c = Control("CP10Normal");
+    c->setFocus(Qt::TabFocusReason);
+    caja->verticalScrollBar()->setValue(0);
+    QTest::keyClick(c, Qt::Key_F1);
+    QVERIFY(Memo()->isVisible());
+    const QRect fila(c->mapTo(ventana->hoja(), QPoint(0, 0)), c->size());
+    QVERIFY(fila.united(Memo()->geometry()).height() > caja->viewport()->height());
+    const int arriba = Memo()->mapTo(caja->viewport(), QPoint(0, 0)).y();
+    QVERIFY2(arriba >= 0 && arriba < 20, qPrintable(QString::number(arriba)));
+    QCOMPARE(Entera(), QString());
 }
 
 // F1 where no help belongs changes nothing.

@@ -2,7 +2,9 @@
 // files, for the README and for review, and every printed page of each sheet as pdftoppm
 // renders the PDF: capturas <folder>. At a scale factor other than 1 (QT_SCALE_FACTOR) it
 // renders only the valuation window, named for the factor, to review how the window scales.
+// At either, the month and model boxes holding long texts, and the longest help.
 
+#include "ayudas.h"
 #include "form1.h"
 #include "form2.h"
 #include "impresion.h"
@@ -10,8 +12,10 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -21,14 +25,20 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <algorithm>
+#include <string>
 
 namespace {
 
-bool Guardar(QWidget& control, const QDir& carpeta, const QString& nombre) {
+bool GuardarImagen(const QPixmap& imagen, const QDir& carpeta, const QString& nombre) {
     const QString ruta = carpeta.filePath(nombre);
-    const bool hecho = control.grab().save(ruta);
+    const bool hecho = imagen.save(ruta);
     QTextStream(stdout) << (hecho ? "wrote " : "could not write ") << ruta << '\n';
     return hecho;
+}
+
+bool Guardar(QWidget& control, const QDir& carpeta, const QString& nombre) {
+    return GuardarImagen(control.grab(), carpeta, nombre);
 }
 
 // Prints the window to a PDF in `temporal`, as "Imprimir" would, and keeps its pages as PNG
@@ -67,6 +77,38 @@ bool GuardarImpresa(TMarco& ventana, const QTemporaryDir& temporal, const QDir& 
     return hecho;
 }
 
+// The month and model boxes holding texts longer than they are, the focus elsewhere, and the
+// longest help as the pointer brings it up: `sufijo` ends each file's name.
+bool GuardarTextosLargos(TForm1& valoracion, const QDir& carpeta, const QString& sufijo) {
+    QWidget* hoja = valoracion.hoja();
+    auto* mes = hoja->findChild<QComboBox*>(QStringLiteral("EMesFabricacion"));
+    auto* modelo = hoja->findChild<QLineEdit*>(QStringLiteral("EMarca"));
+    mes->setCurrentText(QStringLiteral("Septiembre"));
+    modelo->setText(QStringLiteral("León 1.6 TDI 105 CV Style"));
+    const QRect campos =
+        modelo->geometry().united(mes->geometry()).adjusted(-8, -8, 8, 8).intersected(hoja->rect());
+    bool hecho = GuardarImagen(hoja->grab(campos), carpeta,
+                               QStringLiteral("valoracion-campos%1.png").arg(sufijo));
+
+    const auto larga =
+        std::max_element(kAyudas.begin(), kAyudas.end(), [](const Ayuda& a, const Ayuda& b) {
+            return std::char_traits<char>::length(a.texto) <
+                   std::char_traits<char>::length(b.texto);
+        });
+    QWidget* control = hoja->findChild<QWidget*>(QString::fromLatin1(larga->nombre));
+    QMouseEvent movimiento(QEvent::MouseMove, QPointF(5, 5), control->mapToGlobal(QPointF(5, 5)),
+                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(control, &movimiento);
+    const QWidget* memo = hoja->findChild<QPlainTextEdit*>(QStringLiteral("MemoAyuda"));
+    const QRect ayuda = memo->geometry()
+                            .united(control->geometry())
+                            .adjusted(-8, -8, 8, 8)
+                            .intersected(hoja->rect());
+    hecho &= GuardarImagen(hoja->grab(ayuda), carpeta,
+                           QStringLiteral("valoracion-ayuda-larga%1.png").arg(sufijo));
+    return hecho;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -82,8 +124,11 @@ int main(int argc, char* argv[]) {
 
     const qreal escala = programa.Form1().devicePixelRatioF();
     if (escala != 1) {
-        const QString nombre = QStringLiteral("valoracion-ventana-escala%1.png").arg(escala);
-        return Guardar(programa.Form1(), carpeta, nombre) ? 0 : 1;
+        const QString sufijo = QStringLiteral("-escala%1").arg(escala);
+        bool hecho = Guardar(programa.Form1(), carpeta,
+                             QStringLiteral("valoracion-ventana%1.png").arg(sufijo));
+        hecho &= GuardarTextosLargos(programa.Form1(), carpeta, sufijo);
+        return hecho ? 0 : 1;
     }
 
     bool hecho = true;
@@ -124,5 +169,6 @@ int main(int argc, char* argv[]) {
     certificado.findChild<QCheckBox*>(QStringLiteral("CITV"))->click();
     hecho &=
         GuardarImpresa(programa.Form2(), temporal, carpeta, QStringLiteral("certificado-impreso"));
+    hecho &= GuardarTextosLargos(programa.Form1(), carpeta, QString());
     return hecho ? 0 : 1;
 }

@@ -4,7 +4,7 @@
 
 #include "controles.h"
 #include "deshacer.h"
-
+#include "principio.h"
 #include "teclado.h"
 #include "vista_previa.h"
 
@@ -197,18 +197,21 @@ TMarco::TMarco(const DisenoMarco& diseno)
 
     yAvance_ = diseno.posAvance.y();
     yRegresar_ = diseno.posRegresar.y();
-    new AlRedimensionarse(desplazable->viewport(),
-                          [this](QSize tamano) { Encajar(tamano.height()); });
+    new AlRedimensionarse(desplazable->viewport(), [this](QSize tamano) { Encajar(tamano); });
 
     Colocar();
-    Encajar(height()); // a window not yet shown is fitted as it will show
+    Encajar(size()); // a window not yet shown is fitted as it will show
 }
 
-void TMarco::Encajar(int alto) {
+void TMarco::Encajar(QSize tamano) {
     constexpr int kCajaMinima = 120;
     const int abajo = std::max(yAvance_, yRegresar_) + BitBtn13->height();
-    const int falta = std::clamp(abajo - alto, 0, kCajaHoja.height() - kCajaMinima);
-    ScrollBox1->resize(ScrollBox1->width(), kCajaHoja.height() - falta);
+    const int falta = std::clamp(abajo - tamano.height(), 0, kCajaHoja.height() - kCajaMinima);
+    // Narrower than designed, the box keeps its scroll bar at the window's right edge, over
+    // the sheet's blank right margin; never narrower than the sheet itself.
+    const int ancho =
+        std::clamp(tamano.width() - ScrollBox1->x(), Panel1->width(), kCajaHoja.width());
+    ScrollBox1->resize(ancho, kCajaHoja.height() - falta);
     Button2->move(Button2->x(), yAvance_ - falta);
     BitBtn13->move(BitBtn13->x(), yRegresar_ - falta);
     ButtonImprimir->move(ButtonImprimir->x(), yRegresar_ - falta);
@@ -240,7 +243,7 @@ void TMarco::AlMostrar() {
     if (colocadoConBordes_ || windowHandle() == nullptr)
         return;
     colocadoConBordes_ = true;
-    Encajar(cliente_->parentWidget()->height());
+    Encajar(cliente_->parentWidget()->size());
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 
@@ -257,6 +260,7 @@ void TMarco::OrdenarTabulacion(QList<QWidget*> orden) {
     orden << deshacer_->Boton() << ButtonImprimir;
     EncadenarTabulacion(ScrollBox1, orden);
     PrepararTeclado(this, ScrollBox1);
+    PrincipioALaVista(Panel1);
 }
 
 void TMarco::FormActivate() { LabelCaption->setText(titulo_); }

@@ -86,8 +86,9 @@ protected:
     virtual QString BotonCalcular() const;
     // Whether a control of the sheet goes on paper; the frame prints every one.
     virtual bool SeImprime(const QWidget& control) const;
-    // The sheet's controls in tab order after the scroll box, "Imprimir" last, and the keyboard
-    // and wheel of the whole window (PrepararTeclado). Call once, when the sheet is built.
+    // The sheet's controls in tab order after the scroll box, "Imprimir" last, the keyboard
+    // and wheel of the whole window (PrepararTeclado), and the start of every edit field in
+    // view while it lacks the focus (PrincipioALaVista). Call once, when the sheet is built.
     void OrdenarTabulacion(QList<QWidget*> orden);
     // The window's way back from the program's overwrites, and its bar under the sheet.
     OfertaDeshacer& Deshacer() const { return *deshacer_; }
@@ -107,11 +108,12 @@ private:
     // around it, and the window is placed again.
     void AlMostrar();
 
-    // Fits the frame's content into a window inside `alto` high. Where the window is shorter
+    // Fits the frame's content into a window inside of `tamano`. Where the window is shorter
     // than its content (fitted into a small screen, or at a large scale factor) the scroll box
-    // gives up the difference and the buttons move up with its bottom: the sheet keeps its one
-    // scroll bar wholly in view, and the buttons and the focus stay in sight.
-    void Encajar(int alto);
+    // gives up the difference and the buttons move up with its bottom; where it is narrower,
+    // the scroll box gives up width down to the sheet's own: the sheet keeps its one scroll bar
+    // wholly in view, and the buttons and the focus stay in sight.
+    void Encajar(QSize tamano);
 
     QWidget* cliente_; // holds the title line, the scroll box and the buttons
     int yAvance_ = 0;  // the buttons' places as designed

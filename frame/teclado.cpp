@@ -15,6 +15,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOption>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QVariant>
 #include <utility>
@@ -202,8 +203,8 @@ QWidget* ParadaDeHoja(QScrollArea* caja, bool ultima) {
 
 // The whole sheet by keyboard, whichever control has the focus: Ctrl+Home and Ctrl+End give
 // the focus to its first and its last control and show its top and its end, PageUp and
-// PageDown scroll a page up or down, but in a multi-line field, where they page the field's
-// own text.
+// PageDown scroll a page up or down; but in a multi-line field all four keys move in the
+// field's own text.
 class TeclasDeHoja : public QObject {
 public:
     explicit TeclasDeHoja(QScrollArea* caja) : QObject(caja), caja_(caja) {}
@@ -215,9 +216,19 @@ protected:
         const auto* tecla = static_cast<QKeyEvent*>(evento);
         const auto modificadores = tecla->modifiers() & ~Qt::KeypadModifier;
         QScrollBar* barra = caja_->verticalScrollBar();
-        const bool memo = qobject_cast<QPlainTextEdit*>(objeto) != nullptr ||
-                          qobject_cast<QTextEdit*>(objeto) != nullptr;
-        if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_Home) {
+        auto* memoLlano = qobject_cast<QPlainTextEdit*>(objeto);
+        auto* memoRico = qobject_cast<QTextEdit*>(objeto);
+        const bool memo = memoLlano != nullptr || memoRico != nullptr;
+        const bool extremo = tecla->key() == Qt::Key_Home || tecla->key() == Qt::Key_End;
+        if (modificadores == Qt::ControlModifier && extremo && memo) {
+            // The start or end of the memo's own text, as in any text box; a read-only memo,
+            // which ignores the keys, too.
+            const auto hasta = tecla->key() == Qt::Key_Home ? QTextCursor::Start : QTextCursor::End;
+            if (memoLlano != nullptr)
+                memoLlano->moveCursor(hasta);
+            else
+                memoRico->moveCursor(hasta);
+        } else if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_Home) {
             barra->triggerAction(QAbstractSlider::SliderToMinimum);
             Enfocar(ParadaDeHoja(caja_, false));
         } else if (modificadores == Qt::ControlModifier && tecla->key() == Qt::Key_End) {

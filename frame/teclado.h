@@ -31,7 +31,9 @@ QStyle* EstiloDelPrograma();
 //  - `caja` scrolls the focused control into view;
 //  - Ctrl+Home and Ctrl+End, from any control, give the focus to the sheet's first and last
 //    tab stop and show the sheet's top and the end of its content; PageUp and PageDown scroll
-//    it by a page, but in a multi-line field, which pages its own text.
+//    it by a page. In a multi-line field all four keys stay in its own text: Ctrl+Home and
+//    Ctrl+End move its cursor to the text's start and end, as in any text box, and the page
+//    keys page it.
 // Call once the window's controls exist; a second call on the same window does nothing, so no
 // key is filtered twice.
 void PrepararTeclado(QWidget* ventana, QScrollArea* caja);

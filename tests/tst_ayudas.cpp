@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextCursor>
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -71,6 +72,7 @@ private slots:
     void ayudaCortadaEnElBorde();
     void f1MuestraLaAyuda_data();
     void f1MuestraLaAyuda();
+    void f1EnUnaVistaCorta();
     void f1SinAyudaNoHaceNada();
     void teclaOFocoOcultan_data();
     void teclaOFocoOcultan();
@@ -90,6 +92,8 @@ private:
         MoverSobreHoja(Control(nombre)->mapTo(ventana->hoja(), dentro));
     }
     void TodosNormales();
+    // What keeps the memo's text from showing whole, title first: empty where nothing does.
+    QString Entera();
 
     Avisos avisos;
     std::unique_ptr<TForm1> ventana;
@@ -123,6 +127,22 @@ void PruebasAyudas::MoverSobreHoja(QPoint punto) {
 void PruebasAyudas::TodosNormales() {
     for (const QString& nombre : Controles())
         QCOMPARE(ColoresDe(nombre), Normales(nombre));
+}
+
+QString PruebasAyudas::Entera() {
+    QPlainTextEdit* memo = Memo();
+    QStringList faltas;
+    if (memo->verticalScrollBar()->value() != 0 || memo->verticalScrollBar()->maximum() != 0)
+        faltas << u"scrolls"_s;
+    QTextCursor cursor(memo->document());
+    if (memo->cursorRect(cursor).top() < 0)
+        faltas << u"title above the view"_s;
+    cursor.movePosition(QTextCursor::End);
+    const int pie = memo->cursorRect(cursor).bottom();
+    if (pie >= memo->viewport()->height())
+        faltas << u"last line at %1 below a view %2 high"_s.arg(pie).arg(
+            memo->viewport()->height());
+    return faltas.join(u", "_s);
 }
 
 void PruebasAyudas::deUnaFilaALaSiguiente() {
@@ -165,6 +185,8 @@ void PruebasAyudas::cadaControl_data() {
     }
 }
 
+// Each help shows whole, from its title down to its last line, without scrolling: a memo too
+// short for its text grows downward, never narrower or shorter than 420 x 120.
 void PruebasAyudas::cadaControl() {
     QFETCH(QString, control);
     QFETCH(QPoint, esquina);
@@ -172,7 +194,10 @@ void PruebasAyudas::cadaControl() {
     MoverSobre(qPrintable(control));
     QVERIFY(Memo()->isVisible());
     QCOMPARE(Memo()->pos(), esquina);
-    QCOMPARE(Memo()->size(), QSize(420, 120));
+    QCOMPARE(Memo()->width(), 420);
+    QVERIFY(Memo()->height() >= 120);
+    QCOMPARE(Entera(), QString());
+    QVERIFY(Memo()->geometry().bottom() < ventana->hoja()->height());
     const QStringList lineas = Memo()->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lineas.size(), 3);
     QCOMPARE(lineas[0], titulo);
@@ -269,6 +294,8 @@ void PruebasAyudas::f1MuestraLaAyuda_data() {
     QTest::newRow("special class") << u"CEspecial2"_s << u"CEspecial2"_s << QPoint(186, 156) << 1;
     QTest::newRow("rating row, first button") << u"CP4MuyMal"_s << u"LabelP4"_s << QPoint(38, 366) << 1;
     QTest::newRow("rating row, set button") << u"CP11Normal"_s << u"LabelP11"_s << QPoint(38, 590) << 0;
+    QTest::newRow("hidden faults, sheet at the top") << u"CP10Normal"_s << u"LabelP10"_s << QPoint(38, 558) << 0;
+    QTest::newRow("hidden faults, sheet at the end") << u"CP10Normal"_s << u"LabelP10"_s << QPoint(38, 558) << 1;
     QTest::newRow("value of use") << u"EPVPValoracion"_s << u"LabelValorUso"_s << QPoint(236, 668) << 0;
     QTest::newRow("exchange value") << u"EPVPCambio"_s << u"LabelValorCambio"_s << QPoint(172, 692) << 0;
     // clang-format on
@@ -290,6 +317,7 @@ void PruebasAyudas::f1MuestraLaAyuda() {
     QTest::keyClick(c, Qt::Key_F1);
     QVERIFY(Memo()->isVisible());
     QCOMPARE(Memo()->pos(), esquina);
+    QCOMPARE(Entera(), QString());
     const QStringList lineas = Memo()->toPlainText().split(u'\n');
     QCOMPARE(lineas.size(), 3);
     for (const QString& nombre : Controles())
@@ -305,6 +333,25 @@ void PruebasAyudas::f1MuestraLaAyuda() {
     QCOMPARE(NombreDelFoco(), control);
     const QString descripcion = lineas[0] + u'\n' + lineas[2];
     QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Description), descripcion);
+}
+
+// A view too short for a control and its help together (a small screen, a large scale
+// factor) shows the help from its title down, as much of it as the view holds.
+void PruebasAyudas::f1EnUnaVistaCorta() {
+    ventana->resize(656, 200);
+    ventana->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ventana.get()));
+    auto* caja = ventana->findChild<QScrollArea*>(u"ScrollBox1"_s);
+    QWidget* c = Control("CP10Normal");
+    c->setFocus(Qt::TabFocusReason);
+    caja->verticalScrollBar()->setValue(0);
+    QTest::keyClick(c, Qt::Key_F1);
+    QVERIFY(Memo()->isVisible());
+    const QRect fila(c->mapTo(ventana->hoja(), QPoint(0, 0)), c->size());
+    QVERIFY(fila.united(Memo()->geometry()).height() > caja->viewport()->height());
+    const int arriba = Memo()->mapTo(caja->viewport(), QPoint(0, 0)).y();
+    QVERIFY2(arriba >= 0 && arriba < 20, qPrintable(QString::number(arriba)));
+    QCOMPARE(Entera(), QString());
 }
 
 // F1 where no help belongs changes nothing.

@@ -28,6 +28,7 @@ void PruebasPantalla::exteriorEnPantalla_data() {
     QTest::newRow("panel below, one pixel short") << QRect(0, 0, 1366, 739) << QRect(268, 0, 656, 739);
     QTest::newRow("1366 x 768 at scale 1.25") << QRect(0, 0, 1093, 614) << QRect(268, 0, 656, 614);
     QTest::newRow("1366 x 768 at scale 2") << QRect(0, 0, 683, 384) << QRect(27, 0, 656, 384);
+    QTest::newRow("1280 x 720 at scale 2") << QRect(0, 0, 640, 360) << QRect(0, 0, 640, 360);
     QTest::newRow("narrower than the frame") << QRect(0, 0, 600, 400) << QRect(0, 0, 600, 400);
     QTest::newRow("area ending left of the given right edge") << QRect(100, 50, 800, 600)
                                                                << QRect(244, 50, 656, 600);

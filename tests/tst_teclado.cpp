@@ -28,6 +28,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTextCursor>
 #include <QWheelEvent>
 #include <algorithm>
 #include <memory>
@@ -210,6 +211,8 @@ private slots:
     void teclasDeLaHoja();
     void principioYFinDeLaHoja_data();
     void principioYFinDeLaHoja();
+    void principioYFinDelMemo_data();
+    void principioYFinDelMemo();
     void calificacionesEnRejilla_data();
     void calificacionesEnRejilla();
     void listaEnteraConFlechas();
@@ -728,7 +731,6 @@ void PruebasTeclado::principioYFinDeLaHoja_data() {
         {"Ctrl+End from an edit", "Form2", "EProtocoloUCE", true, "top"},
         {"Ctrl+Home from a rating", "Form2", "CV50Bien", false, "end"},
         {"Ctrl+End from a list", "Form1", "EMesFabricacion", true, "top"},
-        {"Ctrl+End from a memo", "Form2", "MemoAverias", true, "middle"},
         {"Ctrl+Home from a frame button", "Form1", "BitBtn13", false, "end"},
         {"Ctrl+End from the scroll box", "Form2", "ScrollBox1", true, "top"},
         {"Ctrl+End from a frame button", "Form2", "Button2", true, "top"},
@@ -779,6 +781,46 @@ void PruebasTeclado::principioYFinDeLaHoja() {
     }
     if (lista != nullptr)
         QCOMPARE(lista->currentText(), texto);
+}
+
+void PruebasTeclado::principioYFinDelMemo_data() {
+    QTest::addColumn<QString>("memo");
+    QTest::addColumn<bool>("fin"); // Ctrl+End, or else Ctrl+Home
+    // clang-format off
+    QTest::newRow("fault memory, Ctrl+Home") << u"MemoAverias"_s << false;
+    QTest::newRow("fault memory, Ctrl+End") << u"MemoAverias"_s << true;
+    QTest::newRow("defects found, read-only, Ctrl+Home") << u"MemoDefectosEncontrados"_s << false;
+    QTest::newRow("defects found, read-only, Ctrl+End") << u"MemoDefectosEncontrados"_s << true;
+    // clang-format on
+}
+
+// In a memo Ctrl+Home and Ctrl+End move the cursor to the start and the end of its text, as in
+// any text box, and show it there; the focus, the text and the sheet stay.
+void PruebasTeclado::principioYFinDelMemo() {
+    QFETCH(QString, memo);
+    QFETCH(bool, fin);
+    Activar(u"Form2"_s);
+    auto* m = Control<QPlainTextEdit>(u"Form2"_s, memo);
+    QStringList lineas;
+    for (int i = 1; i <= 12; ++i)
+        lineas << u"P0%1 Averia %1 leida de la unidad de control"_s.arg(300 + i);
+    const QString texto = lineas.join(u'\n');
+    m->setPlainText(texto);
+    QTextCursor cursor = m->textCursor();
+    cursor.setPosition(texto.indexOf(u"P0306"_s));
+    m->setTextCursor(cursor);
+    m->centerCursor();
+    m->setFocus(Qt::TabFocusReason);
+    auto* caja = Control<QScrollArea>(u"Form2"_s, u"ScrollBox1"_s);
+    caja->ensureWidgetVisible(m, 0, 0);
+    const int hoja = Barra(u"Form2"_s)->value();
+    QTest::keyClick(m, fin ? Qt::Key_End : Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(NombreDelFoco(), memo);
+    QCOMPARE(m->textCursor().position(), fin ? texto.size() : 0);
+    QVERIFY(!m->textCursor().hasSelection());
+    QCOMPARE(m->toPlainText(), texto);
+    QVERIFY(m->viewport()->rect().contains(m->cursorRect()));
+    QCOMPARE(Barra(u"Form2"_s)->value(), hoja);
 }
 
 void PruebasTeclado::calificacionesEnRejilla_data() {

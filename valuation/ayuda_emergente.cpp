@@ -8,6 +8,28 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QtMath>
+#include <algorithm>
+
+namespace {
+
+// The height at which a memo shows all of its text without scrolling: its lines at its width,
+// the document's margins above and below, and the memo's frame.
+int AltoDelTextoEntero(const QPlainTextEdit& memo) {
+    const QTextDocument* documento = memo.document();
+    const QAbstractTextDocumentLayout* disposicion = documento->documentLayout();
+    qreal lineas = 0;
+    for (QTextBlock bloque = documento->begin(); bloque.isValid(); bloque = bloque.next())
+        lineas += disposicion->blockBoundingRect(bloque).height();
+    // The last block's height holds the margin below; the view takes one pixel more than the
+    // text before it counts it whole.
+    const int vista = qCeil(lineas + documento->documentMargin()) + 1;
+    return vista + memo.height() - memo.viewport()->height();
+}
+
+} // namespace
 
 AyudaEmergente::AyudaEmergente(QScrollArea* caja, QPlainTextEdit* memo,
                                const std::array<Controles, kAyudas.size()>& controles)
@@ -93,14 +115,20 @@ bool AyudaEmergente::FiltrarTecla(QObject* objeto, QEvent* evento) {
         // The focus stays where it was, so a reader says the help only when told.
         Anunciar(memo_, DeTabla(kAyudas[i].titulo).simplified() + QStringLiteral(". ") +
                             DeTabla(kAyudas[i].texto).simplified());
-        // The control and its help in view together.
+        // The control and its help in view together; where a short view (a small screen, a
+        // large scale factor) cannot hold both, the help from its title down.
         auto* control = static_cast<QWidget*>(objeto);
+        constexpr int kAlrededor = 6;
         const QRect lugar = QRect(control->mapTo(Hoja(), QPoint(0, 0)), control->size())
                                 .united(memo_->geometry())
                                 .intersected(Hoja()->rect());
-        constexpr int kAlrededor = 6;
-        caja_->ensureVisible(lugar.center().x(), lugar.center().y(), lugar.width() / 2 + kAlrededor,
-                             lugar.height() / 2 + kAlrededor);
+        if (lugar.height() + 2 * kAlrededor <= caja_->viewport()->height()) {
+            caja_->ensureVisible(lugar.center().x(), lugar.center().y(),
+                                 lugar.width() / 2 + kAlrededor, lugar.height() / 2 + kAlrededor);
+        } else {
+            caja_->ensureVisible(memo_->x(), memo_->y(), kAlrededor, kAlrededor);
+            caja_->verticalScrollBar()->setValue(memo_->y() - kAlrededor);
+        }
         return true;
     }
     return false;
@@ -129,11 +157,16 @@ void AyudaEmergente::AyudaMouseMove(size_t indice) {
     PonerTinta(control, ColorBGR(kTintaResaltado));
     memo_->setGeometry(control->x() + ayuda.derecha, control->y() + ayuda.abajo, kAnchoAyuda,
                        kAltoAyuda);
-    memo_->appendPlainText(DeTabla(ayuda.titulo));
-    memo_->appendPlainText(QString());
-    memo_->appendPlainText(DeTabla(ayuda.texto));
+    // Set at once, its view at the top: text appended to a view at its end keeps it there,
+    // the title scrolled out.
+    memo_->setPlainText(DeTabla(ayuda.titulo) + QStringLiteral("\n\n") + DeTabla(ayuda.texto));
     memo_->raise();
-    memo_->show();
+    memo_->show(); // its text laid out at its width from here on
+    // Grown downward to hold the whole text; moved up only as far as the sheet's foot asks.
+    const int alto = std::max(kAltoAyuda, AltoDelTextoEntero(*memo_));
+    memo_->setGeometry(memo_->x(), std::min(memo_->y(), Hoja()->height() - alto), kAnchoAyuda,
+                       alto);
+    memo_->verticalScrollBar()->setValue(0);
 }
 
 void AyudaEmergente::ResetColoresAyuda(const QString& nombre) {

@@ -98,6 +98,8 @@ private:
     bool escrito_ = false;
     // While set, a change of a rating or of the fault memory starts no scoring run.
     bool sinPuntuar_ = false;
+    // Set by a preparation: the next run's writing empties the results it does not reach.
+    bool vaciarSinResultado_ = false;
     // The results a change of the user's altered, said once the change is over.
     ResultadosHablados hablados_;
     // The fault memory's text at its last change notification: writing the same text again, or

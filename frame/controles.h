@@ -50,6 +50,13 @@ template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla, int alto) {
     return pie;
 }
 
+// Writes `texto` into `campo` only where it is new: the same text written again, or a field
+// emptied before it is written, tells a screen reader of changes that are none.
+inline void PonerTexto(QLineEdit* campo, const QString& texto) {
+    if (campo->text() != texto)
+        campo->setText(texto);
+}
+
 inline constexpr int kAltoEdicion = 21;
 
 // An edit box of a window, kAltoEdicion high, kept in the window's member.

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "ayuda_emergente.h"
+#include "controles.h"
 #include "criterios.h"
 #include "desplegables.h"
 #include "escritura.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <utility>
+#include <QScopeGuard>
 #include <QRadioButton>
 
 namespace {
@@ -46,7 +49,9 @@ void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto 
         lista->addItems(elementos);
     }
     lista->setCurrentIndex(elegido);
-    lista->setEditText(texto.toString());
+    // The same text written again would be told to a screen reader as a change.
+    if (lista->currentText() != texto)
+        lista->setEditText(texto.toString());
 }
 
 template <size_t N> QStringList Textos(const std::array<const char*, N>& tabla) {
@@ -131,7 +136,7 @@ void TForm1::ResetValoracion() {
     const int anoActual = AhoraLocal().date().year();
     MemoAyuda->hide();
     for (QLineEdit* campo : {EMarca, EBastidor, EMatricula})
-        campo->clear();
+        PonerTexto(campo, {});
     CEspecial1->setChecked(false);
     CEspecial2->setChecked(false);
     Rellenar(EMesFabricacion, Meses());
@@ -141,13 +146,19 @@ void TForm1::ResetValoracion() {
     Rellenar(EMesesLeasing, Textos(kDuracionesLeasing), u"9 meses");
     for (auto& fila : CP)
         fila[kColumnaNormal - 1]->setChecked(true);
-    EPuntosObtenidos->setText(QString::number(kPuntosEstandar));
-    for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, ETotalCoste, EPVPCompra,
-                             ENumRecambio, ECodificacion, EExtra2})
-        campo->clear();
+    for (QLineEdit* campo : {ENumRecambio, ECodificacion, EExtra2})
+        PonerTexto(campo, {});
     CImportacion->setChecked(true);
     Rellenar(ENombreMarca, Textos(kMarcas));
     Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
+    // The results get the example's figures once: not emptied first, which a screen reader
+    // would hear as a change of its own. Where the calculation does not reach one, it is emptied
+    // (the points: the standard points) as ever.
+    reiniciando_ = true;
+    const auto sinCalculo = qScopeGuard([this] {
+        if (reiniciando_)
+            EscribirResultados({});
+    });
     Button6Click(); // the worked example, loaded and computed as its button does
 }
 
@@ -173,7 +184,7 @@ EstadoValoracion TForm1::TomarEstado() const {
 
 void TForm1::RestaurarEstado(const EstadoValoracion& estado) {
     for (const auto& [campo, texto] : estado.campos)
-        campo->setText(texto);
+        PonerTexto(campo, texto);
     for (const auto& [lista, guardada] : estado.listas)
         Rellenar(lista, guardada.elementos, guardada.texto, guardada.elegido);
     // Of a group of radio buttons, the one set is set, which clears the others; the one set
@@ -272,9 +283,13 @@ TForm1::CamposResultado(const ResultadosValoracion& resultados) const {
 }
 
 void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
+    const bool reinicio = std::exchange(reiniciando_, false);
     for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto->has_value())
-            campo->setText(**texto);
+            PonerTexto(campo, **texto);
+        else if (reinicio)
+            PonerTexto(campo, campo == EPuntosObtenidos ? QString::number(kPuntosEstandar)
+                                                        : QString());
     }
 }
 

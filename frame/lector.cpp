@@ -309,7 +309,9 @@ private:
             const char* palabra = marcas == 1 ? kUnaMarca : kVariasMarcas;
             return QString::number(marcas) + u' ' + object()->property(palabra).toString();
         }
-        return mostrado.mid(InicioDelValor()).trimmed();
+        if (qobject_cast<QLabel*>(object()) != nullptr)
+            return mostrado.mid(InicioDelValor()).trimmed();
+        return mostrado;
     }
 
     // A span asked for, inside the text; -1 for its end means the end of the text.

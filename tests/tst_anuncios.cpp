@@ -8,6 +8,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "programa.h"
+#include "vista_previa.h"
 #include "reloj.h"
 
 #include <QAccessible>
@@ -16,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -28,6 +30,7 @@ struct Evento {
     QAccessible::Event tipo;
     QString objeto;
     QString frase;
+    QString ventana; // of a notification: the window it says the sentence in
 };
 
 // Everything Qt hands the screen-reader bridge while it lives.
@@ -55,6 +58,20 @@ public:
         }
         return frases;
     }
+    // The windows they were said in, by class.
+    QStringList Ventanas() const {
+        QStringList ventanas;
+        for (const Evento& e : eventos_) {
+            if (!e.frase.isEmpty())
+                ventanas << e.ventana;
+        }
+        return ventanas;
+    }
+    qsizetype Cuantos(QAccessible::Event tipo, const QString& objeto) const {
+        return std::count_if(eventos_.begin(), eventos_.end(), [&](const Evento& e) {
+            return e.tipo == tipo && e.objeto == objeto;
+        });
+    }
     // How many events came before the first sentence, and how many after it.
     std::pair<qsizetype, qsizetype> AlrededorDeLaFrase() const {
         for (qsizetype i = 0; i < eventos_.size(); ++i) {
@@ -78,13 +95,15 @@ private:
         if (activa_ == nullptr)
             return;
         QObject* objeto = evento->object();
-        Evento e{evento->type(), objeto != nullptr ? objeto->objectName() : QString(), {}};
+        Evento e{evento->type(), objeto != nullptr ? objeto->objectName() : QString(), {}, {}};
         if (objeto != nullptr && e.objeto.isEmpty())
             e.objeto = QString::fromLatin1(objeto->metaObject()->className());
         if (evento->type() == QAccessible::ObjectShow && objeto != nullptr &&
             objeto->objectName() == u"Anuncio"_s) {
             QAccessibleInterface* interfaz = evento->accessibleInterface();
             e.frase = interfaz != nullptr ? interfaz->text(QAccessible::Name) : QString();
+            e.ventana = QString::fromLatin1(
+                static_cast<QWidget*>(objeto)->window()->metaObject()->className());
         }
         activa_->eventos_.append(e);
     }
@@ -104,9 +123,12 @@ void Pausa(int ms) {
 
 enum class Paso { Traspaso, Regreso, Calificacion, TeclaNueva, TeclaDentro, CalcularPrecio };
 
+enum class Momento { Deshacer, CalcularEImprimir, PaginaPasada, UltimaPagina };
+
 } // namespace
 
 Q_DECLARE_METATYPE(Paso)
+Q_DECLARE_METATYPE(Momento)
 
 class PruebasAnuncios : public QObject {
     Q_OBJECT
@@ -122,6 +144,9 @@ private slots:
 
     void eventosPorPaso_data();
     void eventosPorPaso();
+    void lineaDeAveriasAlPasoDeQuienEscribe();
+    void frasesDeCadaPaso_data();
+    void frasesDeCadaPaso();
 
 private:
     template <class T = QWidget> T* En(QWidget& ventana, const QString& nombre) {
@@ -155,12 +180,14 @@ void PruebasAnuncios::eventosPorPaso_data() {
     QTest::addColumn<Paso>("paso");
     QTest::addColumn<int>("limite");
     QTest::addColumn<QString>("frase"); // what the step says, from its start
-    QTest::newRow("hand-over") << Paso::Traspaso << 1000 << QString();
-    QTest::newRow("return") << Paso::Regreso << 1000 << u"Tasación nueva"_s;
-    QTest::newRow("a rating") << Paso::Calificacion << 1000 << u"Puntuación obtenida"_s;
+    // The first hand-over rates each of the 55 items "Bien", one event each: a later one tells
+    // only the rows that change.
+    QTest::newRow("hand-over") << Paso::Traspaso << 100 << QString();
+    QTest::newRow("return") << Paso::Regreso << 40 << u"Tasación nueva"_s;
+    QTest::newRow("a rating") << Paso::Calificacion << 15 << u"Puntuación obtenida"_s;
     QTest::newRow("a key that starts a fault") << Paso::TeclaNueva << 10 << u"Puntuación obtenida"_s;
     QTest::newRow("a key inside a fault") << Paso::TeclaDentro << 10 << QString();
-    QTest::newRow("Calcular Precio") << Paso::CalcularPrecio << 1000 << u"Valor de uso"_s;
+    QTest::newRow("Calcular Precio") << Paso::CalcularPrecio << 10 << u"Valor de uso"_s;
 }
 
 void PruebasAnuncios::eventosPorPaso() {
@@ -222,6 +249,112 @@ void PruebasAnuncios::eventosPorPaso() {
         QVERIFY2(frases.first().startsWith(frase), qPrintable(frases.first()));
         QCOMPARE(escucha.AlrededorDeLaFrase().second, 0);
     }
+}
+
+// A fault line typed at 100 ms a character: each key's events are few, and the key that makes
+// the line a fault is followed, before the next key, by the new score.
+void PruebasAnuncios::lineaDeAveriasAlPasoDeQuienEscribe() {
+    TForm2& c = programa_->Form2();
+    AlCertificado();
+    auto* averias = En<QPlainTextEdit>(c, u"MemoAverias"_s);
+    averias->setFocus();
+    Pausa(100);
+    Escucha escucha;
+    const QString linea = u"P0300"_s;
+    for (qsizetype i = 0; i < linea.size(); ++i) {
+        escucha.Vaciar();
+        QTest::keyClicks(averias, linea.mid(i, 1));
+        Pausa(100);
+        QVERIFY2(escucha.Eventos().size() <= 10, qPrintable(escucha.Resumen()));
+        const QStringList esperadas =
+            i == 0 ? QStringList{u"Puntuación obtenida 7,5, puntuación total 7,5 sobre 10."_s}
+                   : QStringList();
+        QCOMPARE(escucha.Frases(), esperadas);
+        QCOMPARE(escucha.AlrededorDeLaFrase().second, 0);
+    }
+}
+
+void PruebasAnuncios::frasesDeCadaPaso_data() {
+    QTest::addColumn<Momento>("momento");
+    QTest::addColumn<QString>("frase");   // its start
+    QTest::addColumn<QString>("ventana"); // where it is said
+    QTest::newRow("Ctrl+Z after the return: the results put back, in the certificate")
+        << Momento::Deshacer << u"Valor de uso "_s << u"TForm2"_s;
+    QTest::newRow("Calcular e imprimir: the new results, in the preview")
+        << Momento::CalcularEImprimir << u"Valor de uso "_s << u"TVistaPrevia"_s;
+    QTest::newRow("PageDown: the page, once")
+        << Momento::PaginaPasada << u"Página 2 de 3"_s << u"TVistaPrevia"_s;
+    QTest::newRow("PageDown on the last page: nothing")
+        << Momento::UltimaPagina << QString() << QString();
+}
+
+// Each step that changes what the user cannot see from the focus says it once, after its own
+// events, in the window the user is in.
+void PruebasAnuncios::frasesDeCadaPaso() {
+    QFETCH(Momento, momento);
+    QFETCH(QString, frase);
+    QFETCH(QString, ventana);
+    TForm1& v = programa_->Form1();
+    TForm2& c = programa_->Form2();
+    // A price the results do not show yet.
+    auto* precio = En<QLineEdit>(v, u"EPVPNuevo"_s);
+    precio->selectAll();
+    QTest::keyClicks(precio, u"28000"_s);
+    if (momento == Momento::Deshacer) {
+        QTest::mouseClick(En(v, u"Button3"_s), Qt::LeftButton);
+        AlCertificado();
+        Pausa(1000);
+        QTest::mouseClick(En(c, u"Button2"_s), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::activeWindow(), &v);
+        Pausa(1000);
+    }
+    if (momento == Momento::PaginaPasada || momento == Momento::UltimaPagina)
+        AlCertificado();
+    Pausa(100);
+    Escucha escucha;
+    // The preview, once open, gets its keys; the sentences of a step are heard before it closes.
+    AlAbrirse<TVistaPrevia> enVista([momento, &escucha](TVistaPrevia& vista) {
+        Pausa(300);
+        if (momento == Momento::UltimaPagina) {
+            QTest::keyClick(&vista, Qt::Key_End);
+            Pausa(600);
+            escucha.Vaciar();
+        }
+        if (momento == Momento::PaginaPasada || momento == Momento::UltimaPagina)
+            QTest::keyClick(&vista, Qt::Key_PageDown);
+        Pausa(600);
+        vista.reject();
+    });
+    switch (momento) {
+    case Momento::Deshacer:
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::activeWindow(), &c);
+        Pausa(600);
+        break;
+    case Momento::CalcularEImprimir:
+        avisos_.Responder(u"Calcular e imprimir"_s);
+        QTest::keyClick(&v, Qt::Key_P, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(enVista.hecho, 30000);
+        break;
+    case Momento::PaginaPasada:
+    case Momento::UltimaPagina:
+        QTest::keyClick(&c, Qt::Key_P, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(enVista.hecho, 30000);
+        break;
+    }
+    QTRY_COMPARE(QApplication::activeModalWidget(), nullptr);
+    avisos_.Tomar();
+    if (frase.isEmpty()) {
+        QCOMPARE(escucha.Frases(), QStringList());
+        return;
+    }
+    // Once, and the last of the step's own events while the preview was open.
+    const QStringList frases = escucha.Frases();
+    QCOMPARE(frases.size(), 1);
+    QVERIFY2(frases.first().startsWith(frase), qPrintable(frases.first()));
+    QCOMPARE(escucha.Ventanas(), QStringList{ventana});
+    // The page's caption changes unheard: the notification alone says it.
+    QCOMPARE(escucha.Cuantos(QAccessible::NameChanged, u"LabelPagina"_s), 0);
 }
 
 MORVEX_TEST_MAIN(PruebasAnuncios)

@@ -71,7 +71,8 @@ void TForm2::PrepararNavegacion() {
     // The dated agreement line is a result too, heard by its caption.
     LeerComoResultado(LabelFecha, LabelFecha->text()); // its caption, until a date follows it
     // The score in asterisks, heard as their count.
-    LeerComoCuenta(EPuntosAsteriscos, u'*', QStringLiteral("asterisco"), QStringLiteral("asteriscos"));
+    LeerComoCuenta(EPuntosAsteriscos, u'*', QStringLiteral("asterisco"),
+                   QStringLiteral("asteriscos"));
     OrdenarTabulacion(orden);
     CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the

@@ -15,7 +15,7 @@ namespace {
 
 constexpr char kNombreAnuncio[] = "Anuncio";
 constexpr char kNombreAnunciador[] = "Anunciador";
-constexpr char kFrase[] = "morvexFrase";         // the notification's: the sentence said
+constexpr char kFrase[] = "morvexFrase";           // the notification's: the sentence said
 constexpr char kUltimoAnuncio[] = "morvexAnuncio"; // a window's: the last sentence asked for
 // How long a sentence waits for a window brought to the front to take the keyboard, and how
 // often it looks.
@@ -99,8 +99,10 @@ private:
             if (p.ventana.isNull())
                 continue;
             QWidget* donde = p.ventana;
+            // Not over a message box, which the reader is saying.
             QWidget* activa = QApplication::activeWindow();
-            if (activa != nullptr && activa != donde)
+            if (activa != nullptr && activa != donde &&
+                qobject_cast<QMessageBox*>(activa) == nullptr)
                 donde = activa;
             auto igual = std::find_if(frases.begin(), frases.end(),
                                       [donde](const auto& f) { return f.first == donde; });

@@ -82,7 +82,10 @@ public:
 
     int characterCount() const override { return static_cast<int>(Texto().size()); }
 
+    // A count said in words has no caret or selection of its own inside the words.
     int cursorPosition() const override {
+        if (EnPalabras())
+            return 0;
         if (const QLineEdit* campo = Campo())
             return campo->cursorPosition();
         if (const QPlainTextEdit* memo = Memo())
@@ -103,6 +106,8 @@ public:
     }
 
     int selectionCount() const override {
+        if (EnPalabras())
+            return 0;
         if (const QLineEdit* campo = Campo())
             return campo->hasSelectedText() ? 1 : 0;
         if (const QPlainTextEdit* memo = Memo())
@@ -112,7 +117,7 @@ public:
 
     void selection(int indice, int* inicio, int* fin) const override {
         *inicio = *fin = 0;
-        if (indice != 0)
+        if (indice != 0 || EnPalabras())
             return;
         if (const QLineEdit* campo = Campo(); campo && campo->hasSelectedText()) {
             *inicio = campo->selectionStart();

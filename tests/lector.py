@@ -464,7 +464,7 @@ def main():
             # The date line says its date, as a result says its value; the asterisk bar their
             # count, in words.
             for nombre, bien in [("Fecha del certificado",
-                                  lambda o: o["rol"] == "text" and " de 20" in (o["texto"] or "")),
+                                  lambda o: o["rol"] in ("text", "entry") and " de 20" in (o["texto"] or "")),
                                  ("Puntuacion en asteriscos",
                                   lambda o: re.fullmatch(r"\d+ asteriscos?", o["texto"] or ""))]:
                 hallados = [o for o in recorrido if o["nombre"] == nombre]

@@ -8,8 +8,8 @@
 #include "form1.h"
 #include "form2.h"
 #include "programa.h"
-#include "vista_previa.h"
 #include "reloj.h"
+#include "vista_previa.h"
 
 #include <QAccessible>
 #include <QElapsedTimer>
@@ -68,9 +68,8 @@ public:
         return ventanas;
     }
     qsizetype Cuantos(QAccessible::Event tipo, const QString& objeto) const {
-        return std::count_if(eventos_.begin(), eventos_.end(), [&](const Evento& e) {
-            return e.tipo == tipo && e.objeto == objeto;
-        });
+        return std::count_if(eventos_.begin(), eventos_.end(),
+                             [&](const Evento& e) { return e.tipo == tipo && e.objeto == objeto; });
     }
     // How many events came before the first sentence, and how many after it.
     std::pair<qsizetype, qsizetype> AlrededorDeLaFrase() const {
@@ -185,7 +184,8 @@ void PruebasAnuncios::eventosPorPaso_data() {
     QTest::newRow("hand-over") << Paso::Traspaso << 100 << QString();
     QTest::newRow("return") << Paso::Regreso << 40 << u"Tasación nueva"_s;
     QTest::newRow("a rating") << Paso::Calificacion << 15 << u"Puntuación obtenida"_s;
-    QTest::newRow("a key that starts a fault") << Paso::TeclaNueva << 10 << u"Puntuación obtenida"_s;
+    QTest::newRow("a key that starts a fault")
+        << Paso::TeclaNueva << 10 << u"Puntuación obtenida"_s;
     QTest::newRow("a key inside a fault") << Paso::TeclaDentro << 10 << QString();
     QTest::newRow("Calcular Precio") << Paso::CalcularPrecio << 10 << u"Valor de uso"_s;
 }

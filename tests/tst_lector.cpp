@@ -219,6 +219,10 @@ void PruebasLector::marcasDichasPorSuCuenta() {
     QAccessibleTextInterface* texto = interfaz->textInterface();
     QCOMPARE(texto->text(0, -1), dicho);
     QCOMPARE(texto->characterCount(), dicho.size());
+    barra.setCursorPosition(static_cast<int>(marcas.size()));
+    QCOMPARE(texto->cursorPosition(), 0);
+    barra.selectAll();
+    QCOMPARE(texto->selectionCount(), 0);
     int inicio = 0;
     int fin = 0;
     // Word by word, never mark by mark.

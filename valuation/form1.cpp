@@ -17,9 +17,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <utility>
-#include <QScopeGuard>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <utility>
 
 namespace {
 
@@ -288,8 +288,8 @@ void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
         if (texto->has_value())
             PonerTexto(campo, **texto);
         else if (reinicio)
-            PonerTexto(campo, campo == EPuntosObtenidos ? QString::number(kPuntosEstandar)
-                                                        : QString());
+            PonerTexto(campo,
+                       campo == EPuntosObtenidos ? QString::number(kPuntosEstandar) : QString());
     }
 }
 

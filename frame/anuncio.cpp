@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QList>
@@ -104,6 +105,11 @@ private:
             if (activa != nullptr && activa != donde &&
                 qobject_cast<QMessageBox*>(activa) == nullptr)
                 donde = activa;
+            // A dialog's own: a reader says a notification in a dialog with the dialog's title
+            // and captions first, so that the page of a preview would be heard twice; the
+            // window it belongs to says it alone.
+            if (qobject_cast<QDialog*>(donde) != nullptr && donde->parentWidget() != nullptr)
+                donde = donde->parentWidget()->window();
             auto igual = std::find_if(frases.begin(), frases.end(),
                                       [donde](const auto& f) { return f.first == donde; });
             if (igual == frases.end())

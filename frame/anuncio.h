@@ -26,9 +26,10 @@ QAccessibleInterface* InterfazDeAnuncio(const QString& clase, QObject* objeto);
 // when the event loop takes over again and, where a window is coming to the front
 // (EsperarAlFrente), once that window has the keyboard; a reader says a window it comes to,
 // cutting short what it was saying, and then the sentence. It is said in the window the user
-// is in when that is another of the program's (a dialog opened over it, the window brought to
-// the front). Sentences asked for together are said together, in order; the same one twice,
-// once.
+// is in when that is another of the program's (the window brought to the front); a dialog's
+// sentences (a preview's) in the window the dialog belongs to, as a reader says a notification
+// in a dialog after the dialog's title and captions, and so twice. Never over a message box.
+// Sentences asked for together are said together, in order; the same one twice, once.
 void Anunciar(QWidget* control, const QString& frase);
 
 // `ventana` is being brought to the front: what is announced meanwhile waits until it has the

@@ -280,10 +280,12 @@ void PruebasAnuncios::frasesDeCadaPaso_data() {
     QTest::addColumn<QString>("ventana"); // where it is said
     QTest::newRow("Ctrl+Z after the return: the results put back, in the certificate")
         << Momento::Deshacer << u"Valor de uso "_s << u"TForm2"_s;
-    QTest::newRow("Calcular e imprimir: the new results, in the preview")
-        << Momento::CalcularEImprimir << u"Valor de uso "_s << u"TVistaPrevia"_s;
+    // A dialog's sentences are said by the window it belongs to: a reader says a notification in
+    // a dialog with the dialog's title and captions first.
+    QTest::newRow("Calcular e imprimir: the new results, while the preview is up")
+        << Momento::CalcularEImprimir << u"Valor de uso "_s << u"TForm1"_s;
     QTest::newRow("PageDown: the page, once")
-        << Momento::PaginaPasada << u"Página 2 de 3"_s << u"TVistaPrevia"_s;
+        << Momento::PaginaPasada << u"Página 2 de 3"_s << u"TForm2"_s;
     QTest::newRow("PageDown on the last page: nothing")
         << Momento::UltimaPagina << QString() << QString();
 }

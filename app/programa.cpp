@@ -1,5 +1,6 @@
 #include "programa.h"
 
+#include "anuncio.h"
 #include "form1.h"
 #include "form2.h"
 #include "lector.h"
@@ -56,8 +57,9 @@ private:
 
 // Shows a window in front of the other and gives it the keyboard: without a window manager only
 // raise() does that; on Wayland only the activation request does, as far as the compositor
-// grants it.
+// grants it. What is announced meanwhile waits until the reader has said the window.
 void AlFrente(QWidget& ventana) {
+    EsperarAlFrente(&ventana);
     ventana.show();
     ventana.raise();
     ventana.activateWindow();

@@ -15,6 +15,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <utility>
 
 namespace {
 
@@ -124,30 +125,31 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
     // Its own writes to the fault memory look typed; however it ends, nothing is.
     const auto limpio = qScopeGuard([this] { escrito_ = false; });
     const QScopedValueRollback preparando(preparando_, true);
-    // A field is emptied by writing an empty text, which also starts its own undo afresh: Ctrl+Z
-    // in it never brings back the inspection before.
+    // Each field is written once, and only where its text is new or its own undo holds the
+    // inspection before (PonerTexto).
     for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
                              EInfoAdicional1, EInfoAdicional2})
-        campo->setText(QString());
+        PonerTexto(campo, {});
     LabelAverias->setText(DeTabla(kLeyendaAverias));
     {
         const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
-        MemoAverias->clear();
+        if (!MemoAverias->toPlainText().isEmpty())
+            MemoAverias->clear();
         if (cuentaAverias > 0) {
             for (const QString& averia : averias)
                 MemoAverias->appendPlainText(averia);
         }
     }
     // A new text in one of the price fields scores at once, nested in the write.
-    EMarca->setText(recibido_.FMarca);
-    EBastidor->setText(recibido_.FBastidor);
-    EMatricula->setText(recibido_.FMatricula);
-    EPrecioNuevo->setText(recibido_.FPVPNuevo);
-    EPrecioCambio->setText(recibido_.FPVPCambio);
-    EPrecioVendedor->setText(recibido_.FPVPVendedor);
-    EPuntuacionValoracion->setText(recibido_.FPuntuacion);
-    ENombreMarca->setText(recibido_.FNombreMarca);
-    ETipoVehiculo->setText(recibido_.FTipoVehiculo);
+    PonerTexto(EMarca, recibido_.FMarca);
+    PonerTexto(EBastidor, recibido_.FBastidor);
+    PonerTexto(EMatricula, recibido_.FMatricula);
+    PonerTexto(EPrecioNuevo, recibido_.FPVPNuevo);
+    PonerTexto(EPrecioCambio, recibido_.FPVPCambio);
+    PonerTexto(EPrecioVendedor, recibido_.FPVPVendedor);
+    PonerTexto(EPuntuacionValoracion, recibido_.FPuntuacion);
+    PonerTexto(ENombreMarca, recibido_.FNombreMarca);
+    PonerTexto(ETipoVehiculo, recibido_.FTipoVehiculo);
     {
         const QScopedValueRollback sinPuntuar(sinPuntuar_, true);
         for (auto& elemento : CV)
@@ -162,15 +164,21 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
         }
         CalcularCertificado();
     }
-    for (QLineEdit* campo : {EPuntosAsteriscos, EPuntosObtenidos, EPuntosITV, EPuntosTotales})
-        campo->setText(QString());
-    EPVPVendedor->setText(recibido_.FPVPVendedor);
-    EPuntuacion->setText(recibido_.FPuntuacion);
-    for (QLineEdit* campo : {EPrecioCompra, EVendedor, EComprador})
-        campo->setText(QString());
+    // The score's fields and the price are emptied only where the last run does not write them
+    // (vaciarSinResultado_): emptied first, a reader would hear each of them twice.
+    const QScopedValueRollback vaciar(vaciarSinResultado_, true);
+    PonerTexto(EPVPVendedor, recibido_.FPVPVendedor);
+    PonerTexto(EPuntuacion, recibido_.FPuntuacion);
+    for (QLineEdit* campo : {EVendedor, EComprador})
+        PonerTexto(campo, {});
     LabelFecha->setText(LineaFecha(AhoraLocal()));
     LabelFecha->resize(TamanoDelTexto(*LabelFecha)); // sized to its text, as every caption
     FDefectos.fill(QString());
+    const auto sinResultados = qScopeGuard([this] {
+        // Should no run write them, they are emptied all the same.
+        if (vaciarSinResultado_)
+            EscribirResultados({});
+    });
     CalcularCertificado();
     // A new certificate is heard as its window opens, not as changes.
     hablados_.Callar();
@@ -250,9 +258,13 @@ TForm2::CamposResultado(const ResultadosCertificado& resultados) const {
 void TForm2::EscribirResultados(const ResultadosCertificado& resultados) {
     // A new seller's price scores once more, nested in its write; that run finds the text
     // already normalised.
+    // A preparation empties the score's fields and the price the run does not reach.
+    const bool vaciar = std::exchange(vaciarSinResultado_, false);
     for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto != nullptr)
-            campo->setText(*texto);
+            PonerTexto(campo, *texto);
+        else if (vaciar && campo != EPVPVendedor)
+            PonerTexto(campo, {});
     }
     if (resultados.defectos.has_value())
         FDefectos = *resultados.defectos;

@@ -140,6 +140,8 @@ private:
     // The last run's failure, as the message and the texts it converted; empty after a run
     // that ended well.
     QString ultimoFallo_;
+    // Set by a preparation: the next run's writing empties the results it does not reach.
+    bool vaciarSinResultado_ = false;
     // The results a change of the user's altered, said once the change is over.
     ResultadosHablados hablados_;
     // The fault memory's text at its last change notification: writing the same text again, or

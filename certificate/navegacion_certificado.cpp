@@ -35,6 +35,9 @@ void TForm2::PrepararNavegacion() {
     QList<QWidget*> filas;
     for (const auto& elemento : CV)
         filas << elemento.front()->parentWidget();
+    // The score in asterisks, heard as their count.
+    LeerComoCuenta(EPuntosAsteriscos, u'*', QStringLiteral("asterisco"),
+                   QStringLiteral("asteriscos"));
     CalificacionesEnRejilla(filas);
     // Every result is a tab stop; the agreement boxes, which the program only empties and the
     // parties sign on paper, are not.

@@ -52,6 +52,15 @@ template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla, int alto) {
     return pie;
 }
 
+// The program's write of `texto` into `campo`: the field's own undo starts afresh, so Ctrl+Z in
+// it never brings back a text from before the write. Where the text is the same and the field
+// has nothing to undo, nothing is written: the same text written again, or a field emptied
+// before it is written, tells a screen reader of changes that are none.
+inline void PonerTexto(QLineEdit* campo, const QString& texto) {
+    if (campo->text() != texto || campo->isUndoAvailable() || campo->isRedoAvailable())
+        campo->setText(texto);
+}
+
 inline constexpr int kAltoEdicion = 21;
 
 // An edit box of a window, kAltoEdicion high, kept in the window's member, and what a screen

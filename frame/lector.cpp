@@ -24,6 +24,11 @@ namespace {
 
 // Property of a caption read as a result: the text before its value (the caption itself).
 constexpr char kLeyendaDeLinea[] = "morvexLeyenda";
+// Properties of a field read as a count of its marks: the mark, and the words for one and for
+// several.
+constexpr char kMarca[] = "morvexMarca";
+constexpr char kUnaMarca[] = "morvexUnaMarca";
+constexpr char kVariasMarcas[] = "morvexVariasMarcas";
 
 // An edit field, a memo, or a line read as a result, as a screen reader reads its text. Qt's own
 // line edit answers a reader with its last character cut off and loops on a sentence asked for
@@ -33,9 +38,10 @@ class TextoAccesible : public QAccessibleWidget,
                        public QAccessibleTextInterface,
                        public QAccessibleEditableTextInterface {
 public:
+    // A line read as a result is a read-only text, as the result fields are: readers say a
+    // text's value with its name, and only the name of a caption.
     explicit TextoAccesible(QWidget* control)
-        : QAccessibleWidget(control, qobject_cast<QLabel*>(control) ? QAccessible::StaticText
-                                                                    : QAccessible::EditableText) {}
+        : QAccessibleWidget(control, QAccessible::EditableText) {}
 
     void* interface_cast(QAccessible::InterfaceType tipo) override {
         if (tipo == QAccessible::TextInterface)
@@ -76,7 +82,10 @@ public:
 
     int characterCount() const override { return static_cast<int>(Texto().size()); }
 
+    // A count said in words has no caret or selection of its own inside the words.
     int cursorPosition() const override {
+        if (EnPalabras())
+            return 0;
         if (const QLineEdit* campo = Campo())
             return campo->cursorPosition();
         if (const QPlainTextEdit* memo = Memo())
@@ -97,6 +106,8 @@ public:
     }
 
     int selectionCount() const override {
+        if (EnPalabras())
+            return 0;
         if (const QLineEdit* campo = Campo())
             return campo->hasSelectedText() ? 1 : 0;
         if (const QPlainTextEdit* memo = Memo())
@@ -106,7 +117,7 @@ public:
 
     void selection(int indice, int* inicio, int* fin) const override {
         *inicio = *fin = 0;
-        if (indice != 0)
+        if (indice != 0 || EnPalabras())
             return;
         if (const QLineEdit* campo = Campo(); campo && campo->hasSelectedText()) {
             *inicio = campo->selectionStart();
@@ -181,14 +192,22 @@ public:
                                         : 1);
             return QRect(memo->viewport()->mapToGlobal(lugar.topLeft()), lugar.size());
         }
-        // A field's text starts at its contents' left edge (Qt's own margin of 2 pixels) and
-        // scrolls only when longer than the field.
-        const QString texto = Texto();
         const QFontMetrics medidas = widget()->fontMetrics();
         const QRect dentro = widget()->contentsRect();
-        const int x = dentro.left() + 2 + medidas.horizontalAdvance(texto.left(posicion));
-        const int ancho = posicion < n ? medidas.horizontalAdvance(texto.at(posicion)) : 1;
         const int y = dentro.top() + (dentro.height() - medidas.height()) / 2;
+        // A count said in words stands for the whole row of marks.
+        if (EnPalabras())
+            return QRect(widget()->mapToGlobal(QPoint(dentro.left(), y)),
+                         QSize(dentro.width(), medidas.height()));
+        // A field's text starts at its contents' left edge (Qt's own margin of 2 pixels) and
+        // scrolls only when longer than the field; a result line's value after its caption.
+        const QString mostrado = Mostrado();
+        const int delante = InicioDelValor();
+        const int margen = Campo() != nullptr ? 2 : static_cast<const QLabel*>(widget())->margin();
+        const int x =
+            dentro.left() + margen + medidas.horizontalAdvance(mostrado.left(delante + posicion));
+        const int ancho =
+            posicion < n ? medidas.horizontalAdvance(mostrado.at(delante + posicion)) : 1;
         return QRect(widget()->mapToGlobal(QPoint(x, y)), QSize(ancho, medidas.height()));
     }
 
@@ -254,19 +273,50 @@ private:
         return true;
     }
 
-    // What the reader reads: the text shown (a password as its dots), a memo's plain text, a
-    // result line's value after its caption.
-    QString Texto() const {
+    bool EnPalabras() const { return object()->property(kMarca).isValid(); }
+
+    // The text on screen: a field's as shown (a password as its dots), a memo's plain text, a
+    // result line's whole, caption and all.
+    QString Mostrado() const {
         if (const QLineEdit* campo = Campo())
             return campo->displayText();
         if (const QPlainTextEdit* memo = Memo())
             return memo->toPlainText();
-        if (const auto* linea = qobject_cast<QLabel*>(object())) {
-            const QString leyenda = linea->property(kLeyendaDeLinea).toString();
-            const QString texto = linea->text();
-            return texto.startsWith(leyenda) ? texto.mid(leyenda.size()).trimmed() : texto;
-        }
+        if (const auto* linea = qobject_cast<QLabel*>(object()))
+            return linea->text();
         return {};
+    }
+
+    // Where the value starts in the text on screen: after a result line's caption and the
+    // blanks that follow it; 0 elsewhere.
+    int InicioDelValor() const {
+        const auto* linea = qobject_cast<QLabel*>(object());
+        if (linea == nullptr)
+            return 0;
+        const QString leyenda = linea->property(kLeyendaDeLinea).toString();
+        const QString texto = linea->text();
+        if (!texto.startsWith(leyenda))
+            return 0;
+        qsizetype inicio = leyenda.size();
+        while (inicio < texto.size() && texto.at(inicio).isSpace())
+            ++inicio;
+        return static_cast<int>(inicio);
+    }
+
+    // What the reader reads: the text on screen, but a result line's value alone and a row of
+    // marks as their count in words ("8 asteriscos").
+    QString Texto() const {
+        const QString mostrado = Mostrado();
+        if (EnPalabras()) {
+            const auto marcas = mostrado.count(object()->property(kMarca).toChar());
+            if (marcas == 0)
+                return {};
+            const char* palabra = marcas == 1 ? kUnaMarca : kVariasMarcas;
+            return QString::number(marcas) + u' ' + object()->property(palabra).toString();
+        }
+        if (qobject_cast<QLabel*>(object()) != nullptr)
+            return mostrado.mid(InicioDelValor()).trimmed();
+        return mostrado;
     }
 
     // A span asked for, inside the text; -1 for its end means the end of the text.
@@ -505,4 +555,10 @@ void LeerComoResultado(QLabel* linea, const QString& leyenda) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(comoLeyenda));
     linea->setAccessibleName(NombreDeLeyenda(leyenda));
     linea->setFocusPolicy(Qt::StrongFocus);
+}
+
+void LeerComoCuenta(QLineEdit* campo, QChar marca, const QString& una, const QString& varias) {
+    campo->setProperty(kMarca, marca);
+    campo->setProperty(kUnaMarca, una);
+    campo->setProperty(kVariasMarcas, varias);
 }

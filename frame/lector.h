@@ -6,6 +6,7 @@
 #include <span>
 
 class QLabel;
+class QLineEdit;
 class QRadioButton;
 class QWidget;
 
@@ -43,3 +44,7 @@ void NombrarFila(std::span<QRadioButton* const> botones, const QString& leyenda,
 // A line that holds a result after its caption (`leyenda`, the start of its text): a tab stop,
 // named by the caption, read as a read-only text holding what follows the caption.
 void LeerComoResultado(QLabel* linea, const QString& leyenda);
+
+// A field that shows a count as a row of marks ("* * * "): read as the count and its word,
+// "1 asterisco", "8 asteriscos", not mark by mark; nothing while it shows none.
+void LeerComoCuenta(QLineEdit* campo, QChar marca, const QString& una, const QString& varias);

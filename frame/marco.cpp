@@ -247,6 +247,12 @@ void TMarco::AlMostrar() {
     new AlExponerse(windowHandle(), [this] { Colocar(); });
 }
 
+void TMarco::setVisible(bool visible) {
+    const EventosCallados callados(
+        [this](const QAccessibleEvent& evento) { return ControlMostradoUOcultado(evento, this); });
+    QWidget::setVisible(visible);
+}
+
 bool TMarco::event(QEvent* evento) {
     if (evento->type() == QEvent::WindowActivate)
         FormActivate();
@@ -318,7 +324,13 @@ void TMarco::ButtonImprimirClick() {
     if (!AntesDeImprimir())
         return;
     TVistaPrevia vista(ComoSeImprime(), &MostrarError, this);
+    // A page turned is said once, by the notification: the page's caption changes unheard.
+    const QObject* pagina = vista.findChild<QObject*>(QStringLiteral("LabelPagina"));
+    const EventosCallados callados([pagina](const QAccessibleEvent& evento) {
+        return evento.object() == pagina && evento.type() == QAccessible::NameChanged;
+    });
     connect(&vista, &TVistaPrevia::paginaPasada, &vista,
-            [&vista](const QString& pagina) { Anunciar(&vista, pagina); });
+            [&vista](const QString& texto) { Anunciar(&vista, texto); });
+    EsperarAlFrente(&vista);
     vista.exec();
 }

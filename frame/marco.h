@@ -66,6 +66,9 @@ public:
     // The document as printing sees it; a window adds its plate and signature blocks.
     virtual Impreso ComoSeImprime() const;
 
+    // Shown or hidden as a window: a screen reader hears the window, not each of its controls.
+    void setVisible(bool visible) override;
+
 protected:
     bool event(QEvent* evento) override;
     void FormActivate();

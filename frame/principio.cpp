@@ -1,5 +1,7 @@
 #include "principio.h"
 
+#include "anuncio.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -41,7 +43,7 @@ protected:
             // it was, its selection too.
             const Qt::FocusReason motivo = static_cast<QFocusEvent*>(evento)->reason();
             if (motivo != Qt::PopupFocusReason && motivo != Qt::ActiveWindowFocusReason)
-                campo->setCursorPosition(0);
+                AlPrincipio(campo);
             break;
         }
         // Text dragged over a field without the focus moves its cursor to where it would drop.
@@ -79,7 +81,7 @@ private:
             [this, campo] {
                 pendientes_.remove(campo);
                 if (!campo->hasFocus() && campo != arrastre_)
-                    campo->setCursorPosition(0);
+                    AlPrincipio(campo);
             },
             Qt::QueuedConnection);
     }
@@ -87,7 +89,16 @@ private:
     void Soltado(QLineEdit* campo) {
         arrastre_ = nullptr;
         if (!campo->hasFocus())
-            campo->setCursorPosition(0);
+            AlPrincipio(campo);
+    }
+
+    // The cursor of a field without the focus is nothing a screen reader follows: moved back
+    // to the start, it tells none.
+    static void AlPrincipio(QLineEdit* campo) {
+        const EventosCallados callados([campo](const QAccessibleEvent& evento) {
+            return evento.type() == QAccessible::TextCaretMoved && evento.object() == campo;
+        });
+        campo->setCursorPosition(0);
     }
 
     QSet<QLineEdit*> pendientes_;

@@ -184,10 +184,12 @@ void TVistaPrevia::GuardarPdf() {
 }
 
 void TVistaPrevia::Pasar(int paginas) {
-    vista_->setCurrentPage(
-        std::clamp(vista_->currentPage() + paginas, 1, std::max(1, vista_->pageCount())));
+    const int antes = vista_->currentPage();
+    vista_->setCurrentPage(std::clamp(antes + paginas, 1, std::max(1, vista_->pageCount())));
     MostrarPagina();
-    emit paginaPasada(pagina_->text()); // at the first or last page too: the reader hears where
+    // At the first or last page the key turns nothing, and nothing new is said.
+    if (vista_->currentPage() != antes)
+        emit paginaPasada(pagina_->text());
 }
 
 void TVistaPrevia::MostrarPagina() {

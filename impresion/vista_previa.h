@@ -22,7 +22,7 @@ public:
     QPrinter& impresora() { return impresora_; }
 
 signals:
-    // PageUp or PageDown turned to a page: "Página 2 de 3", for a screen reader to say.
+    // PageUp or PageDown turned to another page: "Página 2 de 3", for a screen reader to say.
     void paginaPasada(const QString& pagina);
 
 private:

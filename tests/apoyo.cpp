@@ -105,6 +105,9 @@ QStringList EstadoVisible(const QWidget& ventana) {
         }
         if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")))
             continue;
+        // A screen reader's notification: empty, unseen, made when a window first says something.
+        if (c->objectName() == QLatin1String("Anuncio"))
+            continue;
         QString linea = QStringLiteral("%1 %2 %3,%4 %5x%6 %7 %8 %9")
                             .arg(c->objectName(), QLatin1String(c->metaObject()->className()))
                             .arg(c->x())

@@ -4,6 +4,7 @@
 # focus is read as a reader reads it: role, name, description, text. Run by lector.sh.
 # usage: lector.py path/to/morvex
 import os
+import re
 import subprocess
 import sys
 import time
@@ -466,7 +467,8 @@ def main():
         if primero is None:
             fallo("no focus heard in the certificate")
         else:
-            comprobar("certificate", certificado or app, recorrer(oido, "certificate", primero),
+            recorrido = recorrer(oido, "certificate", primero)
+            comprobar("certificate", certificado or app, recorrido,
                       ["Valoracion Coches Ocasion", "Regresar", "Hoja del certificado"],
                       [("Puntuacion en asteriscos", True), ("Puntuacion obtenida", True),
                        ("Puntos de la ITV", True), ("Puntuacion total sobre 10", True),
@@ -474,6 +476,18 @@ def main():
                        ("Puntuacion corregida", True),
                        ("PRECIO COMPRA Coche aplicando Puntuaciones OBJETIVAS/SUBJETIVAS", True)],
                       [], [])
+            # The date line says its date, as a result says its value; the asterisk bar their
+            # count, in words.
+            for nombre, bien in [("Fecha del certificado",
+                                  lambda o: o["rol"] in ("text", "entry") and " de 20" in (o["texto"] or "")),
+                                 ("Puntuacion en asteriscos",
+                                  lambda o: re.fullmatch(r"\d+ asteriscos?", o["texto"] or ""))]:
+                hallados = [o for o in recorrido if o["nombre"] == nombre]
+                if not hallados or not bien(hallados[0]):
+                    fallo(f"certificate: '{nombre}' heard as "
+                          f"{[(o['rol'], o['texto']) for o in hallados]}")
+                else:
+                    print(f"certificate: '{nombre}' heard as {hallados[0]['texto']!r}")
             raiz = certificado or app
             comprobar_textos("certificate", raiz, {})
             oido.callar()
@@ -506,6 +520,13 @@ def main():
                 fallo(f"preview: PageDown heard as {anuncios}")
             else:
                 print(f"preview: PageDown heard {anuncios[0]!r}")
+            # On the last page PageDown turns nothing and says nothing.
+            subprocess.run(["xdotool", "key", "End"], check=True)
+            oido.callar()
+            subprocess.run(["xdotool", "key", "Next"], check=True)
+            anuncios = oido.anunciado(1.0)
+            if anuncios:
+                fallo(f"preview: PageDown on the last page heard as {anuncios}")
             subprocess.run(["xdotool", "key", "Escape"], check=True)
     finally:
         programa.terminate()

@@ -37,6 +37,8 @@ private slots:
     void piezasDelTexto();
     void textoYSeleccion();
     void lineaComoResultado();
+    void marcasDichasPorSuCuenta_data();
+    void marcasDichasPorSuCuenta();
     void resultadosDichosUnaVez();
 
 private:
@@ -179,6 +181,53 @@ void PruebasLector::lineaComoResultado() {
     QCOMPARE(interfaz->text(QAccessible::Name), u"Fecha del certificado"_s);
     QCOMPARE(interfaz->textInterface()->text(0, -1), u"Viernes, 11 de Diciembre  de 2026"_s);
     QVERIFY(linea.focusPolicy() & Qt::TabFocus);
+    // Read as the result fields are, so that a reader says its value with its name.
+    QCOMPARE(interfaz->role(), QAccessible::EditableText);
+    QVERIFY(interfaz->state().readOnly);
+    QCOMPARE(interfaz->text(QAccessible::Value), u"Viernes, 11 de Diciembre  de 2026"_s);
+    // A character's box is where it stands on screen: after the caption, not at its left edge.
+    linea.adjustSize();
+    linea.show();
+    const QFontMetrics medidas = linea.fontMetrics();
+    const QString delante = u"Fecha del certificado: "_s;
+    const QRect primera = interfaz->textInterface()->characterRect(0);
+    QCOMPARE(primera.left(), linea.mapToGlobal(linea.contentsRect().topLeft()).x() +
+                                 medidas.horizontalAdvance(delante));
+    QCOMPARE(primera.width(), medidas.horizontalAdvance(u'V'));
+    QCOMPARE(interfaz->textInterface()->characterRect(1).left(),
+             primera.left() + medidas.horizontalAdvance(u'V'));
+}
+
+void PruebasLector::marcasDichasPorSuCuenta_data() {
+    QTest::addColumn<QString>("marcas");
+    QTest::addColumn<QString>("dicho");
+    QTest::newRow("none") << QString() << QString();
+    QTest::newRow("one") << u"* "_s << u"1 asterisco"_s;
+    QTest::newRow("several") << u"* * * * * * * * "_s << u"8 asteriscos"_s;
+    QTest::newRow("ten") << u"* "_s.repeated(10) << u"10 asteriscos"_s;
+}
+
+void PruebasLector::marcasDichasPorSuCuenta() {
+    QFETCH(QString, marcas);
+    QFETCH(QString, dicho);
+    QLineEdit barra;
+    barra.setReadOnly(true);
+    LeerComoCuenta(&barra, u'*', u"asterisco"_s, u"asteriscos"_s);
+    barra.setText(marcas);
+    QAccessibleInterface* interfaz = QAccessible::queryAccessibleInterface(&barra);
+    QCOMPARE(interfaz->text(QAccessible::Value), dicho);
+    QAccessibleTextInterface* texto = interfaz->textInterface();
+    QCOMPARE(texto->text(0, -1), dicho);
+    QCOMPARE(texto->characterCount(), dicho.size());
+    barra.setCursorPosition(static_cast<int>(marcas.size()));
+    QCOMPARE(texto->cursorPosition(), 0);
+    barra.selectAll();
+    QCOMPARE(texto->selectionCount(), 0);
+    int inicio = 0;
+    int fin = 0;
+    // Word by word, never mark by mark.
+    const QString primera = texto->textAtOffset(0, QAccessible::WordBoundary, &inicio, &fin);
+    QCOMPARE(primera, dicho.section(u' ', 0, 0) + (dicho.isEmpty() ? u""_s : u" "_s));
 }
 
 void PruebasLector::resultadosDichosUnaVez() {

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "ayuda_emergente.h"
+#include "controles.h"
 #include "criterios.h"
 #include "deshacer.h"
 #include "desplegables.h"
@@ -17,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <utility>
 
 namespace {
 
@@ -46,7 +49,10 @@ void Rellenar(QComboBox* lista, const QStringList& elementos, QStringView texto 
         lista->addItems(elementos);
     }
     lista->setCurrentIndex(elegido);
-    lista->setEditText(texto.toString());
+    // Written as any field the program writes (PonerTexto): the same text is not told to a
+    // screen reader as a change, and the list's own undo starts afresh.
+    if (lista->lineEdit() != nullptr)
+        PonerTexto(lista->lineEdit(), texto.toString());
 }
 
 template <size_t N> QStringList Textos(const std::array<const char*, N>& tabla) {
@@ -108,13 +114,12 @@ void TForm1::ResetValoracion() {
     escrito_ = false;
     // An edit field the worked example fills gets the example's text once, not emptied first:
     // no handler watches these fields, and a field written twice repaints twice. The lists are
-    // refilled empty, and the example writes the month and year. A field is emptied by writing
-    // an empty text, which also starts its own undo afresh: Ctrl+Z in it never brings back the
-    // car before.
+    // refilled empty, and the example writes the month and year. Each write starts the field's own
+    // undo afresh (PonerTexto): Ctrl+Z in it never brings back the car before.
     const int anoActual = AhoraLocal().date().year();
     MemoAyuda->hide();
     for (QLineEdit* campo : {EMarca, EBastidor, EMatricula})
-        campo->setText(QString());
+        PonerTexto(campo, {});
     CEspecial1->setChecked(false);
     CEspecial2->setChecked(false);
     Rellenar(EMesFabricacion, Meses());
@@ -124,13 +129,19 @@ void TForm1::ResetValoracion() {
     Rellenar(EMesesLeasing, Textos(kDuracionesLeasing), u"9 meses");
     for (auto& fila : CP)
         fila[kColumnaNormal - 1]->setChecked(true);
-    EPuntosObtenidos->setText(QString::number(kPuntosEstandar));
-    for (QLineEdit* campo : {EPorcentaje, EPVPValoracion, EPVPCambio, ETotalCoste, EPVPCompra,
-                             ENumRecambio, ECodificacion, EExtra2})
-        campo->setText(QString());
+    for (QLineEdit* campo : {ENumRecambio, ECodificacion, EExtra2})
+        PonerTexto(campo, {});
     CImportacion->setChecked(true);
     Rellenar(ENombreMarca, Textos(kMarcas));
     Rellenar(ETipoVehiculo, Textos(kTiposVehiculo));
+    // The results get the example's figures once: not emptied first, which a screen reader
+    // would hear as a change of its own. Where the calculation does not reach one, it is emptied
+    // (the points: the standard points) as ever.
+    reiniciando_ = true;
+    const auto sinCalculo = qScopeGuard([this] {
+        if (reiniciando_)
+            EscribirResultados({});
+    });
     EjemploDeCalculo(); // loaded and computed as its button does
 }
 
@@ -156,7 +167,7 @@ EstadoValoracion TForm1::TomarEstado() const {
 
 void TForm1::RestaurarEstado(const EstadoValoracion& estado) {
     for (const auto& [campo, texto] : estado.campos)
-        campo->setText(texto);
+        PonerTexto(campo, texto);
     for (const auto& [lista, guardada] : estado.listas)
         Rellenar(lista, guardada.elementos, guardada.texto, guardada.elegido);
     // Of a group of radio buttons, the one set is set, which clears the others; the one set
@@ -183,13 +194,13 @@ void TForm1::Escrito() {
 }
 
 void TForm1::CargarEjemplo() {
-    EPVPNuevo->setText(QStringLiteral("31470"));
-    EKilometros->setText(QStringLiteral("83680"));
-    EAnoFabricacion->setEditText(QStringLiteral("2007"));
-    EMesFabricacion->setEditText(QStringLiteral("Octubre"));
+    PonerTexto(EPVPNuevo, QStringLiteral("31470"));
+    PonerTexto(EKilometros, QStringLiteral("83680"));
+    PonerTexto(EAnoFabricacion->lineEdit(), QStringLiteral("2007"));
+    PonerTexto(EMesFabricacion->lineEdit(), QStringLiteral("Octubre"));
     for (QLineEdit* campo :
          {EPintura, ETapizado, EMotor, EFrenos, EElectronica, EPVPVendedor, EPuntuacion})
-        campo->setText(QStringLiteral("0"));
+        PonerTexto(campo, QStringLiteral("0"));
 }
 
 void TForm1::EjemploDeCalculo() {
@@ -280,9 +291,13 @@ TForm1::CamposResultado(const ResultadosValoracion& resultados) const {
 }
 
 void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
+    const bool reinicio = std::exchange(reiniciando_, false);
     for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto->has_value())
-            campo->setText(**texto);
+            PonerTexto(campo, **texto);
+        else if (reinicio)
+            PonerTexto(campo,
+                       campo == EPuntosObtenidos ? QString::number(kPuntosEstandar) : QString());
     }
 }
 

@@ -200,5 +200,8 @@ private:
     // Goes before the controls it watches: a member, deleted before the frame's children.
     std::unique_ptr<AyudaEmergente> ayuda_;
     // The results a calculation changed, said once it is over.
+    // Set by a reset: the calculation's writing gives the results it does not reach their
+    // starting texts.
+    bool reiniciando_ = false;
     ResultadosHablados hablados_;
 };

@@ -292,21 +292,30 @@ void PruebasDeshacer::preparacionSinNadaEscritoNoOfrece() {
 void PruebasDeshacer::historiaPropiaEmpiezaDeNuevo_data() {
     QTest::addColumn<QString>("sobrescritura");
     QTest::addColumn<QString>("campo");
-    QTest::addColumn<QString>("escrito"); // by the overwrite
-    QTest::newRow("the return, a plate") << u"regreso"_s << u"EMatricula"_s << QString();
-    QTest::newRow("the return, a price") << u"regreso"_s << u"EPVPNuevo"_s << u"31470"_s;
-    QTest::newRow("the example, a price") << u"ejemplo"_s << u"EPVPNuevo"_s << u"31470"_s;
-    QTest::newRow("the example, a list") << u"ejemplo"_s << u"EAnoFabricacion"_s << u"2007"_s;
+    QTest::addColumn<QString>("escrito");  // by the overwrite
+    QTest::addColumn<QString>("tecleado"); // before it
+    QTest::newRow("the return, a plate")
+        << u"regreso"_s << u"EMatricula"_s << QString() << u"20031"_s;
+    QTest::newRow("the return, a price")
+        << u"regreso"_s << u"EPVPNuevo"_s << u"31470"_s << u"20031"_s;
+    QTest::newRow("the example, a price")
+        << u"ejemplo"_s << u"EPVPNuevo"_s << u"31470"_s << u"20031"_s;
+    QTest::newRow("the example, a list")
+        << u"ejemplo"_s << u"EAnoFabricacion"_s << u"2007"_s << u"20031"_s;
     QTest::newRow("a preparation, a control-unit field")
-        << u"preparacion"_s << u"EProtocoloUCE"_s << QString();
-    QTest::newRow("a preparation, a signature name")
-        << u"preparacion"_s << u"EVendedor"_s << QString();
+        << u"preparacion"_s << u"EProtocoloUCE"_s << QString() << u"20031"_s;
+    // The overwrite's text is the one typed: the field still forgets what came before it.
+    QTest::newRow("the example, a price typed as the example's")
+        << u"ejemplo"_s << u"EPVPNuevo"_s << u"31470"_s << u"31470"_s;
+    QTest::newRow("the example, a year typed as the example's")
+        << u"ejemplo"_s << u"EAnoFabricacion"_s << u"2007"_s << u"2007"_s;
 }
 
 void PruebasDeshacer::historiaPropiaEmpiezaDeNuevo() {
     QFETCH(QString, sobrescritura);
     QFETCH(QString, campo);
     QFETCH(QString, escrito);
+    QFETCH(QString, tecleado);
     const QByteArray nombre = campo.toLatin1();
     TForm1& v = programa_->Form1();
     TForm2& c = programa_->Form2();
@@ -317,8 +326,12 @@ void PruebasDeshacer::historiaPropiaEmpiezaDeNuevo() {
     }
     QWidget& ventana = certificado ? static_cast<QWidget&>(c) : v;
     auto* control = En(ventana, nombre.constData());
-    Teclear(control, u"2003"_s);
-    QTest::keyClicks(control, u"1"_s);
+    Teclear(control, tecleado.chopped(1));
+    QTest::keyClicks(control, tecleado.right(1));
+    auto* edicion = qobject_cast<QLineEdit*>(control);
+    if (edicion == nullptr)
+        edicion = control->findChild<QLineEdit*>();
+    QVERIFY(edicion->isUndoAvailable());
 
     if (sobrescritura == u"regreso"_s) {
         AlCertificado();
@@ -332,6 +345,7 @@ void PruebasDeshacer::historiaPropiaEmpiezaDeNuevo() {
         QTRY_COMPARE(QApplication::activeWindow(), &c);
     }
     QCOMPARE(Texto(ventana, nombre.constData()), escrito);
+    QVERIFY(!edicion->isUndoAvailable());
     control->setFocus();
     QTest::keyClick(control, Qt::Key_End);
     QTest::keyClicks(control, u"9"_s); // ends the offer: the field's own undo takes the key

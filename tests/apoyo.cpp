@@ -216,3 +216,12 @@ DefectosDeMaqueta(const QWidget& hoja,
     }
     return defectos;
 }
+
+QStringList DatosVisibles(const QWidget& ventana) {
+    QStringList datos = EstadoVisible(ventana);
+    datos.removeLast();
+    datos.removeIf([](const QString& linea) {
+        return linea.startsWith(u"scroll bar") || linea.startsWith(u"Panel1 ");
+    });
+    return datos;
+}

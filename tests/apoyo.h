@@ -77,6 +77,10 @@ QString Texto(const QWidget& ventana, const char* nombre);
 // control with the focus.
 QStringList EstadoVisible(const QWidget& ventana);
 
+// What the user gave a window and what it shows, as EstadoVisible tells it, but the scroll bars
+// and the focus, which the program's overwrites and their undo leave to the user.
+QStringList DatosVisibles(const QWidget& ventana);
+
 // Drops the offscreen platform's warnings about window features it lacks. Call it from
 // initTestCase: the test library installs its own message handler when the tests start.
 void SilenciarPlataforma();

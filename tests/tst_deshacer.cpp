@@ -84,17 +84,6 @@ private:
     // signature name.
     void LlenarCertificado();
     void AlCertificado() { QTest::mouseClick(En(programa_->Form1(), "Button2"), Qt::LeftButton); }
-    // What the user gave a window and what it shows, as EstadoVisible tells it, but the scroll
-    // bars and the focus, which an overwrite and its undo leave to the user.
-    static QStringList Datos(const QWidget& ventana) {
-        QStringList datos = EstadoVisible(ventana);
-        datos.removeLast();
-        datos.removeIf([](const QString& linea) {
-            return linea.startsWith(u"scroll bar"_s) || linea.startsWith(u"Panel1 "_s);
-        });
-        return datos;
-    }
-
     Avisos avisos_;
     std::unique_ptr<Programa> programa_;
 };
@@ -154,7 +143,7 @@ void PruebasDeshacer::ejemploSeDeshace() {
     QFETCH(QString, foco);
     TForm1& v = programa_->Form1();
     LlenarValoracion();
-    const QStringList antes = Datos(v);
+    const QStringList antes = DatosVisibles(v);
     const QString valorDeUso = Texto(v, "EPVPValoracion");
 
     QTest::mouseClick(En(v, "Button6"), Qt::LeftButton);
@@ -171,7 +160,7 @@ void PruebasDeshacer::ejemploSeDeshace() {
              qPrintable(anuncio));
 
     Deshacer(v, como, qPrintable(foco));
-    QCOMPARE(Datos(v), antes);
+    QCOMPARE(DatosVisibles(v), antes);
     QVERIFY(!BarraVisible(v));
     QCOMPARE(v.accessibleDescription(), QString());
     QCOMPARE(QApplication::activeWindow(), &v);
@@ -183,16 +172,16 @@ void PruebasDeshacer::ejemploSeDeshace() {
     QTest::mouseClick(En(v, "Button3"), Qt::LeftButton);
     QVERIFY(Texto(v, "EPVPValoracion") != valorDeUso);
     // One level: the key now does what it does without an overwrite to undo.
-    const QStringList calculada = Datos(v);
+    const QStringList calculada = DatosVisibles(v);
     CtrlZ(En(v, "Button3"));
-    QCOMPARE(Datos(v), calculada);
+    QCOMPARE(DatosVisibles(v), calculada);
 }
 
 // The example over the example writes nothing new: the return's undo stays on offer.
 void PruebasDeshacer::ejemploSinCambiosDejaLaOferta() {
     TForm1& v = programa_->Form1();
     LlenarValoracion();
-    const QStringList antes = Datos(v);
+    const QStringList antes = DatosVisibles(v);
     AlCertificado();
     QTest::mouseClick(En(programa_->Form2(), "Button2"), Qt::LeftButton);
     QTRY_COMPARE(QApplication::activeWindow(), &v);
@@ -202,7 +191,7 @@ void PruebasDeshacer::ejemploSinCambiosDejaLaOferta() {
     QCOMPARE(Texto(v, "LabelAvisoDeshacer"), u"Tasación nueva."_s);
     QCOMPARE(v.accessibleDescription(), DeTabla(kTasacionNueva));
     QTest::mouseClick(En(v, "BotonDeshacer"), Qt::LeftButton);
-    QCOMPARE(Datos(v), antes);
+    QCOMPARE(DatosVisibles(v), antes);
     QTRY_COMPARE(QApplication::activeWindow(), &programa_->Form2());
 }
 
@@ -266,9 +255,9 @@ void PruebasDeshacer::preparacionSeDeshace() {
     QVERIFY(total != totalAntes);
     QVERIFY(total != totalNuevo);
     QVERIFY(Texto(c, "MemoDefectosEncontrados").startsWith(u"3.-"_s));
-    const QStringList puntuado = Datos(c);
+    const QStringList puntuado = DatosVisibles(c);
     QTest::mouseClick(En(c, "Button3"), Qt::LeftButton);
-    QCOMPARE(Datos(c), puntuado);
+    QCOMPARE(DatosVisibles(c), puntuado);
     QTRY_VERIFY(UltimoAnuncio(&c).contains(u"puntuación total "_s + total, Qt::CaseInsensitive));
 }
 
@@ -283,9 +272,9 @@ void PruebasDeshacer::preparacionSinNadaEscritoNoOfrece() {
     QTRY_COMPARE(QApplication::activeWindow(), &c);
     QVERIFY(!BarraVisible(c));
     QCOMPARE(c.accessibleDescription(), QString());
-    const QStringList antes = Datos(c);
+    const QStringList antes = DatosVisibles(c);
     CtrlZ(En(c, "CV1Bien"));
-    QCOMPARE(Datos(c), antes);
+    QCOMPARE(DatosVisibles(c), antes);
 }
 
 // After an overwrite, a field's own Ctrl+Z undoes what was typed in it since, and stops there.

@@ -58,17 +58,6 @@ private:
     void LlenarValoracion();
     void AlCertificado() { QTest::mouseClick(En(programa_->Form1(), "Button2"), Qt::LeftButton); }
     void ALaValoracion() { QTest::mouseClick(En(programa_->Form2(), "Button2"), Qt::LeftButton); }
-    // What the user gave the valuation and what it shows: the visible state but the scroll bars
-    // and the focus, which a reset and its undo leave to the user.
-    static QStringList Datos(const QWidget& ventana) {
-        QStringList datos = EstadoVisible(ventana);
-        datos.removeLast();
-        datos.removeIf([](const QString& linea) {
-            return linea.startsWith(u"scroll bar"_s) || linea.startsWith(u"Panel1 "_s);
-        });
-        return datos;
-    }
-
     Avisos avisos_;
     std::unique_ptr<Programa> programa_;
 };
@@ -131,7 +120,7 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
     QTest::keyClicks(averias, u"P0171"_s);
     // The score these changes gave is announced once the event loop takes over again.
     QCoreApplication::processEvents();
-    const QStringList valoracion = Datos(v);
+    const QStringList valoracion = DatosVisibles(v);
     const QStringList certificado = EstadoVisible(c);
     QCOMPARE(certificado.last(), u"MemoAverias"_s);
 
@@ -150,7 +139,7 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
     else
         CtrlZ(En(v, qPrintable(foco)));
     QVERIFY(!En(v, "AvisoDeshacer")->isVisible());
-    QCOMPARE(Datos(v), valoracion);
+    QCOMPARE(DatosVisibles(v), valoracion);
     QVERIFY(v.DatosEscritos());
     QCOMPARE(v.accessibleDescription(), QString());
     // The certificate in front as it was left, its focus where it was.
@@ -163,9 +152,9 @@ void PruebasSinPerdida::ctrlZDeshaceElRegreso() {
     // One level: the key now does what it does without a return to undo.
     v.activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), &v);
-    const QStringList restaurada = Datos(v);
+    const QStringList restaurada = DatosVisibles(v);
     CtrlZ(En(v, "Button3"));
-    QCOMPARE(Datos(v), restaurada);
+    QCOMPARE(DatosVisibles(v), restaurada);
     QCOMPARE(QApplication::activeWindow(), &v);
 
     // Nothing was calculated: a calculation now gives other results.
@@ -209,7 +198,7 @@ void PruebasSinPerdida::ctrlZYaNoDeshace() {
         QTRY_COMPARE(QApplication::activeWindow(), &v);
     }
     QCOMPARE(v.accessibleDescription(), QString());
-    const QStringList antes = Datos(v);
+    const QStringList antes = DatosVisibles(v);
 
     CtrlZ(pulsar);
     QCOMPARE(Texto(v, "EPVPNuevo"), u"31470"_s); // still the worked example
@@ -218,7 +207,7 @@ void PruebasSinPerdida::ctrlZYaNoDeshace() {
         QCOMPARE(marca->text(), QString());
         QVERIFY(v.DatosEscritos());
     } else
-        QCOMPARE(Datos(v), antes);
+        QCOMPARE(DatosVisibles(v), antes);
 }
 
 // Each way of closing the valuation, with and without typed data, for each answer.

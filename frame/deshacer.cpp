@@ -20,7 +20,7 @@ constexpr int kMargen = 3; // around the button, inside the bar's border
 } // namespace
 
 OfertaDeshacer::OfertaDeshacer(QWidget* ventana, CajaDeHoja* caja)
-    : QObject(ventana), ventana_(ventana), caja_(caja) {
+    : QObject(ventana), ventana_(ventana), caja_(caja), vista_(caja->viewport()) {
     auto* barra = new QFrame(caja);
     barra->setObjectName(QStringLiteral("AvisoDeshacer"));
     barra->setFrameShape(QFrame::Box);
@@ -43,7 +43,7 @@ OfertaDeshacer::OfertaDeshacer(QWidget* ventana, CajaDeHoja* caja)
     barra->hide();
     Colocar();
 
-    caja_->viewport()->installEventFilter(this);
+    vista_->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* antes, QWidget* ahora) {
         if (ahora == boton_ && antes != nullptr && antes->window() == ventana_)
             focoAnterior_ = antes;
@@ -95,7 +95,7 @@ void OfertaDeshacer::Ocultar() {
 }
 
 bool OfertaDeshacer::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == caja_->viewport() && evento->type() == QEvent::Resize)
+    if (objeto == vista_ && evento->type() == QEvent::Resize)
         Colocar();
     else if (evento->type() == QEvent::KeyPress && objeto->isWidgetType() &&
              static_cast<QWidget*>(objeto)->window() == ventana_ &&

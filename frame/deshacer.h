@@ -55,6 +55,8 @@ private:
 
     QWidget* ventana_;
     CajaDeHoja* caja_;
+    // The box's view, kept apart: events still reach the filter while the box is taken down.
+    QWidget* vista_;
     QWidget* barra_;
     QLabel* aviso_;
     QPushButton* boton_;

@@ -1,5 +1,5 @@
 // Construction of the certificate sheet from tables: every control with its name, caption, place
-// and looks, an edit box with what a screen reader calls it, the checklist from its one table.
+// and looks, what a screen reader calls it, the checklist from its one table.
 // Behaviour is in form2.cpp.
 
 #include "comprobaciones.h"
@@ -255,6 +255,12 @@ void TForm2::CrearHoja() {
     MemoDefectosEncontrados->setGeometry(8, kArribaNota + 72, 601, 81);
     MemoDefectosEncontrados->setReadOnly(true);
     PonerTinta(MemoDefectosEncontrados, Qt::black);
+    // What a screen reader calls each memo: the fault memory by its caption.
+    constexpr NombreAccesible kNombresMemos[] = {
+        {"MemoAverias", "LabelAverias", nullptr},
+        {"MemoDefectosEncontrados", nullptr, "Defectos encontrados"},
+    };
+    NombrarControles(hoja, kNombresMemos);
 
     CITV = Nuevo<QCheckBox>(hoja, "CITV");
     CITV->setText(QStringLiteral(

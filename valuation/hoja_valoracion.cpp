@@ -193,6 +193,7 @@ void TForm1::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest edit box");
+    // No edit box of this sheet is a signature.
     CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
 
     struct Lista {

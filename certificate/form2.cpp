@@ -311,10 +311,6 @@ void TForm2::CalcularCertificado() {
 Impreso TForm2::ComoSeImprime() const {
     Impreso impreso = TMarco::ComoSeImprime();
     impreso.matricula = EMatricula->text();
-    // The boxes under "Conforme VENDEDOR" and "Conforme COMPRADOR" take the signatures.
-    const auto leyenda = [this](const char* nombre) {
-        return hoja()->findChild<QLabel*>(DeTabla(nombre));
-    };
-    impreso.firmas = {{EVendedor, leyenda("Label37")}, {EComprador, leyenda("Label38")}};
+    impreso.firmas = firmas_;
     return impreso;
 }

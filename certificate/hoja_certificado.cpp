@@ -1,5 +1,5 @@
 // Construction of the certificate sheet from tables: every control with its name, caption, place
-// and looks, an edit box with what a screen reader calls it, the checklist from its one table.
+// and looks, what a screen reader calls it, the checklist from its one table.
 // Behaviour is in form2.cpp.
 
 #include "comprobaciones.h"
@@ -239,13 +239,13 @@ void TForm2::CrearHoja() {
         {&TForm2::EPVPVendedor, "EPVPVendedor", 208, kArribaPrecio + 2, 60, kCianNegrita, true, "Label32", nullptr},
         {&TForm2::EPuntuacion, "EPuntuacion", 480, kArribaPrecio + 2, 60, kRojaBlanca, true, "Label34", nullptr},
         {&TForm2::EPrecioCompra, "EPrecioCompra", 488, kArribaPrecio + 30, 89, kAmarillaNegrita, true, "Label35", nullptr},
-        {&TForm2::EVendedor, "EVendedor", 56, kArribaConforme + 48, 305, {}, true, "Label37", nullptr},
-        {&TForm2::EComprador, "EComprador", 400, kArribaConforme + 48, 217, {}, true, "Label38", nullptr},
+        {&TForm2::EVendedor, "EVendedor", 56, kArribaConforme + 48, 305, {}, true, "Label37", nullptr, EnPapel::Firma},
+        {&TForm2::EComprador, "EComprador", 400, kArribaConforme + 48, 217, {}, true, "Label38", nullptr, EnPapel::Firma},
     };
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest edit box");
-    CrearEdiciones<TForm2>(*this, hoja, kEdiciones);
+    firmas_ = CrearEdiciones<TForm2>(*this, hoja, kEdiciones);
 
     MemoAverias = Nuevo<QPlainTextEdit>(hoja, "MemoAverias");
     MemoAverias->setGeometry(8, 344, 609, 65);
@@ -255,6 +255,12 @@ void TForm2::CrearHoja() {
     MemoDefectosEncontrados->setGeometry(8, kArribaNota + 72, 601, 81);
     MemoDefectosEncontrados->setReadOnly(true);
     PonerTinta(MemoDefectosEncontrados, Qt::black);
+    // What a screen reader calls each memo: the fault memory by its caption.
+    constexpr NombreAccesible kNombresMemos[] = {
+        {"MemoAverias", "LabelAverias", nullptr},
+        {"MemoDefectosEncontrados", nullptr, "Defectos encontrados"},
+    };
+    NombrarControles(hoja, kNombresMemos);
 
     CITV = Nuevo<QCheckBox>(hoja, "CITV");
     CITV->setText(QStringLiteral(

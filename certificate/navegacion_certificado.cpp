@@ -1,5 +1,6 @@
 // The certificate sheet by keyboard and screen reader: its tab order, read from the page,
-// and the names a screen reader gives its controls, from their captions.
+// and the names a screen reader gives the buttons of the checklist, from its items and columns.
+// Every other control is named where the sheet makes it (hoja_certificado.cpp).
 
 #include "comprobaciones.h"
 #include "form2.h"
@@ -15,17 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-
-namespace {
-
-// clang-format off
-constexpr NombreAccesible kNombres[] = {
-    {"MemoAverias", "LabelAverias", nullptr},
-    {"MemoDefectosEncontrados", nullptr, "Defectos encontrados"},
-};
-// clang-format on
-
-} // namespace
 
 void TForm2::PrepararNavegacion() {
     // The dated agreement line is a result too, heard by its caption: a stop in its place.
@@ -44,7 +34,6 @@ void TForm2::PrepararNavegacion() {
     EVendedor->setFocusPolicy(Qt::ClickFocus);
     EComprador->setFocusPolicy(Qt::ClickFocus);
 
-    NombrarControles(hoja(), kNombres);
     const QStringList columnas = {QStringLiteral("Bien"), QStringLiteral("Regular"),
                                   QStringLiteral("Mal")};
     for (size_t i = 0; i < CV.size(); ++i)

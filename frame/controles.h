@@ -5,6 +5,7 @@
 #include "apariencia.h"
 #include "general.h"
 #include "lector.h"
+#include "papel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -63,8 +64,13 @@ inline void PonerTexto(QLineEdit* campo, const QString& texto) {
 
 inline constexpr int kAltoEdicion = 21;
 
-// An edit box of a window, kAltoEdicion high, kept in the window's member, and what a screen
-// reader calls it: the text of its caption `leyenda`, and a `detalle` after it (NombreAccesible).
+// How an edit box goes on paper: its text, or a signature block under its caption `leyenda`
+// (Firma).
+enum class EnPapel { Texto, Firma };
+
+// An edit box of a window, kAltoEdicion high, kept in the window's member, what a screen reader
+// calls it (the text of its caption `leyenda`, and a `detalle` after it: NombreAccesible) and
+// how it prints.
 template <class Ventana> struct Edicion {
     QLineEdit* Ventana::*miembro;
     const char* nombre;
@@ -73,12 +79,16 @@ template <class Ventana> struct Edicion {
     bool soloLectura;
     const char* leyenda = nullptr;
     const char* detalle = nullptr;
+    EnPapel papel = EnPapel::Texto;
 };
 
 // The edit boxes of the table, named for screen readers; their captions must exist already.
+// Gives the boxes that print as signature blocks, each with its caption.
 template <class Ventana>
-void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ventana>> ediciones) {
+QList<Firma> CrearEdiciones(Ventana& ventana, QWidget* hoja,
+                            std::span<const Edicion<Ventana>> ediciones) {
     QList<NombreAccesible> nombres;
+    QList<Firma> firmas;
     for (const Edicion<Ventana>& e : ediciones) {
         auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
         Aplicar(edicion, e.estilo);
@@ -87,6 +97,14 @@ void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ven
         ventana.*e.miembro = edicion;
         if (e.leyenda != nullptr || e.detalle != nullptr)
             nombres.append({e.nombre, e.leyenda, e.detalle});
+        if (e.papel == EnPapel::Firma) {
+            const auto* leyenda =
+                e.leyenda == nullptr ? nullptr : hoja->findChild<QLabel*>(DeTabla(e.leyenda));
+            if (leyenda == nullptr)
+                qFatal("no caption for the signature %s", e.nombre);
+            firmas.append({edicion, leyenda});
+        }
     }
     NombrarControles(hoja, nombres);
+    return firmas;
 }

@@ -1,5 +1,5 @@
 // Construction of the valuation sheet from tables: every control with its name, caption, place
-// and looks, an edit box with what a screen reader calls it. Behaviour is in form1.cpp.
+// and looks, and what a screen reader calls it. Behaviour is in form1.cpp.
 
 #include "ayudas.h"
 #include "controles.h"
@@ -193,6 +193,7 @@ void TForm1::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest edit box");
+    // No edit box of this sheet is a signature.
     CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
 
     struct Lista {
@@ -200,14 +201,19 @@ void TForm1::CrearHoja() {
         const char* nombre;
         int x, y, ancho;
         Estilo estilo;
+        const char* leyenda; // what a screen reader calls it, as an edit box's row says
+        const char* detalle;
     };
+    // clang-format off
     static constexpr Lista kListas[] = {
-        {&TForm1::ENombreMarca, "ENombreMarca", 42, 68, 93, kRosada},
-        {&TForm1::ETipoVehiculo, "ETipoVehiculo", 137, 68, 83, kRosada},
-        {&TForm1::EMesFabricacion, "EMesFabricacion", 536, 112, 89, kAmarillaNegrita},
-        {&TForm1::EAnoFabricacion, "EAnoFabricacion", 536, 137, 89, kAmarillaNegrita},
-        {&TForm1::EMesesLeasing, "EMesesLeasing", 520, 162, 105, {}},
+        {&TForm1::ENombreMarca, "ENombreMarca", 42, 68, 93, kRosada, "Label2", "Marca"},
+        {&TForm1::ETipoVehiculo, "ETipoVehiculo", 137, 68, 83, kRosada, "Label2", "Tipo vehiculo"},
+        {&TForm1::EMesFabricacion, "EMesFabricacion", 536, 112, 89, kAmarillaNegrita, "Label8", nullptr},
+        {&TForm1::EAnoFabricacion, "EAnoFabricacion", 536, 137, 89, kAmarillaNegrita, "Label9", nullptr},
+        {&TForm1::EMesesLeasing, "EMesesLeasing", 520, 162, 105, {}, nullptr, "Meses de leasing"},
     };
+    // clang-format on
+    QList<NombreAccesible> nombres;
     for (const Lista& l : kListas) {
         auto* lista = Nuevo<QComboBox>(hoja, l.nombre);
         lista->setEditable(true);
@@ -216,6 +222,7 @@ void TForm1::CrearHoja() {
         Aplicar(lista, l.estilo);
         lista->setGeometry(l.x, l.y, l.ancho, 21);
         this->*l.miembro = lista;
+        nombres.append({l.nombre, l.leyenda, l.detalle});
     }
 
     struct Casilla {
@@ -256,6 +263,7 @@ void TForm1::CrearHoja() {
         const char* nombre;
         const char* texto;
         int x, ancho;
+        const char* detalle; // what a screen reader calls it
     };
     struct Grupo {
         const char* nombre;
@@ -265,13 +273,13 @@ void TForm1::CrearHoja() {
     // clang-format off
     static constexpr Grupo kGrupos[] = {
         {"Panel14", 8, 162, 132,
-         {{&TForm1::CImportacion, "CImportacion", "Import", 4, 60},
-          {&TForm1::CNacional, "CNacional", "Nacional", 64, 68},
+         {{&TForm1::CImportacion, "CImportacion", "Import", 4, 60, "Origen: Import"},
+          {&TForm1::CNacional, "CNacional", "Nacional", 64, 68, "Origen: Nacional"},
           {}}},
         {"Panel2", 142, 162, 206,
-         {{&TForm1::CGasolina, "CGasolina", "Gasolina", 4, 72},
-          {&TForm1::CDiesel, "CDiesel", "Diesel ", 76, 62},
-          {&TForm1::CMixto, "CMixto", "Hibrido", 138, 66}}},
+         {{&TForm1::CGasolina, "CGasolina", "Gasolina", 4, 72, "Combustible: Gasolina"},
+          {&TForm1::CDiesel, "CDiesel", "Diesel ", 76, 62, "Combustible: Diesel"},
+          {&TForm1::CMixto, "CMixto", "Hibrido", 138, 66, "Combustible: Hibrido"}}},
     };
     // clang-format on
 
@@ -286,8 +294,10 @@ void TForm1::CrearHoja() {
             opcion->setText(DeTabla(o.texto));
             opcion->setGeometry(o.x, 2, o.ancho, 16);
             this->*o.miembro = opcion;
+            nombres.append({o.nombre, nullptr, o.detalle});
         }
     }
+    NombrarControles(hoja, nombres);
 
     // Criteria grid: column heads, then one row per criterion, each row's five buttons on a
     // panel of their own so that a row is a group by itself; then the points scale.
@@ -383,4 +393,6 @@ void TForm1::CrearHoja() {
     MemoAyuda->setReadOnly(true);
     PonerFondo(MemoAyuda, palette().color(QPalette::ToolTipBase));
     MemoAyuda->hide();
+    constexpr NombreAccesible kNombreAyuda[] = {{"MemoAyuda", nullptr, "Ayuda del criterio"}};
+    NombrarControles(hoja, kNombreAyuda);
 }

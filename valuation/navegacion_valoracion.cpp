@@ -1,5 +1,6 @@
 // The valuation sheet by keyboard and screen reader: its tab order, read from the page, and
-// the names a screen reader gives its controls, from their captions.
+// the names a screen reader gives the buttons of the criteria grid, from their rows and columns.
+// Every other control is named where the sheet makes it (hoja_valoracion.cpp).
 
 #include "criterios.h"
 #include "form1.h"
@@ -18,26 +19,6 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
-namespace {
-
-// clang-format off
-constexpr NombreAccesible kNombres[] = {
-    {"ENombreMarca", "Label2", "Marca"},
-    {"ETipoVehiculo", "Label2", "Tipo vehiculo"},
-    {"EMesFabricacion", "Label8", nullptr},
-    {"EAnoFabricacion", "Label9", nullptr},
-    {"CImportacion", nullptr, "Origen: Import"},
-    {"CNacional", nullptr, "Origen: Nacional"},
-    {"CGasolina", nullptr, "Combustible: Gasolina"},
-    {"CDiesel", nullptr, "Combustible: Diesel"},
-    {"CMixto", nullptr, "Combustible: Hibrido"},
-    {"EMesesLeasing", nullptr, "Meses de leasing"},
-    {"MemoAyuda", nullptr, "Ayuda del criterio"},
-};
-// clang-format on
-
-} // namespace
-
 void TForm1::PrepararNavegacion() {
     // After the frame's buttons and the scroll box, the sheet as the page reads.
     OrdenarTabulacion(OrdenDeLaPagina(hoja()));
@@ -53,7 +34,6 @@ void TForm1::PrepararNavegacion() {
           static_cast<QWidget*>(EExtra2), static_cast<QWidget*>(MemoAyuda)})
         vacio->setFocusPolicy(Qt::ClickFocus);
 
-    NombrarControles(hoja(), kNombres);
     QStringList columnas;
     for (const ColumnaValoracion& columna : kColumnas)
         columnas << DeTabla(columna.linea1);

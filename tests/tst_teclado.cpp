@@ -844,7 +844,6 @@ void PruebasTeclado::calificacionesEnRejilla_data() {
         {"criteria, Up to the previous row's rating", "Form1", {u"CP2MuyMal"_s}, "CP3Normal", Qt::Key_Up, "CP2MuyMal", false},
         {"criteria, Down from a rating moved", "Form1", {u"CP6MuyBien"_s}, "CP6MuyBien", Qt::Key_Down, "CP7Normal", false},
         {"criteria, Up on the first row stays", "Form1", {}, "CP1Normal", Qt::Key_Up, "CP1Normal", false},
-        {"criteria, Down on the last row stays", "Form1", {u"CP11Mal"_s}, "CP11Mal", Qt::Key_Down, "CP11Mal", false},
         {"criteria, Right changes the rating", "Form1", {}, "CP5Normal", Qt::Key_Right, "CP5Bien", true},
         {"criteria, Left changes the rating", "Form1", {}, "CP5Normal", Qt::Key_Left, "CP5Mal", true},
         {"checklist, Down into item 44", "Form2", {u"CV44Regular"_s}, "CV43Bien", Qt::Key_Down, "CV44Regular", false},
@@ -852,7 +851,6 @@ void PruebasTeclado::calificacionesEnRejilla_data() {
         {"checklist, Down past a group's heading", "Form2", {u"CV10Regular"_s}, "CV10Regular", Qt::Key_Down, "CV11Bien", false},
         {"checklist, Up past a group's heading", "Form2", {u"CV17Mal"_s}, "CV18Bien", Qt::Key_Up, "CV17Mal", false},
         {"checklist, Up on item 1 stays", "Form2", {}, "CV1Bien", Qt::Key_Up, "CV1Bien", false},
-        {"checklist, Down on item 55 stays", "Form2", {}, "Cv55Bien", Qt::Key_Down, "Cv55Bien", false},
         {"checklist, Right changes the rating", "Form2", {}, "CV30Bien", Qt::Key_Right, "CV30Regular", true},
         {"checklist, Left changes the rating", "Form2", {u"CV30Mal"_s}, "CV30Mal", Qt::Key_Left, "CV30Regular", true},
         // clang-format on
@@ -862,6 +860,15 @@ void PruebasTeclado::calificacionesEnRejilla_data() {
                               << QString::fromLatin1(c.desde) << static_cast<int>(c.tecla)
                               << QString::fromLatin1(c.hasta) << c.cambia;
     }
+    // The last rows, named from the tables' lengths.
+    const QString ultimoCriterio = u"CP%1Mal"_s.arg(kCriterios.size());
+    QTest::newRow("criteria, Down on the last row stays")
+        << u"Form1"_s << QStringList{ultimoCriterio} << ultimoCriterio
+        << static_cast<int>(Qt::Key_Down) << ultimoCriterio << false;
+    const QString ultimoElemento = BotonLista(static_cast<int>(kElementos.size()), "Bien");
+    QTest::newRow("checklist, Down on the last item stays")
+        << u"Form2"_s << QStringList{} << ultimoElemento << static_cast<int>(Qt::Key_Down)
+        << ultimoElemento << false;
 }
 
 // Up and Down go between the rows to each row's rating and change none; Left and Right change
@@ -916,7 +923,7 @@ void PruebasTeclado::listaEnteraConFlechas() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     }
-    QCOMPARE(NombreDelFoco(), u"CV55Regular"_s);
+    QCOMPARE(NombreDelFoco(), BotonLista(static_cast<int>(kElementos.size()), "Regular"));
     const QString total = Texto(*form2, "EPuntosTotales");
     for (int n = 1; n <= static_cast<int>(kElementos.size()); ++n)
         QVERIFY(Control<QRadioButton>(u"Form2"_s, BotonLista(n, "Regular"))->isChecked());

@@ -8,13 +8,16 @@
 #include "teclado.h"
 #include "vista_previa.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyleHints>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -94,6 +97,66 @@ public:
         const int borde = 2 * frameWidth();
         return QSize(borde - 1, borde - 1);
     }
+};
+
+// The two windows stand at one place, so the bottom button that brings the other window to the
+// front lies under the same button of that window: the second press of a double click, or the
+// third of a triple one, lands on it. Such a press, on `botones` of `ventana`, following a press
+// in another window (or one of these already passed over) within the double-click interval and
+// near the same point, is no press of the user's own: it and its release are passed over, so a
+// hurried click never hands over or resets a car the user did not mean to.
+class SinClicSeguido : public QObject {
+public:
+    SinClicSeguido(QWidget* ventana, QList<QWidget*> botones)
+        : QObject(ventana), ventana_(ventana), botones_(std::move(botones)) {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override {
+        const QEvent::Type tipo = evento->type();
+        if (!objeto->isWidgetType() ||
+            (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseButtonDblClick &&
+             tipo != QEvent::MouseButtonRelease))
+            return QObject::eventFilter(objeto, evento);
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        auto* control = static_cast<QWidget*>(objeto);
+        const bool boton = botones_.contains(control);
+        if (tipo == QEvent::MouseButtonRelease) {
+            if (boton && pasando_) {
+                pasando_ = false;
+                return true;
+            }
+            return QObject::eventFilter(objeto, evento);
+        }
+        const QPoint donde = raton->globalPosition().toPoint();
+        const bool seguida =
+            raton->timestamp() >= ultima_ &&
+            raton->timestamp() - ultima_ <
+                static_cast<ulong>(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
+            (donde - donde_).manhattanLength() <= QApplication::startDragDistance();
+        const bool pasar = boton && seguida && (ajena_ || pasando_);
+        // A press passed over counts as the other window's: a triple click passes two.
+        if (!pasar)
+            ajena_ = control->window() != ventana_;
+        ultima_ = raton->timestamp();
+        donde_ = donde;
+        if (pasar) {
+            pasando_ = true;
+            return true;
+        }
+        if (boton)
+            pasando_ = false;
+        return QObject::eventFilter(objeto, evento);
+    }
+
+private:
+    QWidget* ventana_;
+    QList<QWidget*> botones_;
+    ulong ultima_ = 0; // the last press's time and place, anywhere in the program
+    QPoint donde_;
+    bool ajena_ = false;   // it was in another window
+    bool pasando_ = false; // a press on one of `botones_` was passed over, its release not yet
 };
 
 } // namespace
@@ -194,6 +257,8 @@ TMarco::TMarco(const DisenoMarco& diseno)
     ButtonImprimir->setGeometry(BitBtn13->geometry().translated(BitBtn13->width() + 16, 0));
     ButtonImprimir->setShortcut(QKeySequence::Print);
     Manejar(this, ButtonImprimir, &QPushButton::clicked, &TMarco::ButtonImprimirClick);
+
+    new SinClicSeguido(this, {Button2, BitBtn13});
 
     yAvance_ = diseno.posAvance.y();
     yRegresar_ = diseno.posRegresar.y();

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -51,6 +52,7 @@ private slots:
     void historiaPropiaEmpiezaDeNuevo();
     void barraSinFocoNiLugarNiPapel();
     void falloSeAvisaUnaVez();
+    void clicSeguidoNoCuenta();
 
 private:
     template <class T = QWidget> T* En(QWidget& ventana, const char* nombre) {
@@ -474,6 +476,41 @@ void PruebasDeshacer::falloSeAvisaUnaVez() {
     QCOMPARE(Texto(c, "EPrecioCompra").isEmpty(), false);
     QVERIFY(Texto(c, "EPrecioCompra") != precio);
     QCOMPARE(vistos(), QStringList());
+}
+
+// The two windows' bottom buttons lie one over the other: a double or triple click on
+// "Certificado de Calidad" hands the car over once, and neither resets it nor hands over again;
+// a click of its own after the double-click interval returns as ever.
+void PruebasDeshacer::clicSeguidoNoCuenta() {
+    TForm1& v = programa_->Form1();
+    TForm2& c = programa_->Form2();
+    Teclear(En(v, "EPVPNuevo"), u"22222"_s);
+    // Press and release at one place of the screen at the time given, as a hurried hand makes
+    // them (the test library's own clicks stand a double-click interval apart).
+    const auto pulsar = [](QWidget* boton, ulong cuando) {
+        const QPointF dentro = QRectF(boton->rect()).center();
+        const QPointF pantalla(420, 690);
+        QMouseEvent pulsa(QEvent::MouseButtonPress, dentro, pantalla, Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        pulsa.setTimestamp(cuando);
+        QApplication::sendEvent(boton, &pulsa);
+        QMouseEvent suelta(QEvent::MouseButtonRelease, dentro, pantalla, Qt::LeftButton,
+                           Qt::NoButton, Qt::NoModifier);
+        suelta.setTimestamp(cuando + 60);
+        QApplication::sendEvent(boton, &suelta);
+    };
+    const ulong inicio = 50'000'000;
+    pulsar(En(v, "Button2"), inicio);
+    QTRY_VERIFY(c.isVisible());
+    pulsar(En(c, "Button2"), inicio + 150);
+    pulsar(En(c, "Button2"), inicio + 300);
+    QCoreApplication::processEvents();
+    QVERIFY(c.isVisible());
+    QCOMPARE(Texto(v, "EPVPNuevo"), u"22222"_s);
+    QVERIFY(!BarraVisible(v));
+    pulsar(En(c, "Button2"), inicio + 300 + 1000);
+    QTRY_COMPARE(Texto(v, "EPVPNuevo"), u"31470"_s);
+    QVERIFY(BarraVisible(v));
 }
 
 MORVEX_TEST_MAIN(PruebasDeshacer)

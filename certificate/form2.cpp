@@ -127,8 +127,7 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
     const QScopedValueRollback preparando(preparando_, true);
     // Each field is written once, and only where its text is new or its own undo holds the
     // inspection before (PonerTexto).
-    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
-                             EInfoAdicional1, EInfoAdicional2})
+    for (QLineEdit* campo : CamposUCE())
         PonerTexto(campo, {});
     LabelAverias->setText(DeTabla(kLeyendaAverias));
     {
@@ -184,10 +183,16 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
     hablados_.Callar();
 }
 
+std::array<QLineEdit*, 7> TForm2::CamposUCE() const {
+    return {EProtocoloUCE, ENumRecambio,    ETipoSistema,   ECodificacion,
+            ENumTaller,    EInfoAdicional1, EInfoAdicional2};
+}
+
 EstadoInspeccion TForm2::TomarInspeccion() const {
     EstadoInspeccion inspeccion;
-    for (QLineEdit* campo : {EProtocoloUCE, ENumRecambio, ETipoSistema, ECodificacion, ENumTaller,
-                             EInfoAdicional1, EInfoAdicional2, EVendedor, EComprador})
+    for (QLineEdit* campo : CamposUCE())
+        inspeccion.campos.append({campo, campo->text()});
+    for (QLineEdit* campo : {EVendedor, EComprador})
         inspeccion.campos.append({campo, campo->text()});
     inspeccion.averias = MemoAverias->toPlainText();
     for (size_t i = 0; i < CV.size(); ++i) {

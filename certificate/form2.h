@@ -72,6 +72,8 @@ public:
     // One scoring run. Throws ErrorCalculo; what was written before the failure stays.
     void CalcularCertificado();
 
+    // The control-unit fields, which each new certificate empties.
+    std::array<QLineEdit*, 7> CamposUCE() const;
     EstadoInspeccion TomarInspeccion() const;
     // Writes the inspection back, then scores once; the writes themselves start no scoring run.
     // Throws as CalcularCertificado, but not again for the failure shown last (PuntuarDeNuevo).

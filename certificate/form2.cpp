@@ -316,6 +316,5 @@ void TForm2::CalcularCertificado() {
 Impreso TForm2::ComoSeImprime() const {
     Impreso impreso = TMarco::ComoSeImprime();
     impreso.matricula = EMatricula->text();
-    impreso.firmas = firmas_;
     return impreso;
 }

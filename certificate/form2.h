@@ -139,9 +139,6 @@ private:
     bool sinPuntuar_ = false;
     // While set, the writes are the preparation's, which end no offer of the undo.
     bool preparando_ = false;
-    // The boxes under "Conforme VENDEDOR" and "Conforme COMPRADOR", printed as signature
-    // blocks under their captions, as their rows say.
-    QList<Firma> firmas_;
     // The last run's failure, as the message and the texts it converted; empty after a run
     // that ended well.
     QString ultimoFallo_;

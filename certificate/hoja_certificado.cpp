@@ -245,32 +245,35 @@ void TForm2::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest edit box");
-    firmas_ = CrearEdiciones<TForm2>(*this, hoja, kEdiciones);
+    CrearEdiciones<TForm2>(*this, hoja, kEdiciones, papel_);
 
-    MemoAverias = Nuevo<QPlainTextEdit>(hoja, "MemoAverias");
-    MemoAverias->setGeometry(8, 344, 609, 65);
-    MemoAverias->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-
-    MemoDefectosEncontrados = Nuevo<QPlainTextEdit>(hoja, "MemoDefectosEncontrados");
-    MemoDefectosEncontrados->setGeometry(8, kArribaNota + 72, 601, 81);
-    MemoDefectosEncontrados->setReadOnly(true);
-    PonerTinta(MemoDefectosEncontrados, Qt::black);
-    // What a screen reader calls each memo: the fault memory by its caption.
-    constexpr NombreAccesible kNombresMemos[] = {
-        {"MemoAverias", "LabelAverias", nullptr},
-        {"MemoDefectosEncontrados", nullptr, "Defectos encontrados"},
+    // The fault memory is named by its caption.
+    // clang-format off
+    static constexpr Memo<TForm2> kMemos[] = {
+        {&TForm2::MemoAverias, "MemoAverias", 8, 344, 609, 65, UsoMemo::Escritura, {}, "LabelAverias", nullptr},
+        {&TForm2::MemoDefectosEncontrados, "MemoDefectosEncontrados", 8, kArribaNota + 72, 601, 81, UsoMemo::Resultado, {.tinta = kNegro}, nullptr, "Defectos encontrados"},
     };
-    NombrarControles(hoja, kNombresMemos);
+    // clang-format on
+    static_assert(PieDeTabla(kMemos) <= kAltoHojaCertificado,
+                  "the certificate sheet must be tall enough for its lowest memo");
+    CrearMemos<TForm2>(*this, hoja, kMemos, papel_);
 
-    CITV = Nuevo<QCheckBox>(hoja, "CITV");
-    CITV->setText(QStringLiteral(
-        "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria"));
-    CITV->setLayoutDirection(Qt::RightToLeft);
-    CITV->setGeometry(8, kArribaItv + 48, 481, 17);
+    // clang-format off
+    static constexpr Casilla<TForm2> kCasillas[] = {
+        {&TForm2::CITV, "CITV", "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria",
+         8, kArribaItv + 48, 481, 17, {}, true},
+    };
+    // clang-format on
+    static_assert(PieDeTabla(kCasillas) <= kAltoHojaCertificado,
+                  "the certificate sheet must be tall enough for its check box");
+    CrearCasillas<TForm2>(*this, hoja, kCasillas);
 
-    Button3 = Nuevo<QPushButton>(hoja, "Button3");
-    Button3->setText(QStringLiteral("Calcular"));
-    Button3->setGeometry(560, kArribaPrecio, 59, 25);
+    static constexpr Boton<TForm2> kBotones[] = {
+        {&TForm2::Button3, "Button3", "Calcular", 560, kArribaPrecio, 59, {}},
+    };
+    static_assert(PieDeTabla(kBotones, kAltoBoton) <= kAltoHojaCertificado,
+                  "the certificate sheet must be tall enough for its button");
+    CrearBotones<TForm2>(*this, hoja, kBotones);
 
     // The checklist, from its one table.
     for (size_t g = 0; g < kGrupos.size(); ++g) {

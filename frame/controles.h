@@ -7,9 +7,12 @@
 #include "lector.h"
 #include "papel.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QList>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <span>
 
 template <class Control> Control* Nuevo(QWidget* padre, const char* nombre) {
@@ -53,6 +56,14 @@ template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla, int alto) {
     return pie;
 }
 
+// The same for a table whose rows give each its own height, `alto`.
+template <class Tabla> constexpr int PieDeTabla(const Tabla& tabla) {
+    int pie = 0;
+    for (const auto& fila : tabla)
+        pie = fila.y + fila.alto > pie ? fila.y + fila.alto : pie;
+    return pie;
+}
+
 // The program's write of `texto` into `campo`: the field's own undo starts afresh, so Ctrl+Z in
 // it never brings back a text from before the write. Where the text is the same and the field
 // has nothing to undo, nothing is written: the same text written again, or a field emptied
@@ -64,9 +75,10 @@ inline void PonerTexto(QLineEdit* campo, const QString& texto) {
 
 inline constexpr int kAltoEdicion = 21;
 
-// How an edit box goes on paper: its text, or a signature block under its caption `leyenda`
-// (Firma).
-enum class EnPapel { Texto, Firma };
+// How a control of a table goes on paper: as it shows (its text), as a signature block under
+// its caption `leyenda` (Firma: an edit box only), or not at all (a help that floats over the
+// sheet).
+enum class EnPapel { Texto, Firma, Nada };
 
 // An edit box of a window, kAltoEdicion high, kept in the window's member, what a screen reader
 // calls it (the text of its caption `leyenda`, and a `detalle` after it: NombreAccesible) and
@@ -82,13 +94,35 @@ template <class Ventana> struct Edicion {
     EnPapel papel = EnPapel::Texto;
 };
 
+// Where a control of a table goes on paper other than as it shows, for `papel` (the window's
+// PapelDeHoja).
+inline void AlPapel(QWidget* control, const QWidget* hoja, const char* nombre, const char* leyenda,
+                    EnPapel como, PapelDeHoja& papel) {
+    switch (como) {
+    case EnPapel::Texto:
+        return;
+    case EnPapel::Nada:
+        papel.fuera.append(control);
+        return;
+    case EnPapel::Firma:
+        break;
+    }
+    const auto* caja = qobject_cast<const QLineEdit*>(control);
+    const auto* etiqueta =
+        leyenda == nullptr ? nullptr : hoja->findChild<QLabel*>(DeTabla(leyenda));
+    if (caja == nullptr)
+        qFatal("%s is no edit box: only an edit box prints as a signature", nombre);
+    if (etiqueta == nullptr)
+        qFatal("no caption for the signature %s", nombre);
+    papel.firmas.append({caja, etiqueta});
+}
+
 // The edit boxes of the table, named for screen readers; their captions must exist already.
-// Gives the boxes that print as signature blocks, each with its caption.
+// The boxes that print other than as text go into `papel`.
 template <class Ventana>
-QList<Firma> CrearEdiciones(Ventana& ventana, QWidget* hoja,
-                            std::span<const Edicion<Ventana>> ediciones) {
+void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ventana>> ediciones,
+                    PapelDeHoja& papel) {
     QList<NombreAccesible> nombres;
-    QList<Firma> firmas;
     for (const Edicion<Ventana>& e : ediciones) {
         auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
         Aplicar(edicion, e.estilo);
@@ -97,14 +131,102 @@ QList<Firma> CrearEdiciones(Ventana& ventana, QWidget* hoja,
         ventana.*e.miembro = edicion;
         if (e.leyenda != nullptr || e.detalle != nullptr)
             nombres.append({e.nombre, e.leyenda, e.detalle});
-        if (e.papel == EnPapel::Firma) {
-            const auto* leyenda =
-                e.leyenda == nullptr ? nullptr : hoja->findChild<QLabel*>(DeTabla(e.leyenda));
-            if (leyenda == nullptr)
-                qFatal("no caption for the signature %s", e.nombre);
-            firmas.append({edicion, leyenda});
-        }
+        AlPapel(edicion, hoja, e.nombre, e.leyenda, e.papel, papel);
     }
     NombrarControles(hoja, nombres);
-    return firmas;
+}
+
+// What a multi-line field is for: a text the user writes, its scroll bar always shown; a result
+// the program writes, read-only; a help that floats over the sheet where it is asked for, sized
+// and placed then, hidden meanwhile, in the info-tip colour, wrapping without scroll bars.
+enum class UsoMemo { Escritura, Resultado, Ayuda };
+
+// A multi-line field of a window: kept in its member, in its place (none for a help), what a
+// screen reader calls it and how it prints.
+template <class Ventana> struct Memo {
+    QPlainTextEdit* Ventana::*miembro;
+    const char* nombre;
+    int x, y, ancho, alto;
+    UsoMemo uso;
+    Estilo estilo;
+    const char* leyenda = nullptr;
+    const char* detalle = nullptr;
+    EnPapel papel = EnPapel::Texto;
+};
+
+template <class Ventana>
+void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const Memo<Ventana>> memos,
+                PapelDeHoja& papel) {
+    QList<NombreAccesible> nombres;
+    for (const Memo<Ventana>& m : memos) {
+        auto* memo = Nuevo<QPlainTextEdit>(hoja, m.nombre);
+        Aplicar(memo, m.estilo);
+        switch (m.uso) {
+        case UsoMemo::Escritura:
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            break;
+        case UsoMemo::Resultado:
+            memo->setReadOnly(true);
+            break;
+        case UsoMemo::Ayuda:
+            memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            memo->setReadOnly(true);
+            PonerFondo(memo, hoja->palette().color(QPalette::ToolTipBase));
+            memo->hide();
+            break;
+        }
+        if (m.uso != UsoMemo::Ayuda)
+            memo->setGeometry(m.x, m.y, m.ancho, m.alto);
+        ventana.*m.miembro = memo;
+        nombres.append({m.nombre, m.leyenda, m.detalle});
+        AlPapel(memo, hoja, m.nombre, m.leyenda, m.papel, papel);
+    }
+    NombrarControles(hoja, nombres);
+}
+
+// A check box of a window, its caption on the left of the box where `textoALaIzquierda`.
+template <class Ventana> struct Casilla {
+    QCheckBox* Ventana::*miembro;
+    const char* nombre;
+    const char* texto;
+    int x, y, ancho, alto;
+    Estilo estilo;
+    bool textoALaIzquierda;
+};
+
+template <class Ventana>
+void CrearCasillas(Ventana& ventana, QWidget* hoja, std::span<const Casilla<Ventana>> casillas) {
+    for (const Casilla<Ventana>& c : casillas) {
+        auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
+        casilla->setText(DeTabla(c.texto));
+        Aplicar(casilla, c.estilo);
+        if (c.textoALaIzquierda)
+            casilla->setLayoutDirection(Qt::RightToLeft);
+        casilla->setGeometry(c.x, c.y, c.ancho, c.alto);
+        ventana.*c.miembro = casilla;
+    }
+}
+
+inline constexpr int kAltoBoton = 25;
+
+// A push button of a window, kAltoBoton high. Paper leaves buttons out.
+template <class Ventana> struct Boton {
+    QPushButton* Ventana::*miembro;
+    const char* nombre;
+    const char* texto;
+    int x, y, ancho;
+    Estilo estilo;
+};
+
+template <class Ventana>
+void CrearBotones(Ventana& ventana, QWidget* hoja, std::span<const Boton<Ventana>> botones) {
+    for (const Boton<Ventana>& b : botones) {
+        auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
+        boton->setText(DeTabla(b.texto));
+        Aplicar(boton, b.estilo);
+        boton->setGeometry(b.x, b.y, b.ancho, kAltoBoton);
+        ventana.*b.miembro = boton;
+    }
 }

@@ -338,14 +338,15 @@ void TMarco::FormActivate() { LabelCaption->setText(titulo_); }
 
 void TMarco::BitBtn13Click() { close(); }
 
-bool TMarco::SeImprime(const QWidget&) const { return true; }
-
 Impreso TMarco::ComoSeImprime() const {
     Impreso impreso;
     impreso.hoja = Panel1;
     impreso.documento = documento_;
     impreso.archivo = archivo_;
-    impreso.seImprime = [this](const QWidget& control) { return SeImprime(control); };
+    impreso.seImprime = [fuera = papel_.fuera](const QWidget& control) {
+        return !fuera.contains(&control);
+    };
+    impreso.firmas = papel_.firmas;
     impreso.unaPagina = unaPagina_;
     return impreso;
 }

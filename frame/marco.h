@@ -59,11 +59,12 @@ public:
 
     QWidget* hoja() const { return Panel1; }
 
-    // Prints the whole sheet as it stands, but what SeImprime leaves out: what the preview shows
-    // and what reaches the printer or a PDF file. Changes nothing in the window. Throws
-    // ErrorImpresion (impresion.h).
+    // Prints the whole sheet as it stands, but what the sheet's rows leave off paper: what the
+    // preview shows and what reaches the printer or a PDF file. Changes nothing in the window.
+    // Throws ErrorImpresion (impresion.h).
     void Imprimir(QPagedPaintDevice& papel);
-    // The document as printing sees it; a window adds its plate and signature blocks.
+    // The document as printing sees it, with the signature blocks its rows name; a window adds
+    // its plate.
     virtual Impreso ComoSeImprime() const;
 
     // Shown or hidden as a window: a screen reader hears the window, not each of its controls.
@@ -87,8 +88,6 @@ protected:
     // The window's calculation as the button named `botonCalcular` runs it, its messages shown.
     virtual void Recalcular();
     virtual QString BotonCalcular() const;
-    // Whether a control of the sheet goes on paper; the frame prints every one.
-    virtual bool SeImprime(const QWidget& control) const;
     // The sheet's controls in tab order after the scroll box, "Imprimir" last, the keyboard
     // and wheel of the whole window (PrepararTeclado), and the start of every edit field in
     // view while it lacks the focus (PrincipioALaVista). Call once, when the sheet is built.
@@ -102,6 +101,9 @@ protected:
     QPushButton* Button2;
     QPushButton* BitBtn13;
     QPushButton* ButtonImprimir;
+    // Filled by the sheet's builders from their rows: signature blocks, and what stays off
+    // paper.
+    PapelDeHoja papel_;
 
 private:
     // Places the window so that its frame, as the window system reports it, takes the given

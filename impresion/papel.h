@@ -22,6 +22,13 @@ struct Firma {
     const QWidget* leyenda;
 };
 
+// What a sheet's rows say of paper beyond "as it shows": its signature blocks, and the
+// controls paper leaves out (a help floating over the sheet).
+struct PapelDeHoja {
+    QList<Firma> firmas;
+    QList<const QWidget*> fuera;
+};
+
 enum class TipoDePieza {
     Junta,   // no control: a stretch that no page may end inside
     Texto,   // an edit field or a list: its whole text

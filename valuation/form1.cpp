@@ -360,8 +360,6 @@ void TForm1::PrepararAyudas() {
 
 void TForm1::ResetColoresAyuda(const QString& nombre) { ayuda_->ResetColoresAyuda(nombre); }
 
-bool TForm1::SeImprime(const QWidget& control) const { return &control != MemoAyuda; }
-
 Impreso TForm1::ComoSeImprime() const {
     Impreso impreso = TMarco::ComoSeImprime();
     impreso.matricula = EMatricula->text();

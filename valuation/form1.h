@@ -109,8 +109,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
-    // The help pop-up never goes on paper.
-    bool SeImprime(const QWidget& control) const override;
     // Whether the six results shown are, text for text, what the inputs give today; false when
     // the inputs cannot be computed. Shows nothing and changes nothing.
     bool ResultadosAlDia() const override;

@@ -193,8 +193,7 @@ void TForm1::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest edit box");
-    // No edit box of this sheet is a signature.
-    CrearEdiciones<TForm1>(*this, hoja, kEdiciones);
+    CrearEdiciones<TForm1>(*this, hoja, kEdiciones, papel_);
 
     struct Lista {
         QComboBox* TForm1::*miembro;
@@ -225,19 +224,11 @@ void TForm1::CrearHoja() {
         nombres.append({l.nombre, l.leyenda, l.detalle});
     }
 
-    struct Casilla {
-        QCheckBox* TForm1::*miembro;
-        const char* nombre;
-        const char* texto;
-        int x, y, ancho;
-        Estilo estilo;
-        bool textoALaIzquierda;
-    };
     constexpr Estilo kEspecial{.fondo = kAmarillo, .tinta = kTintaHoja, .negrita = true};
-    static constexpr Casilla kCasillas[] = {
-        {&TForm1::CEspecial1, "CEspecial1", "Especial 1", 176, 120, 96, kEspecial, true},
-        {&TForm1::CEspecial2, "CEspecial2", "Especial 2", 176, 136, 96, kEspecial, true},
-        {&TForm1::CLeasing, "CLeasing", "Leasing,Renting,RentCar", 350, 164, 166, {}, false},
+    static constexpr Casilla<TForm1> kCasillas[] = {
+        {&TForm1::CEspecial1, "CEspecial1", "Especial 1", 176, 120, 96, 16, kEspecial, true},
+        {&TForm1::CEspecial2, "CEspecial2", "Especial 2", 176, 136, 96, 16, kEspecial, true},
+        {&TForm1::CLeasing, "CLeasing", "Leasing,Renting,RentCar", 350, 164, 166, 16, {}, false},
     };
     // A help names its control: a name the sheet lacks would leave the help without one.
     static_assert(std::ranges::all_of(kAyudas,
@@ -247,15 +238,9 @@ void TForm1::CrearHoja() {
                                                  EnTabla(kCasillas, ayuda.nombre);
                                       }),
                   "every help must name a control of the valuation sheet");
-    for (const Casilla& c : kCasillas) {
-        auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
-        casilla->setText(DeTabla(c.texto));
-        Aplicar(casilla, c.estilo);
-        if (c.textoALaIzquierda)
-            casilla->setLayoutDirection(Qt::RightToLeft);
-        casilla->setGeometry(c.x, c.y, c.ancho, 16);
-        this->*c.miembro = casilla;
-    }
+    static_assert(PieDeTabla(kCasillas) <= kAltoHojaValoracion,
+                  "the valuation sheet must be tall enough for its lowest check box");
+    CrearCasillas<TForm1>(*this, hoja, kCasillas);
 
     // Origin and fuel: each group on a panel of its own.
     struct Opcion {
@@ -350,30 +335,16 @@ void TForm1::CrearHoja() {
         }
     }
 
-    struct Boton {
-        QPushButton* TForm1::*miembro;
-        const char* nombre;
-        const char* texto;
-        int x, y, ancho;
-        bool negrita;
+    static constexpr Boton<TForm1> kBotones[] = {
+        {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, {}},
+        {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, kNegrita},
+        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, {}},
+        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, kLineaPrecio[2] - 2, 180,
+         kNegrita},
     };
-    static constexpr Boton kBotones[] = {
-        {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, false},
-        {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, true},
-        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, false},
-        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, kLineaPrecio[2] - 2, 180, true},
-    };
-    constexpr int kAltoBoton = 25;
     static_assert(PieDeTabla(kBotones, kAltoBoton) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest button");
-    for (const Boton& b : kBotones) {
-        auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
-        boton->setText(DeTabla(b.texto));
-        if (b.negrita)
-            Aplicar(boton, kNegrita);
-        boton->setGeometry(b.x, b.y, b.ancho, kAltoBoton);
-        this->*b.miembro = boton;
-    }
+    CrearBotones<TForm1>(*this, hoja, kBotones);
 
     // The two values and their "€+IVA" follow their captions on the same line.
     LabelValorUso = hoja->findChild<QLabel*>(QStringLiteral("LabelValorUso"));
@@ -386,13 +357,19 @@ void TForm1::CrearHoja() {
     aLaDerecha(LabelValorCambio, EPVPCambio, 4);
     aLaDerecha(EPVPCambio, hoja->findChild<QLabel*>(QStringLiteral("Label29")), 3);
 
-    MemoAyuda = Nuevo<QPlainTextEdit>(hoja, "MemoAyuda");
-    MemoAyuda->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    MemoAyuda->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MemoAyuda->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MemoAyuda->setReadOnly(true);
-    PonerFondo(MemoAyuda, palette().color(QPalette::ToolTipBase));
-    MemoAyuda->hide();
-    constexpr NombreAccesible kNombreAyuda[] = {{"MemoAyuda", nullptr, "Ayuda del criterio"}};
-    NombrarControles(hoja, kNombreAyuda);
+    // The criteria's help floats over the sheet where it is asked for, and stays off paper.
+    static constexpr Memo<TForm1> kMemos[] = {
+        {&TForm1::MemoAyuda,
+         "MemoAyuda",
+         0,
+         0,
+         0,
+         0,
+         UsoMemo::Ayuda,
+         {},
+         nullptr,
+         "Ayuda del criterio",
+         EnPapel::Nada},
+    };
+    CrearMemos<TForm1>(*this, hoja, kMemos, papel_);
 }

@@ -266,14 +266,14 @@ void TForm2::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kCasillas) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its check box");
-    CrearCasillas<TForm2>(*this, hoja, kCasillas);
+    CrearConLeyenda<TForm2, QCheckBox>(*this, hoja, kCasillas);
 
     static constexpr Boton<TForm2> kBotones[] = {
-        {&TForm2::Button3, "Button3", "Calcular", 560, kArribaPrecio, 59, {}},
+        {&TForm2::Button3, "Button3", "Calcular", 560, kArribaPrecio, 59, kAltoBoton, {}},
     };
-    static_assert(PieDeTabla(kBotones, kAltoBoton) <= kAltoHojaCertificado,
+    static_assert(PieDeTabla(kBotones) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its button");
-    CrearBotones<TForm2>(*this, hoja, kBotones);
+    CrearConLeyenda<TForm2, QPushButton>(*this, hoja, kBotones);
 
     // The checklist, from its one table.
     for (size_t g = 0; g < kGrupos.size(); ++g) {

@@ -186,47 +186,32 @@ void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const Memo<Ventana>> 
     NombrarControles(hoja, nombres);
 }
 
-// A check box of a window, its caption on the left of the box where `textoALaIzquierda`.
-template <class Ventana> struct Casilla {
-    QCheckBox* Ventana::*miembro;
+// A control with a caption of its own, a check box (Casilla) or a push button (Boton), its
+// caption on the left where `textoALaIzquierda` (a check box's, of its box). Paper leaves push
+// buttons out.
+template <class Ventana, class Control> struct ConLeyenda {
+    Control* Ventana::*miembro;
     const char* nombre;
     const char* texto;
     int x, y, ancho, alto;
     Estilo estilo;
-    bool textoALaIzquierda;
+    bool textoALaIzquierda = false;
 };
-
-template <class Ventana>
-void CrearCasillas(Ventana& ventana, QWidget* hoja, std::span<const Casilla<Ventana>> casillas) {
-    for (const Casilla<Ventana>& c : casillas) {
-        auto* casilla = Nuevo<QCheckBox>(hoja, c.nombre);
-        casilla->setText(DeTabla(c.texto));
-        Aplicar(casilla, c.estilo);
-        if (c.textoALaIzquierda)
-            casilla->setLayoutDirection(Qt::RightToLeft);
-        casilla->setGeometry(c.x, c.y, c.ancho, c.alto);
-        ventana.*c.miembro = casilla;
-    }
-}
+template <class Ventana> using Casilla = ConLeyenda<Ventana, QCheckBox>;
+template <class Ventana> using Boton = ConLeyenda<Ventana, QPushButton>;
 
 inline constexpr int kAltoBoton = 25;
 
-// A push button of a window, kAltoBoton high. Paper leaves buttons out.
-template <class Ventana> struct Boton {
-    QPushButton* Ventana::*miembro;
-    const char* nombre;
-    const char* texto;
-    int x, y, ancho;
-    Estilo estilo;
-};
-
-template <class Ventana>
-void CrearBotones(Ventana& ventana, QWidget* hoja, std::span<const Boton<Ventana>> botones) {
-    for (const Boton<Ventana>& b : botones) {
-        auto* boton = Nuevo<QPushButton>(hoja, b.nombre);
-        boton->setText(DeTabla(b.texto));
-        Aplicar(boton, b.estilo);
-        boton->setGeometry(b.x, b.y, b.ancho, kAltoBoton);
-        ventana.*b.miembro = boton;
+template <class Ventana, class Control>
+void CrearConLeyenda(Ventana& ventana, QWidget* hoja,
+                     std::span<const ConLeyenda<Ventana, Control>> filas) {
+    for (const ConLeyenda<Ventana, Control>& f : filas) {
+        auto* control = Nuevo<Control>(hoja, f.nombre);
+        control->setText(DeTabla(f.texto));
+        Aplicar(control, f.estilo);
+        if (f.textoALaIzquierda)
+            control->setLayoutDirection(Qt::RightToLeft);
+        control->setGeometry(f.x, f.y, f.ancho, f.alto);
+        ventana.*f.miembro = control;
     }
 }

@@ -240,7 +240,7 @@ void TForm1::CrearHoja() {
                   "every help must name a control of the valuation sheet");
     static_assert(PieDeTabla(kCasillas) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest check box");
-    CrearCasillas<TForm1>(*this, hoja, kCasillas);
+    CrearConLeyenda<TForm1, QCheckBox>(*this, hoja, kCasillas);
 
     // Origin and fuel: each group on a panel of its own.
     struct Opcion {
@@ -335,16 +335,17 @@ void TForm1::CrearHoja() {
         }
     }
 
+    // clang-format off
     static constexpr Boton<TForm1> kBotones[] = {
-        {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, {}},
-        {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, kNegrita},
-        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, {}},
-        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, kLineaPrecio[2] - 2, 180,
-         kNegrita},
+        {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, kAltoBoton, {}},
+        {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, kAltoBoton, kNegrita},
+        {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, kAltoBoton, {}},
+        {&TForm1::Button5, "Button5", "Calcular PUNTOS Coche", 8, kLineaPrecio[2] - 2, 180, kAltoBoton, kNegrita},
     };
-    static_assert(PieDeTabla(kBotones, kAltoBoton) <= kAltoHojaValoracion,
+    // clang-format on
+    static_assert(PieDeTabla(kBotones) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest button");
-    CrearBotones<TForm1>(*this, hoja, kBotones);
+    CrearConLeyenda<TForm1, QPushButton>(*this, hoja, kBotones);
 
     // The two values and their "€+IVA" follow their captions on the same line.
     LabelValorUso = hoja->findChild<QLabel*>(QStringLiteral("LabelValorUso"));

@@ -117,23 +117,34 @@ inline void AlPapel(QWidget* control, const QWidget* hoja, const char* nombre, c
     papel.firmas.append({caja, etiqueta});
 }
 
-// The edit boxes of the table, named for screen readers; their captions must exist already.
-// The boxes that print other than as text go into `papel`.
+// The controls of a table whose rows name each its member, its looks, what a screen reader calls
+// it (`leyenda`, `detalle`) and how it prints (`papel`): each made, readied by `preparar` from
+// its row, kept in its member, named for screen readers (their captions must exist already), and
+// what prints other than as text put in `papel`.
+template <class Control, class Ventana, class Fila, class Preparar>
+void CrearNombrados(Ventana& ventana, QWidget* hoja, std::span<const Fila> filas,
+                    PapelDeHoja& papel, Preparar preparar) {
+    QList<NombreAccesible> nombres;
+    for (const Fila& f : filas) {
+        auto* control = Nuevo<Control>(hoja, f.nombre);
+        Aplicar(control, f.estilo);
+        preparar(*control, f);
+        ventana.*f.miembro = control;
+        if (f.leyenda != nullptr || f.detalle != nullptr)
+            nombres.append({f.nombre, f.leyenda, f.detalle});
+        AlPapel(control, hoja, f.nombre, f.leyenda, f.papel, papel);
+    }
+    NombrarControles(hoja, nombres);
+}
+
 template <class Ventana>
 void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ventana>> ediciones,
                     PapelDeHoja& papel) {
-    QList<NombreAccesible> nombres;
-    for (const Edicion<Ventana>& e : ediciones) {
-        auto* edicion = Nuevo<QLineEdit>(hoja, e.nombre);
-        Aplicar(edicion, e.estilo);
-        edicion->setReadOnly(e.soloLectura);
-        edicion->setGeometry(e.x, e.y, e.ancho, kAltoEdicion);
-        ventana.*e.miembro = edicion;
-        if (e.leyenda != nullptr || e.detalle != nullptr)
-            nombres.append({e.nombre, e.leyenda, e.detalle});
-        AlPapel(edicion, hoja, e.nombre, e.leyenda, e.papel, papel);
-    }
-    NombrarControles(hoja, nombres);
+    CrearNombrados<QLineEdit>(ventana, hoja, ediciones, papel,
+                              [](QLineEdit& edicion, const Edicion<Ventana>& e) {
+                                  edicion.setReadOnly(e.soloLectura);
+                                  edicion.setGeometry(e.x, e.y, e.ancho, kAltoEdicion);
+                              });
 }
 
 // What a multi-line field is for: a text the user writes, its scroll bar always shown; a result
@@ -157,33 +168,26 @@ template <class Ventana> struct Memo {
 template <class Ventana>
 void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const Memo<Ventana>> memos,
                 PapelDeHoja& papel) {
-    QList<NombreAccesible> nombres;
-    for (const Memo<Ventana>& m : memos) {
-        auto* memo = Nuevo<QPlainTextEdit>(hoja, m.nombre);
-        Aplicar(memo, m.estilo);
-        switch (m.uso) {
-        case UsoMemo::Escritura:
-            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-            break;
-        case UsoMemo::Resultado:
-            memo->setReadOnly(true);
-            break;
-        case UsoMemo::Ayuda:
-            memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-            memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            memo->setReadOnly(true);
-            PonerFondo(memo, hoja->palette().color(QPalette::ToolTipBase));
-            memo->hide();
-            break;
-        }
-        if (m.uso != UsoMemo::Ayuda)
-            memo->setGeometry(m.x, m.y, m.ancho, m.alto);
-        ventana.*m.miembro = memo;
-        nombres.append({m.nombre, m.leyenda, m.detalle});
-        AlPapel(memo, hoja, m.nombre, m.leyenda, m.papel, papel);
-    }
-    NombrarControles(hoja, nombres);
+    CrearNombrados<QPlainTextEdit>(
+        ventana, hoja, memos, papel, [hoja](QPlainTextEdit& memo, const Memo<Ventana>& m) {
+            switch (m.uso) {
+            case UsoMemo::Escritura:
+                memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+                break;
+            case UsoMemo::Resultado:
+                memo.setReadOnly(true);
+                break;
+            case UsoMemo::Ayuda:
+                memo.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+                memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                memo.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+                memo.setReadOnly(true);
+                PonerFondo(&memo, hoja->palette().color(QPalette::ToolTipBase));
+                memo.hide();
+                return; // placed where it shows
+            }
+            memo.setGeometry(m.x, m.y, m.ancho, m.alto);
+        });
 }
 
 // A control with a caption of its own, a check box (Casilla) or a push button (Boton), its

@@ -1,9 +1,9 @@
 // Printing both sheets: the PDF's text read back with pdftotext, page by page: values rather
 // than controls, ratings and ticks as glyphs, every memo line, whole edit texts and words, pasted
-// lines as lines, every word's ink whole (the pages rendered with pdftoppm), footers dated by
-// the program's clock, signature blocks; where pages break; the one-page valuation; the preview
-// behind "Imprimir" and Ctrl+P, worked by keyboard; PDF names and failures to write them; and
-// that printing changes nothing in either window.
+// lines as lines, every word's ink whole and ink wherever the sheet shows something (the pages
+// rendered with pdftoppm), footers dated by the program's clock, signature blocks; where pages
+// break; the one-page valuation; the preview behind "Imprimir" and Ctrl+P, worked by keyboard;
+// PDF names and failures to write them; and that printing changes nothing in either window.
 
 #include "apoyo.h"
 
@@ -185,6 +185,49 @@ QString TextoEnBruto(const QString& ruta) {
         .normalized(QString::NormalizationForm_KC);
 }
 
+// Where the stretch `lugar` of the sheet (in sheet pixels) lies on page `pagina` of the sheet
+// printed as `maqueta` on `impresora`: in points from the page's corner, only the part of it on
+// that page's band; empty where none is.
+QRectF EnPagina(const Maqueta& maqueta, const QPrinter& impresora, qsizetype pagina,
+                const QRect& lugar) {
+    const qreal aPuntos = 72.0 / impresora.resolution();
+    const QPointF origen = impresora.pageLayout().paintRectPoints().topLeft();
+    const int arriba = maqueta.cortes[pagina];
+    const QRect visto =
+        lugar.intersected(QRect(0, arriba, 100000, maqueta.cortes[pagina + 1] - arriba));
+    if (visto.isEmpty())
+        return {};
+    return QRectF(origen.x() + (maqueta.izquierda + visto.x() * maqueta.escala) * aPuntos,
+                  origen.y() + (visto.y() - arriba) * maqueta.escala * aPuntos,
+                  visto.width() * maqueta.escala * aPuntos,
+                  visto.height() * maqueta.escala * aPuntos);
+}
+
+// The pages of a PDF as pdftoppm renders them at `puntosPorPulgada`, in shades of grey or in
+// colour; none when it fails.
+QList<QImage> PaginasPintadas(const QString& ruta, int puntosPorPulgada, bool gris) {
+    const QFileInfo pdf(ruta);
+    const QString prefijo = pdf.absolutePath() + u"/"_s + pdf.completeBaseName() + u"-pintada"_s;
+    QStringList argumentos{u"-r"_s, QString::number(puntosPorPulgada)};
+    if (gris)
+        argumentos << u"-gray"_s;
+    QProcess pdftoppm;
+    pdftoppm.start(u"pdftoppm"_s, argumentos << ruta << prefijo);
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return {};
+    QList<QImage> paginas;
+    const QFileInfo patron(prefijo);
+    for (const QString& nombre :
+         QDir(patron.absolutePath())
+             .entryList({patron.fileName() + u"-*.p?m"_s}, QDir::Files, QDir::Name)) {
+        const QString archivo = patron.absolutePath() + u"/"_s + nombre;
+        paginas << QImage(archivo).convertToFormat(gris ? QImage::Format_Grayscale8
+                                                        : QImage::Format_RGB32);
+        QFile::remove(archivo);
+    }
+    return paginas;
+}
+
 // The words of a printed sheet that reach out of the box of the control that drew them, which
 // cuts them there (pdftotext reads a cut text whole), or that lie in no control's box. Each
 // word's box as pdftotext places it is held against the boxes of the pieces printed on its page
@@ -196,22 +239,14 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
         return {u"(pdftotext failed)"_s};
     const QString cajas = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    const qreal aPuntos = 72.0 / impresora.resolution();
-    const QPointF origen = impresora.pageLayout().paintRectPoints().topLeft();
     QList<QList<QRectF>> porPagina; // the boxes of each page, in points
     for (qsizetype p = 0; p + 1 < maqueta.cortes.size(); ++p) {
-        const int arriba = maqueta.cortes[p];
-        const QRect banda(0, arriba, 100000, maqueta.cortes[p + 1] - arriba);
         const auto enPuntos = [&](const QRect& lugar) {
-            const QRect visto = lugar.intersected(banda);
-            return QRectF(origen.x() + (maqueta.izquierda + visto.x() * maqueta.escala) * aPuntos,
-                          origen.y() + (visto.y() - arriba) * maqueta.escala * aPuntos,
-                          visto.width() * maqueta.escala * aPuntos,
-                          visto.height() * maqueta.escala * aPuntos);
+            return EnPagina(maqueta, impresora, p, lugar);
         };
         QList<QRectF> lista;
         for (const Pieza& pieza : maqueta.piezas) {
-            if (pieza.control == nullptr || !pieza.lugar.intersects(banda))
+            if (pieza.control == nullptr || enPuntos(pieza.lugar).isEmpty())
                 continue;
             QRect lugar = pieza.lugar;
             if (pieza.tipo == TipoDePieza::Texto) {
@@ -244,9 +279,10 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
                              QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
         if (pagina >= porPagina.size())
             return {u"(more pages than laid out)"_s};
-        const qreal finBanda = origen.y() + (maqueta.cortes[pagina + 1] - maqueta.cortes[pagina]) *
-                                                maqueta.escala * aPuntos;
-        if (palabra.center().y() > finBanda)
+        const int arriba = maqueta.cortes[pagina];
+        const QRectF banda = EnPagina(maqueta, impresora, pagina,
+                                      QRect(0, arriba, 1, maqueta.cortes[pagina + 1] - arriba));
+        if (palabra.center().y() > banda.bottom())
             continue; // the footer
         const QRectF* menor = nullptr;
         for (const QRectF& caja : std::as_const(porPagina[pagina])) {
@@ -275,22 +311,9 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
 QStringList SinTinta(const QString& ruta) {
     constexpr int kPuntosPorPulgada = 200;
     constexpr qreal kAPixeles = kPuntosPorPulgada / 72.0;
-    const QFileInfo pdf(ruta);
-    const QString prefijo = pdf.absolutePath() + u"/"_s + pdf.completeBaseName() + u"-tinta"_s;
-    QProcess pdftoppm;
-    pdftoppm.start(u"pdftoppm"_s,
-                   {u"-r"_s, QString::number(kPuntosPorPulgada), u"-gray"_s, ruta, prefijo});
-    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+    const QList<QImage> paginas = PaginasPintadas(ruta, kPuntosPorPulgada, true);
+    if (paginas.isEmpty())
         return {u"(pdftoppm failed)"_s};
-    QList<QImage> paginas;
-    const QFileInfo patron(prefijo);
-    for (const QString& nombre :
-         QDir(patron.absolutePath())
-             .entryList({patron.fileName() + u"-*.pgm"_s}, QDir::Files, QDir::Name)) {
-        const QString archivo = patron.absolutePath() + u"/"_s + nombre;
-        paginas << QImage(archivo).convertToFormat(QImage::Format_Grayscale8);
-        QFile::remove(archivo);
-    }
     QProcess pdftotext;
     pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
@@ -365,6 +388,41 @@ QStringList SinTinta(const QString& ruta) {
     return cortadas;
 }
 
+// A point of `imagen` in `zona` that differs clearly from `fondo`, in red, green or blue, but
+// for those in `aparte`.
+bool HayTinta(const QImage& imagen, const QRect& zona, const QColor& fondo,
+              const QList<QRect>& aparte = {}) {
+    constexpr int kClaramente = 48; // of 255
+    const auto apartado = [&aparte](int x, int y) {
+        return std::any_of(aparte.begin(), aparte.end(),
+                           [x, y](const QRect& r) { return r.contains(x, y); });
+    };
+    const QRect dentro = zona.intersected(imagen.rect());
+    for (int y = dentro.top(); y <= dentro.bottom(); ++y) {
+        const auto* linea = reinterpret_cast<const QRgb*>(imagen.constScanLine(y));
+        for (int x = dentro.left(); x <= dentro.right(); ++x) {
+            const QRgb punto = linea[x];
+            const bool distinto = std::abs(qRed(punto) - fondo.red()) > kClaramente ||
+                                  std::abs(qGreen(punto) - fondo.green()) > kClaramente ||
+                                  std::abs(qBlue(punto) - fondo.blue()) > kClaramente;
+            if (distinto && !apartado(x, y))
+                return true;
+        }
+    }
+    return false;
+}
+
+// The pixels of an image whose middles lie in `lugar`, given in points, the image rendered at
+// `puntosPorPulgada`.
+QRect EnPixeles(const QRectF& lugar, int puntosPorPulgada) {
+    const qreal aPixeles = puntosPorPulgada / 72.0;
+    const QRectF caja(lugar.topLeft() * aPixeles, lugar.bottomRight() * aPixeles);
+    return QRect(QPoint(static_cast<int>(std::ceil(caja.left() - 0.5)),
+                        static_cast<int>(std::ceil(caja.top() - 0.5))),
+                 QPoint(static_cast<int>(std::floor(caja.right() - 0.5)),
+                        static_cast<int>(std::floor(caja.bottom() - 0.5))));
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Bloque)
@@ -396,6 +454,8 @@ private slots:
     void textoEnteroDeCadaCampo();
     void cadaTextoDeLaHojaEnPapel_data();
     void cadaTextoDeLaHojaEnPapel();
+    void tintaDeCadaBloque_data();
+    void tintaDeCadaBloque();
     void firmaEnUnaPagina_data();
     void firmaEnUnaPagina();
     void sitioParaFirmar();
@@ -1043,6 +1103,101 @@ void PruebasImpresion::cadaTextoDeLaHojaEnPapel() {
         }
     }
     QCOMPARE(faltan.join(u" | "_s), QString());
+}
+
+void PruebasImpresion::tintaDeCadaBloque_data() { botonImprimir_data(); } // both windows
+
+// Whatever shows on the sheet leaves ink in its place on paper: every control that paper takes
+// (push buttons are for the screen) and that shows something against what lies under it, a
+// text, a fill or only a frame, found from the sheet itself, so that a block with no text, an
+// empty framed box, is looked at too. What draws itself is looked at without its controls, and
+// each of those on its own. Its place is where paper puts it, on the pages its band falls on,
+// but for what lies within a pixel of another control that shows, whose ink may reach into it;
+// ink is a point that differs clearly from what lies under the control.
+void PruebasImpresion::tintaDeCadaBloque() {
+    QFETCH(QString, ventana);
+    if (ventana == u"Form2"_s)
+        AlCertificado();
+    TMarco& v = Ventana(ventana);
+    QWidget& hoja = *v.hoja();
+    QPrinter impresora(QPrinter::HighResolution);
+    PrepararImpresora(impresora);
+    impresora.setOutputFormat(QPrinter::PdfFormat);
+    impresora.setOutputFileName(carpeta->filePath(u"tinta.pdf"_s));
+    v.Imprimir(impresora);
+    const Maqueta maqueta = Maquetar(v.ComoSeImprime(), impresora);
+    constexpr int kPuntosPorPulgada = 100;
+    const QList<QImage> paginas =
+        PaginasPintadas(impresora.outputFileName(), kPuntosPorPulgada, false);
+    QCOMPARE(paginas.size(), maqueta.cortes.size() - 1);
+
+    // The controls that show, each with its place on paper in sheet pixels (none when paper
+    // leaves it out) and the colour it lies on: the nearest filled panel's, or the sheet's.
+    struct Huella {
+        const QWidget* control;
+        std::optional<QRect> lugar;
+        QColor fondo;
+    };
+    QList<Huella> vistas;
+    const std::function<void(QWidget&, std::optional<QRect>)> mirar =
+        [&](QWidget& control, std::optional<QRect> lugar) {
+            const std::optional<TipoDePieza> tipo = TipoEnPapel(control);
+            if (!control.isVisibleTo(&hoja) || !tipo)
+                return;
+            const bool propio = *tipo == TipoDePieza::Propio;
+            QColor fondo = hoja.palette().color(hoja.backgroundRole());
+            for (const QWidget* w = control.parentWidget(); w != &hoja; w = w->parentWidget()) {
+                if (w->autoFillBackground()) {
+                    fondo = w->palette().color(w->backgroundRole());
+                    break;
+                }
+            }
+            QImage pantalla(control.size(), QImage::Format_RGB32);
+            pantalla.fill(fondo);
+            QPainter pintor(&pantalla);
+            control.render(&pintor, QPoint(), QRegion(),
+                           propio ? QWidget::RenderFlags() : QWidget::DrawChildren);
+            pintor.end();
+            if (HayTinta(pantalla, pantalla.rect(), fondo))
+                vistas << Huella{&control, lugar, fondo};
+            if (!propio)
+                return;
+            for (QWidget* parte : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                mirar(*parte, lugar ? std::optional(parte->geometry().translated(lugar->topLeft()))
+                                    : std::nullopt);
+            }
+        };
+    for (QWidget* control : hoja.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto pieza = std::find_if(maqueta.piezas.begin(), maqueta.piezas.end(),
+                                        [control](const Pieza& p) { return p.control == control; });
+        mirar(*control, pieza == maqueta.piezas.end() ? std::nullopt : std::optional(pieza->lugar));
+    }
+
+    QStringList sinTinta;
+    for (const Huella& vista : std::as_const(vistas)) {
+        bool entintada = false;
+        for (qsizetype p = 0; vista.lugar && !entintada && p < paginas.size(); ++p) {
+            const auto enPixeles = [&](const QRect& lugar) {
+                return EnPixeles(EnPagina(maqueta, impresora, p, lugar), kPuntosPorPulgada);
+            };
+            const QRect suya = enPixeles(*vista.lugar);
+            if (suya.isEmpty())
+                continue;
+            QList<QRect> ajenas; // what the other controls' ink may reach, but the panels under it
+            for (const Huella& otra : std::as_const(vistas)) {
+                if (otra.control == vista.control || otra.control->isAncestorOf(vista.control) ||
+                    !otra.lugar)
+                    continue;
+                const QRect otraSuya = enPixeles(*otra.lugar);
+                if (!otraSuya.isEmpty() && otraSuya.adjusted(-1, -1, 1, 1).intersects(suya))
+                    ajenas << otraSuya.adjusted(-1, -1, 1, 1);
+            }
+            entintada = HayTinta(paginas[p], suya, vista.fondo, ajenas);
+        }
+        if (!entintada)
+            sinTinta << vista.control->objectName();
+    }
+    QCOMPARE(sinTinta.join(u", "_s), QString());
 }
 
 void PruebasImpresion::firmaEnUnaPagina_data() {

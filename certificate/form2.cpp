@@ -164,8 +164,9 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
         CalcularCertificado();
     }
     // The score's fields and the price are emptied only where the last run does not write them
-    // (vaciarSinResultado_): emptied first, a reader would hear each of them twice.
-    const QScopedValueRollback vaciar(vaciarSinResultado_, true);
+    // (vaciarSinResultado_): emptied first, a reader would hear each of them twice. Should no
+    // run write them, they are emptied all the same.
+    const VaciarSinResultado::Paso paso(vaciarSinResultado_, [this] { EscribirResultados({}); });
     PonerTexto(EPVPVendedor, recibido_.FPVPVendedor);
     PonerTexto(EPuntuacion, recibido_.FPuntuacion);
     for (QLineEdit* campo : {EVendedor, EComprador})
@@ -173,11 +174,6 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
     LabelFecha->setText(LineaFecha(AhoraLocal()));
     LabelFecha->resize(TamanoDelTexto(*LabelFecha)); // sized to its text, as every caption
     FDefectos.fill(QString());
-    const auto sinResultados = qScopeGuard([this] {
-        // Should no run write them, they are emptied all the same.
-        if (vaciarSinResultado_)
-            EscribirResultados({});
-    });
     CalcularCertificado();
     // A new certificate is heard as its window opens, not as changes.
     hablados_.Callar();
@@ -264,7 +260,7 @@ void TForm2::EscribirResultados(const ResultadosCertificado& resultados) {
     // A new seller's price scores once more, nested in its write; that run finds the text
     // already normalised.
     // A preparation empties the score's fields and the price the run does not reach.
-    const bool vaciar = std::exchange(vaciarSinResultado_, false);
+    const bool vaciar = vaciarSinResultado_.Tomar();
     for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto != nullptr)
             PonerTexto(campo, *texto);

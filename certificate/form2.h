@@ -10,6 +10,7 @@
 #include "marco.h"
 #include "puntuacion.h"
 #include "traspaso.h"
+#include "vaciado.h"
 
 #include <QList>
 #include <QStringList>
@@ -142,8 +143,8 @@ private:
     // The last run's failure, as the message and the texts it converted; empty after a run
     // that ended well.
     QString ultimoFallo_;
-    // Set by a preparation: the next run's writing empties the results it does not reach.
-    bool vaciarSinResultado_ = false;
+    // In a preparation, the next run's writing empties the results it does not reach.
+    VaciarSinResultado vaciarSinResultado_;
     // The results a change of the user's altered, said once the change is over.
     ResultadosHablados hablados_;
     // The fault memory's text at its last change notification: writing the same text again, or

@@ -85,6 +85,7 @@ private slots:
     void pasadasDeUnaEntrega();
     void cambioIlegibleAvisaUnaVez();
     void fallosEnLaPreparacion();
+    void preparacionFallidaSinLaAnterior();
     void desmarcarItvFallidoDetieneLaPreparacion();
 
 private:
@@ -629,6 +630,24 @@ void PruebasCertificado::fallosEnLaPreparacion() {
     for (const Aviso& aviso : vistos)
         QCOMPARE(aviso.texto, QStringLiteral("'-' is not a valid floating point value."));
     QVERIFY(Texto(*ventana, "LabelFecha").endsWith(QLatin1String("12:51:09")));
+}
+
+// A preparation whose scoring fails shows nothing of the certificate before it: the results its
+// runs leave unwritten are as empty as on a window prepared for the first time.
+void PruebasCertificado::preparacionFallidaSinLaAnterior() {
+    const TraspasoValoracion ilegible = Valores(QStringLiteral("300"), QStringLiteral("-"));
+    Preparar(ilegible);
+    avisos.Tomar();
+    const QStringList primera = Resultados();
+    QVERIFY(primera.contains(QString())); // some result the failing runs do not reach
+
+    ventana = std::make_unique<TForm2>();
+    ventana->show();
+    Preparar(Valores(QStringLiteral("300"), QStringLiteral("10000")));
+    QVERIFY(Resultados() != primera);
+    Preparar(ilegible);
+    avisos.Tomar();
+    QCOMPARE(Resultados(), primera);
 }
 
 void PruebasCertificado::desmarcarItvFallidoDetieneLaPreparacion() {

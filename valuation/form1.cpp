@@ -18,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <utility>
 
 namespace {
@@ -137,11 +136,7 @@ void TForm1::ResetValoracion() {
     // The results get the example's figures once: not emptied first, which a screen reader
     // would hear as a change of its own. Where the calculation does not reach one, it is emptied
     // (the points: the standard points) as ever.
-    reiniciando_ = true;
-    const auto sinCalculo = qScopeGuard([this] {
-        if (reiniciando_)
-            EscribirResultados({});
-    });
+    const VaciarSinResultado::Paso paso(vaciarSinResultado_, [this] { EscribirResultados({}); });
     EjemploDeCalculo(); // loaded and computed as its button does
 }
 
@@ -291,7 +286,7 @@ TForm1::CamposResultado(const ResultadosValoracion& resultados) const {
 }
 
 void TForm1::EscribirResultados(const ResultadosValoracion& resultados) {
-    const bool reinicio = std::exchange(reiniciando_, false);
+    const bool reinicio = vaciarSinResultado_.Tomar();
     for (const auto& [campo, texto] : CamposResultado(resultados)) {
         if (texto->has_value())
             PonerTexto(campo, **texto);

@@ -11,6 +11,7 @@
 #include "calculo.h"
 #include "marco.h"
 #include "traspaso.h"
+#include "vaciado.h"
 
 #include <QList>
 #include <QStringList>
@@ -197,9 +198,9 @@ private:
     bool escrito_ = false;
     // Goes before the controls it watches: a member, deleted before the frame's children.
     std::unique_ptr<AyudaEmergente> ayuda_;
+    // In a reset, the calculation's writing gives the results it does not reach their starting
+    // texts.
+    VaciarSinResultado vaciarSinResultado_;
     // The results a calculation changed, said once it is over.
-    // Set by a reset: the calculation's writing gives the results it does not reach their
-    // starting texts.
-    bool reiniciando_ = false;
     ResultadosHablados hablados_;
 };

@@ -245,21 +245,21 @@ void TForm2::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest edit box");
-    CrearEdiciones<TForm2>(*this, hoja, kEdiciones, papel_);
+    CrearEdiciones<TForm2>(*this, hoja, kEdiciones, hojaEnPapel_);
 
     // The fault memory is named by its caption.
     // clang-format off
-    static constexpr Memo<TForm2> kMemos[] = {
+    static constexpr FilaMemo<TForm2> kMemos[] = {
         {&TForm2::MemoAverias, "MemoAverias", 8, 344, 609, 65, UsoMemo::Escritura, {}, "LabelAverias", nullptr},
         {&TForm2::MemoDefectosEncontrados, "MemoDefectosEncontrados", 8, kArribaNota + 72, 601, 81, UsoMemo::Resultado, {.tinta = kNegro}, nullptr, "Defectos encontrados"},
     };
     // clang-format on
     static_assert(PieDeTabla(kMemos) <= kAltoHojaCertificado,
                   "the certificate sheet must be tall enough for its lowest memo");
-    CrearMemos<TForm2>(*this, hoja, kMemos, papel_);
+    CrearMemos<TForm2>(*this, hoja, kMemos, hojaEnPapel_);
 
     // clang-format off
-    static constexpr Casilla<TForm2> kCasillas[] = {
+    static constexpr FilaCasilla<TForm2> kCasillas[] = {
         {&TForm2::CITV, "CITV", "Marque si la ITV esta pasada o la Pre-ITV del Taller fue totalmente satisfactoria",
          8, kArribaItv + 48, 481, 17, {}, true},
     };
@@ -268,7 +268,7 @@ void TForm2::CrearHoja() {
                   "the certificate sheet must be tall enough for its check box");
     CrearConLeyenda<TForm2, QCheckBox>(*this, hoja, kCasillas);
 
-    static constexpr Boton<TForm2> kBotones[] = {
+    static constexpr FilaBoton<TForm2> kBotones[] = {
         {&TForm2::Button3, "Button3", "Calcular", 560, kArribaPrecio, 59, kAltoBoton, {}},
     };
     static_assert(PieDeTabla(kBotones) <= kAltoHojaCertificado,

@@ -1,6 +1,7 @@
 #pragma once
-// Building a sheet from tables: creating a named control with its looks, and the
-// captions both windows place by the dozen.
+// Building a sheet from tables, one row a control: captions, edit boxes, memos, check boxes and
+// push buttons, each with its name, member, place, looks, what a screen reader calls it and how
+// it goes on paper (gathered for printing in the window's PapelDeHoja).
 
 #include "apariencia.h"
 #include "general.h"
@@ -94,15 +95,16 @@ template <class Ventana> struct Edicion {
     EnPapel papel = EnPapel::Texto;
 };
 
-// Where a control of a table goes on paper other than as it shows, for `papel` (the window's
-// PapelDeHoja).
+// Where a control of a table goes on paper other than as it shows (`como`), noted in
+// `hojaEnPapel`. A signature that is no edit box, or lacks its caption, stops the program at
+// start-up with its name.
 inline void AlPapel(QWidget* control, const QWidget* hoja, const char* nombre, const char* leyenda,
-                    EnPapel como, PapelDeHoja& papel) {
+                    EnPapel como, PapelDeHoja& hojaEnPapel) {
     switch (como) {
     case EnPapel::Texto:
         return;
     case EnPapel::Nada:
-        papel.fuera.append(control);
+        hojaEnPapel.fuera.append(control);
         return;
     case EnPapel::Firma:
         break;
@@ -114,16 +116,16 @@ inline void AlPapel(QWidget* control, const QWidget* hoja, const char* nombre, c
         qFatal("%s is no edit box: only an edit box prints as a signature", nombre);
     if (etiqueta == nullptr)
         qFatal("no caption for the signature %s", nombre);
-    papel.firmas.append({caja, etiqueta});
+    hojaEnPapel.firmas.append({caja, etiqueta});
 }
 
 // The controls of a table whose rows name each its member, its looks, what a screen reader calls
 // it (`leyenda`, `detalle`) and how it prints (`papel`): each made, readied by `preparar` from
 // its row, kept in its member, named for screen readers (their captions must exist already), and
-// what prints other than as text put in `papel`.
+// what prints other than as text noted in `hojaEnPapel`.
 template <class Control, class Ventana, class Fila, class Preparar>
 void CrearNombrados(Ventana& ventana, QWidget* hoja, std::span<const Fila> filas,
-                    PapelDeHoja& papel, Preparar preparar) {
+                    PapelDeHoja& hojaEnPapel, Preparar preparar) {
     QList<NombreAccesible> nombres;
     for (const Fila& f : filas) {
         auto* control = Nuevo<Control>(hoja, f.nombre);
@@ -132,15 +134,15 @@ void CrearNombrados(Ventana& ventana, QWidget* hoja, std::span<const Fila> filas
         ventana.*f.miembro = control;
         if (f.leyenda != nullptr || f.detalle != nullptr)
             nombres.append({f.nombre, f.leyenda, f.detalle});
-        AlPapel(control, hoja, f.nombre, f.leyenda, f.papel, papel);
+        AlPapel(control, hoja, f.nombre, f.leyenda, f.papel, hojaEnPapel);
     }
     NombrarControles(hoja, nombres);
 }
 
 template <class Ventana>
 void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ventana>> ediciones,
-                    PapelDeHoja& papel) {
-    CrearNombrados<QLineEdit>(ventana, hoja, ediciones, papel,
+                    PapelDeHoja& hojaEnPapel) {
+    CrearNombrados<QLineEdit>(ventana, hoja, ediciones, hojaEnPapel,
                               [](QLineEdit& edicion, const Edicion<Ventana>& e) {
                                   edicion.setReadOnly(e.soloLectura);
                                   edicion.setGeometry(e.x, e.y, e.ancho, kAltoEdicion);
@@ -152,9 +154,9 @@ void CrearEdiciones(Ventana& ventana, QWidget* hoja, std::span<const Edicion<Ven
 // and placed then, hidden meanwhile, in the info-tip colour, wrapping without scroll bars.
 enum class UsoMemo { Escritura, Resultado, Ayuda };
 
-// A multi-line field of a window: kept in its member, in its place (none for a help), what a
-// screen reader calls it and how it prints.
-template <class Ventana> struct Memo {
+// A multi-line field of a window: kept in its member, in its place, what a screen reader calls
+// it and how it prints. A help's row gives no place (zeros): it is placed where it shows.
+template <class Ventana> struct FilaMemo {
     QPlainTextEdit* Ventana::*miembro;
     const char* nombre;
     int x, y, ancho, alto;
@@ -166,10 +168,11 @@ template <class Ventana> struct Memo {
 };
 
 template <class Ventana>
-void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const Memo<Ventana>> memos,
-                PapelDeHoja& papel) {
+void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const FilaMemo<Ventana>> memos,
+                PapelDeHoja& hojaEnPapel) {
     CrearNombrados<QPlainTextEdit>(
-        ventana, hoja, memos, papel, [hoja](QPlainTextEdit& memo, const Memo<Ventana>& m) {
+        ventana, hoja, memos, hojaEnPapel,
+        [hoja](QPlainTextEdit& memo, const FilaMemo<Ventana>& m) {
             switch (m.uso) {
             case UsoMemo::Escritura:
                 memo.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -190,7 +193,7 @@ void CrearMemos(Ventana& ventana, QWidget* hoja, std::span<const Memo<Ventana>> 
         });
 }
 
-// A control with a caption of its own, a check box (Casilla) or a push button (Boton), its
+// A control with a caption of its own, a check box (FilaCasilla) or a push button (FilaBoton), its
 // caption on the left where `textoALaIzquierda` (a check box's, of its box). Paper leaves push
 // buttons out.
 template <class Ventana, class Control> struct ConLeyenda {
@@ -201,8 +204,8 @@ template <class Ventana, class Control> struct ConLeyenda {
     Estilo estilo;
     bool textoALaIzquierda = false;
 };
-template <class Ventana> using Casilla = ConLeyenda<Ventana, QCheckBox>;
-template <class Ventana> using Boton = ConLeyenda<Ventana, QPushButton>;
+template <class Ventana> using FilaCasilla = ConLeyenda<Ventana, QCheckBox>;
+template <class Ventana> using FilaBoton = ConLeyenda<Ventana, QPushButton>;
 
 inline constexpr int kAltoBoton = 25;
 

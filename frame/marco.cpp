@@ -343,10 +343,10 @@ Impreso TMarco::ComoSeImprime() const {
     impreso.hoja = Panel1;
     impreso.documento = documento_;
     impreso.archivo = archivo_;
-    impreso.seImprime = [fuera = papel_.fuera](const QWidget& control) {
+    impreso.seImprime = [fuera = hojaEnPapel_.fuera](const QWidget& control) {
         return !fuera.contains(&control);
     };
-    impreso.firmas = papel_.firmas;
+    impreso.firmas = hojaEnPapel_.firmas;
     impreso.unaPagina = unaPagina_;
     return impreso;
 }

@@ -103,7 +103,7 @@ protected:
     QPushButton* ButtonImprimir;
     // Filled by the sheet's builders from their rows: signature blocks, and what stays off
     // paper.
-    PapelDeHoja papel_;
+    PapelDeHoja hojaEnPapel_;
 
 private:
     // Places the window so that its frame, as the window system reports it, takes the given

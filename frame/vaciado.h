@@ -10,7 +10,9 @@
 // results, they are emptied as the step ends.
 class VaciarSinResultado {
 public:
-    // The step, while it lives; `vaciar` writes no results, at the step's end where no run did.
+    // The step, while it lives. `vaciar` empties the results, at the step's end where no run
+    // wrote any: insurance, for each step ends in a run that writes them even when it fails.
+    // It runs from the destructor, so it must not throw.
     class Paso {
     public:
         Paso(VaciarSinResultado& vaciado, std::function<void()> vaciar)

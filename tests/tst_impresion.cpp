@@ -203,14 +203,17 @@ QRectF EnPagina(const Maqueta& maqueta, const QPrinter& impresora, qsizetype pag
                   visto.height() * maqueta.escala * aPuntos);
 }
 
-// The pages of a PDF as pdftoppm renders them at `puntosPorPulgada`, in shades of grey or in
-// colour; none when it fails.
-QList<QImage> PaginasPintadas(const QString& ruta, int puntosPorPulgada, bool gris) {
+// How pdftoppm renders a page: in shades of grey, as it shows; or in colour with lines drawn on
+// whole pixels, so that a frame a pixel wide keeps its whole colour wherever it falls.
+enum class Pintado { Gris, ColorNitido };
+
+// The pages of a PDF as pdftoppm renders them at `puntosPorPulgada`; none when it fails.
+QList<QImage> PaginasPintadas(const QString& ruta, int puntosPorPulgada, Pintado pintado) {
     const QFileInfo pdf(ruta);
     const QString prefijo = pdf.absolutePath() + u"/"_s + pdf.completeBaseName() + u"-pintada"_s;
+    const bool gris = pintado == Pintado::Gris;
     QStringList argumentos{u"-r"_s, QString::number(puntosPorPulgada)};
-    if (gris)
-        argumentos << u"-gray"_s;
+    argumentos << (gris ? QStringList{u"-gray"_s} : QStringList{u"-aaVector"_s, u"no"_s});
     QProcess pdftoppm;
     pdftoppm.start(u"pdftoppm"_s, argumentos << ruta << prefijo);
     if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
@@ -311,7 +314,7 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
 QStringList SinTinta(const QString& ruta) {
     constexpr int kPuntosPorPulgada = 200;
     constexpr qreal kAPixeles = kPuntosPorPulgada / 72.0;
-    const QList<QImage> paginas = PaginasPintadas(ruta, kPuntosPorPulgada, true);
+    const QList<QImage> paginas = PaginasPintadas(ruta, kPuntosPorPulgada, Pintado::Gris);
     if (paginas.isEmpty())
         return {u"(pdftoppm failed)"_s};
     QProcess pdftotext;
@@ -1125,10 +1128,11 @@ void PruebasImpresion::tintaDeCadaBloque() {
     impresora.setOutputFormat(QPrinter::PdfFormat);
     impresora.setOutputFileName(carpeta->filePath(u"tinta.pdf"_s));
     v.Imprimir(impresora);
-    const Maqueta maqueta = Maquetar(v.ComoSeImprime(), impresora);
+    const Impreso impreso = v.ComoSeImprime();
+    const Maqueta maqueta = Maquetar(impreso, impresora);
     constexpr int kPuntosPorPulgada = 100;
     const QList<QImage> paginas =
-        PaginasPintadas(impresora.outputFileName(), kPuntosPorPulgada, false);
+        PaginasPintadas(impresora.outputFileName(), kPuntosPorPulgada, Pintado::ColorNitido);
     QCOMPARE(paginas.size(), maqueta.cortes.size() - 1);
 
     // The controls that show, each with its place on paper in sheet pixels (none when paper
@@ -1142,7 +1146,7 @@ void PruebasImpresion::tintaDeCadaBloque() {
     const std::function<void(QWidget&, std::optional<QRect>)> mirar =
         [&](QWidget& control, std::optional<QRect> lugar) {
             const std::optional<TipoDePieza> tipo = TipoEnPapel(control);
-            if (!control.isVisibleTo(&hoja) || !tipo)
+            if (!control.isVisibleTo(&hoja) || !tipo || !impreso.seImprime(control))
                 return;
             const bool propio = *tipo == TipoDePieza::Propio;
             QColor fondo = hoja.palette().color(hoja.backgroundRole());

@@ -193,7 +193,7 @@ void TForm1::CrearHoja() {
     // clang-format on
     static_assert(PieDeTabla(kEdiciones, kAltoEdicion) <= kAltoHojaValoracion,
                   "the valuation sheet must be tall enough for its lowest edit box");
-    CrearEdiciones<TForm1>(*this, hoja, kEdiciones, papel_);
+    CrearEdiciones<TForm1>(*this, hoja, kEdiciones, hojaEnPapel_);
 
     struct Lista {
         QComboBox* TForm1::*miembro;
@@ -225,7 +225,7 @@ void TForm1::CrearHoja() {
     }
 
     constexpr Estilo kEspecial{.fondo = kAmarillo, .tinta = kTintaHoja, .negrita = true};
-    static constexpr Casilla<TForm1> kCasillas[] = {
+    static constexpr FilaCasilla<TForm1> kCasillas[] = {
         {&TForm1::CEspecial1, "CEspecial1", "Especial 1", 176, 120, 96, 16, kEspecial, true},
         {&TForm1::CEspecial2, "CEspecial2", "Especial 2", 176, 136, 96, 16, kEspecial, true},
         {&TForm1::CLeasing, "CLeasing", "Leasing,Renting,RentCar", 350, 164, 166, 16, {}, false},
@@ -336,7 +336,7 @@ void TForm1::CrearHoja() {
     }
 
     // clang-format off
-    static constexpr Boton<TForm1> kBotones[] = {
+    static constexpr FilaBoton<TForm1> kBotones[] = {
         {&TForm1::Button6, "Button6", "Ejemplo de calculo", 8, 4, 132, kAltoBoton, {}},
         {&TForm1::Button3, "Button3", "Calcular Precio", 514, kFilaPuntos, 110, kAltoBoton, kNegrita},
         {&TForm1::Button4, "Button4", "Precio Coche sin Reparar", 8, kLineaPrecio[0], 180, kAltoBoton, {}},
@@ -359,18 +359,10 @@ void TForm1::CrearHoja() {
     aLaDerecha(EPVPCambio, hoja->findChild<QLabel*>(QStringLiteral("Label29")), 3);
 
     // The criteria's help floats over the sheet where it is asked for, and stays off paper.
-    static constexpr Memo<TForm1> kMemos[] = {
-        {&TForm1::MemoAyuda,
-         "MemoAyuda",
-         0,
-         0,
-         0,
-         0,
-         UsoMemo::Ayuda,
-         {},
-         nullptr,
-         "Ayuda del criterio",
-         EnPapel::Nada},
+    // clang-format off
+    static constexpr FilaMemo<TForm1> kMemos[] = {
+        {&TForm1::MemoAyuda, "MemoAyuda", 0, 0, 0, 0, UsoMemo::Ayuda, {}, nullptr, "Ayuda del criterio", EnPapel::Nada},
     };
-    CrearMemos<TForm1>(*this, hoja, kMemos, papel_);
+    // clang-format on
+    CrearMemos<TForm1>(*this, hoja, kMemos, hojaEnPapel_);
 }

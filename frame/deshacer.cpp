@@ -37,8 +37,10 @@ OfertaDeshacer::OfertaDeshacer(QWidget* ventana, CajaDeHoja* caja)
     boton_->setObjectName(QStringLiteral("BotonDeshacer"));
     boton_->setFont(Fuente("Verdana", 11));
     PonerTinta(boton_, Qt::black);
-    // Tab reaches it; a click takes the offer and leaves the focus where the user had it.
-    boton_->setFocusPolicy(Qt::TabFocus);
+    // Tab and a click reach it, and the focus goes back where the user had it when the offer is
+    // taken (Ocultar). Without the focus on a click, the click would give it to the first
+    // control under the pointer that takes it on a click: the scroll box the bar stands in.
+    boton_->setFocusPolicy(Qt::StrongFocus);
     connect(boton_, &QPushButton::clicked, this, &OfertaDeshacer::Aceptar);
     barra->hide();
     Colocar();

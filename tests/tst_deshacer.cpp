@@ -69,12 +69,16 @@ private:
         control->setFocus();
         QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
     }
-    // Takes the offer standing as `como` says: "Ctrl+Z" from `foco`, or the bar's button clicked.
+    // Takes the offer standing as `como` says, with the focus in `foco` (where there is one):
+    // "Ctrl+Z" from it, or the bar's button clicked.
     void Deshacer(QWidget& ventana, const QString& como, const char* foco) {
-        if (como == u"Deshacer"_s)
-            QTest::mouseClick(En(ventana, "BotonDeshacer"), Qt::LeftButton);
-        else
+        if (como != u"Deshacer"_s) {
             CtrlZ(En(ventana, foco));
+            return;
+        }
+        if (*foco != '\0')
+            En(ventana, foco)->setFocus();
+        QTest::mouseClick(En(ventana, "BotonDeshacer"), Qt::LeftButton);
     }
     static bool BarraVisible(QWidget& ventana) {
         return ventana.findChild<QWidget*>(u"AvisoDeshacer"_s)->isVisible();
@@ -137,7 +141,8 @@ void PruebasDeshacer::ejemploSeDeshace_data() {
     QTest::newRow("Ctrl+Z from a field the example wrote") << u"Ctrl+Z"_s << u"EPVPNuevo"_s;
     QTest::newRow("Ctrl+Z from a list") << u"Ctrl+Z"_s << u"EAnoFabricacion"_s;
     QTest::newRow("Ctrl+Z from the example's button") << u"Ctrl+Z"_s << u"Button6"_s;
-    QTest::newRow("Deshacer") << u"Deshacer"_s << QString();
+    QTest::newRow("Deshacer clicked, the focus in a field") << u"Deshacer"_s << u"EKilometros"_s;
+    QTest::newRow("Deshacer clicked, the focus on a button") << u"Deshacer"_s << u"Button3"_s;
 }
 
 void PruebasDeshacer::ejemploSeDeshace() {
@@ -166,6 +171,8 @@ void PruebasDeshacer::ejemploSeDeshace() {
     QVERIFY(!BarraVisible(v));
     QCOMPARE(v.accessibleDescription(), QString());
     QCOMPARE(QApplication::activeWindow(), &v);
+    // The focus stays where the user had it, so what is typed next goes there.
+    QCOMPARE(QApplication::focusWidget(), En(v, qPrintable(foco)));
     // Heard as a change of results.
     QTRY_VERIFY(UltimoAnuncio(&v).contains(u"valor de uso "_s + valorDeUso, Qt::CaseInsensitive));
 
@@ -204,7 +211,8 @@ void PruebasDeshacer::preparacionSeDeshace_data() {
     QTest::newRow("Ctrl+Z from the fault memory") << u"Ctrl+Z"_s << u"MemoAverias"_s;
     QTest::newRow("Ctrl+Z from a field the preparation emptied")
         << u"Ctrl+Z"_s << u"EProtocoloUCE"_s;
-    QTest::newRow("Deshacer") << u"Deshacer"_s << QString();
+    QTest::newRow("Deshacer clicked, the focus in the fault memory")
+        << u"Deshacer"_s << u"MemoAverias"_s;
 }
 
 void PruebasDeshacer::preparacionSeDeshace() {
@@ -242,6 +250,7 @@ void PruebasDeshacer::preparacionSeDeshace() {
     Deshacer(c, como, qPrintable(foco));
     QVERIFY(!BarraVisible(c));
     QCOMPARE(c.accessibleDescription(), QString());
+    QCOMPARE(QApplication::focusWidget(), En(c, qPrintable(foco)));
     QCOMPARE(
         (QStringList{Texto(c, "EProtocoloUCE"), Texto(c, "EVendedor"), Texto(c, "MemoAverias")}),
         inspeccion);

@@ -500,11 +500,15 @@ private:
     // Prints with the page set-up given, margins in millimetres.
     QStringList ImprimirEn(TMarco& ventana, QPageSize::PageSizeId papel, const QMarginsF& margenes,
                            const QString& archivo);
-    // The control named `campo` on the window's sheet, the certificate prepared first.
-    QWidget* Campo(const QString& ventana, const QString& campo) {
+    // The window named, the certificate prepared first.
+    TMarco& Preparada(const QString& ventana) {
         if (ventana == u"Form2"_s)
             AlCertificado();
-        return Ventana(ventana).hoja()->findChild<QWidget*>(campo);
+        return Ventana(ventana);
+    }
+    // The control named `campo` on the window's sheet, the certificate prepared first.
+    QWidget* Campo(const QString& ventana, const QString& campo) {
+        return Preparada(ventana).hoja()->findChild<QWidget*>(campo);
     }
     // Prints to a PDF as Imprimir does; the words that stand out of their boxes (Recortadas).
     QStringList ImprimirYMedir(TMarco& ventana, const QString& archivo);
@@ -1078,9 +1082,7 @@ void PruebasImpresion::cadaTextoDeLaHojaEnPapel_data() { botonImprimir_data(); }
 // checked here too. Push buttons are for the screen.
 void PruebasImpresion::cadaTextoDeLaHojaEnPapel() {
     QFETCH(QString, ventana);
-    if (ventana == u"Form2"_s)
-        AlCertificado();
-    TMarco& v = Ventana(ventana);
+    TMarco& v = Preparada(ventana);
     const QStringList paginas = Imprimir(v, u"hoja.pdf"_s);
     QVERIFY(!paginas.isEmpty());
     // As pdftotext reads it: "º" as "o", a row of spaced marks ("* * *") run together.
@@ -1119,9 +1121,7 @@ void PruebasImpresion::tintaDeCadaBloque_data() { botonImprimir_data(); } // bot
 // ink is a point that differs clearly from what lies under the control.
 void PruebasImpresion::tintaDeCadaBloque() {
     QFETCH(QString, ventana);
-    if (ventana == u"Form2"_s)
-        AlCertificado();
-    TMarco& v = Ventana(ventana);
+    TMarco& v = Preparada(ventana);
     QWidget& hoja = *v.hoja();
     QPrinter impresora(QPrinter::HighResolution);
     PrepararImpresora(impresora);

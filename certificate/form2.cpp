@@ -107,18 +107,12 @@ void TForm2::PrepararCertificado(int cuentaAverias, const QStringList& averias) 
         return;
     }
     // The user's inspection, replaced: it can be put back, however the preparation ends.
-    const auto ofrecer = [this, anterior = TomarInspeccion()] {
+    const auto ofrecer = qScopeGuard([this, anterior = TomarInspeccion()] {
         Deshacer().Ofrecer(DeTabla(kAvisoCertificadoPreparado), DeTabla(kCertificadoPreparado),
                            [this, anterior] { RestaurarInspeccion(anterior); });
         Anunciar(this, DeTabla(kCertificadoPreparado));
-    };
-    try {
-        Preparar(cuentaAverias, averias);
-    } catch (const ErrorCalculo&) {
-        ofrecer();
-        throw;
-    }
-    ofrecer();
+    });
+    Preparar(cuentaAverias, averias);
 }
 
 void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
@@ -164,9 +158,8 @@ void TForm2::Preparar(int cuentaAverias, const QStringList& averias) {
         CalcularCertificado();
     }
     // The score's fields and the price are emptied only where the last run does not write them
-    // (vaciarSinResultado_): emptied first, a reader would hear each of them twice. Should no
-    // run write them, they are emptied all the same.
-    const VaciarSinResultado::Paso paso(vaciarSinResultado_, [this] { EscribirResultados({}); });
+    // (vaciarSinResultado_): emptied first, a reader would hear each of them twice.
+    const VaciarSinResultado::Paso paso(vaciarSinResultado_);
     PonerTexto(EPVPVendedor, recibido_.FPVPVendedor);
     PonerTexto(EPuntuacion, recibido_.FPuntuacion);
     for (QLineEdit* campo : {EVendedor, EComprador})
@@ -187,8 +180,6 @@ std::array<QLineEdit*, 7> TForm2::CamposUCE() const {
 EstadoInspeccion TForm2::TomarInspeccion() const {
     EstadoInspeccion inspeccion;
     for (QLineEdit* campo : CamposUCE())
-        inspeccion.campos.append({campo, campo->text()});
-    for (QLineEdit* campo : {EVendedor, EComprador})
         inspeccion.campos.append({campo, campo->text()});
     inspeccion.averias = MemoAverias->toPlainText();
     for (size_t i = 0; i < CV.size(); ++i) {

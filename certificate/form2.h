@@ -33,9 +33,9 @@ inline constexpr const char* kCertificadoPreparado =
     "Certificado preparado de nuevo; Ctrl+Z recupera la inspección anterior.";
 inline constexpr const char* kAvisoCertificadoPreparado = "Certificado preparado de nuevo.";
 
-// What the user gave a certificate beside the handed-over values: the control-unit fields and
-// the signature names, the fault memory, the rating of each item (its column, -1 for none) and
-// the ITV tick.
+// What the user gave a certificate beside the handed-over values: the control-unit fields, the
+// fault memory, the rating of each item (its column, -1 for none) and the ITV tick. The
+// signature boxes are read-only: the parties sign on paper.
 struct EstadoInspeccion {
     QList<std::pair<QLineEdit*, QString>> campos;
     QString averias;

@@ -85,7 +85,8 @@ void OfertaDeshacer::Aceptar() {
 void OfertaDeshacer::Ocultar() {
     qApp->removeEventFilter(this);
     ventana_->setAccessibleDescription(QString());
-    // The focus goes back where Tab took it from, not on to the next control of the chain.
+    // The focus goes back where Tab or the click took it from, not on to the next control of the
+    // chain.
     if (barra_->isAncestorOf(QApplication::focusWidget()) && focoAnterior_ != nullptr &&
         focoAnterior_->isVisible())
         focoAnterior_->setFocus(Qt::OtherFocusReason);
@@ -109,7 +110,7 @@ bool OfertaDeshacer::eventFilter(QObject* objeto, QEvent* evento) {
 }
 
 void OfertaDeshacer::Colocar() {
-    const QRect vista = caja_->viewport()->geometry();
+    const QRect vista = vista_->geometry();
     barra_->setGeometry(vista.left(), vista.bottom() + 1, vista.width(), kAltoBarra);
     // Placed here rather than by a layout, which would place them only once the bar shows.
     boton_->setGeometry(vista.width() - kMargen - kAnchoBoton, kMargen, kAnchoBoton,

@@ -61,7 +61,7 @@ private:
     QLabel* aviso_;
     QPushButton* boton_;
     std::function<void()> volver_;
-    // The control that had the focus before Tab reached the button, to have it back when the
-    // bar hides.
+    // The control that had the focus before Tab or a click gave it to the button, to have it
+    // back when the bar hides.
     QPointer<QWidget> focoAnterior_;
 };

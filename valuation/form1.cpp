@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <utility>
 
 namespace {
@@ -136,7 +137,7 @@ void TForm1::ResetValoracion() {
     // The results get the example's figures once: not emptied first, which a screen reader
     // would hear as a change of its own. Where the calculation does not reach one, it is emptied
     // (the points: the standard points) as ever.
-    const VaciarSinResultado::Paso paso(vaciarSinResultado_, [this] { EscribirResultados({}); });
+    const VaciarSinResultado::Paso paso(vaciarSinResultado_);
     EjemploDeCalculo(); // loaded and computed as its button does
 }
 
@@ -210,8 +211,9 @@ void TForm1::Button6Click() {
     QStringList resultados;
     for (const ResultadosHablados::Resultado& resultado : ResultadosDichos())
         resultados << resultado.campo->text();
-    // Whatever it wrote before a failure stays written, and can be undone as well.
-    const auto ofrecer = [this, &anterior, &resultados] {
+    // However the example ends: whatever it wrote before a failure stays written, and can be
+    // undone as well.
+    const auto ofrecer = qScopeGuard([this, &anterior, &resultados] {
         if (TomarEstado() == anterior)
             return; // nothing replaced: an offer standing stays
         Deshacer().Ofrecer(DeTabla(kAvisoEjemploCargado), DeTabla(kEjemploCargado),
@@ -222,14 +224,8 @@ void TForm1::Button6Click() {
         const QString cambios = hablados_.Frase(resultados);
         Anunciar(this, cambios.isEmpty() ? DeTabla(kEjemploCargado)
                                          : DeTabla(kEjemploCargado) + u' ' + cambios);
-    };
-    try {
-        EjemploDeCalculo();
-    } catch (const ErrorCalculo&) {
-        ofrecer();
-        throw;
-    }
-    ofrecer();
+    });
+    EjemploDeCalculo();
 }
 
 EntradasValoracion TForm1::LeerEntradas() const {

@@ -202,6 +202,7 @@ void TForm1::CrearHoja() {
         Estilo estilo;
         const char* leyenda; // what a screen reader calls it, as an edit box's row says
         const char* detalle;
+        EnPapel papel = EnPapel::Texto;
     };
     // clang-format off
     static constexpr Lista kListas[] = {
@@ -212,17 +213,13 @@ void TForm1::CrearHoja() {
         {&TForm1::EMesesLeasing, "EMesesLeasing", 520, 162, 105, {}, nullptr, "Meses de leasing"},
     };
     // clang-format on
-    QList<NombreAccesible> nombres;
-    for (const Lista& l : kListas) {
-        auto* lista = Nuevo<QComboBox>(hoja, l.nombre);
-        lista->setEditable(true);
-        lista->setInsertPolicy(QComboBox::NoInsert);
-        lista->setMaxVisibleItems(12);
-        Aplicar(lista, l.estilo);
-        lista->setGeometry(l.x, l.y, l.ancho, 21);
-        this->*l.miembro = lista;
-        nombres.append({l.nombre, l.leyenda, l.detalle});
-    }
+    CrearNombrados<QComboBox>(*this, hoja, std::span<const Lista>(kListas), hojaEnPapel_,
+                              [](QComboBox& lista, const Lista& l) {
+                                  lista.setEditable(true);
+                                  lista.setInsertPolicy(QComboBox::NoInsert);
+                                  lista.setMaxVisibleItems(12);
+                                  lista.setGeometry(l.x, l.y, l.ancho, 21);
+                              });
 
     constexpr Estilo kEspecial{.fondo = kAmarillo, .tinta = kTintaHoja, .negrita = true};
     static constexpr FilaCasilla<TForm1> kCasillas[] = {
@@ -268,6 +265,7 @@ void TForm1::CrearHoja() {
     };
     // clang-format on
 
+    QList<NombreAccesible> nombres;
     for (const Grupo& g : kGrupos) {
         auto* panel = Nuevo<QFrame>(hoja, g.nombre);
         PonerFondo(panel, Qt::white);

@@ -69,6 +69,29 @@ private:
 // (NombreBotonLista).
 QString BotonLista(int n, const char* calificacion);
 
+// The control of `ventana` named `nombre`; a name the window lacks stops the test.
+template <class T = QWidget> T* En(const QWidget& ventana, const QString& nombre) {
+    T* control = ventana.findChild<T*>(nombre);
+    if (control == nullptr)
+        qFatal("no control %s", qPrintable(nombre));
+    return control;
+}
+template <class T = QWidget> T* En(const QWidget& ventana, const char* nombre) {
+    return En<T>(ventana, QString::fromLatin1(nombre));
+}
+
+// Types `texto` over what the field holds, key by key, as a person does.
+inline void Teclear(QWidget* campo, const QString& texto) {
+    QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(campo, texto);
+}
+
+// Ctrl+Z pressed with the focus in `control`.
+inline void CtrlZ(QWidget* control) {
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
+}
+
 // Text of a control of `ventana` found by its name, whatever its kind.
 QString Texto(const QWidget& ventana, const char* nombre);
 

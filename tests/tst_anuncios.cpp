@@ -12,7 +12,6 @@
 #include "vista_previa.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -112,14 +111,6 @@ private:
     QList<Evento> eventos_;
 };
 
-// Lets the event loop run for `ms`, as time passes between a person's keys.
-void Pausa(int ms) {
-    QElapsedTimer reloj;
-    reloj.start();
-    while (reloj.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 enum class Paso { Traspaso, Regreso, Calificacion, TeclaNueva, TeclaDentro, CalcularPrecio };
 
 enum class Momento { Deshacer, CalcularEImprimir, PaginaPasada, UltimaPagina };
@@ -148,12 +139,6 @@ private slots:
     void frasesDeCadaPaso();
 
 private:
-    template <class T = QWidget> T* En(QWidget& ventana, const QString& nombre) {
-        T* control = ventana.findChild<T*>(nombre);
-        if (control == nullptr)
-            qFatal("no control %s", qPrintable(nombre));
-        return control;
-    }
     void AlCertificado() {
         QTest::mouseClick(En(programa_->Form1(), u"Button2"_s), Qt::LeftButton);
         QTRY_COMPARE(QApplication::activeWindow(), &programa_->Form2());
@@ -213,7 +198,7 @@ void PruebasAnuncios::eventosPorPaso() {
         precio->selectAll();
         QTest::keyClicks(precio, u"28000"_s);
     }
-    Pausa(100);
+    QTest::qWait(100);
     escucha.Vaciar();
 
     switch (paso) {
@@ -236,7 +221,7 @@ void PruebasAnuncios::eventosPorPaso() {
         QTest::mouseClick(En(v, u"Button3"_s), Qt::LeftButton);
         break;
     }
-    Pausa(600);
+    QTest::qWait(600);
     const qsizetype eventos = escucha.Eventos().size();
     qInfo().noquote() << QTest::currentDataTag() << eventos << "events\n" << escucha.Resumen();
     QVERIFY2(eventos <= limite, qPrintable(escucha.Resumen()));
@@ -258,13 +243,13 @@ void PruebasAnuncios::lineaDeAveriasAlPasoDeQuienEscribe() {
     AlCertificado();
     auto* averias = En<QPlainTextEdit>(c, u"MemoAverias"_s);
     averias->setFocus();
-    Pausa(100);
+    QTest::qWait(100);
     Escucha escucha;
     const QString linea = u"P0300"_s;
     for (qsizetype i = 0; i < linea.size(); ++i) {
         escucha.Vaciar();
         QTest::keyClicks(averias, linea.mid(i, 1));
-        Pausa(100);
+        QTest::qWait(100);
         QVERIFY2(escucha.Eventos().size() <= 10, qPrintable(escucha.Resumen()));
         const QStringList esperadas =
             i == 0 ? QStringList{u"Puntuación obtenida 7,5, puntuación total 7,5 sobre 10."_s}
@@ -305,33 +290,33 @@ void PruebasAnuncios::frasesDeCadaPaso() {
     if (momento == Momento::Deshacer) {
         QTest::mouseClick(En(v, u"Button3"_s), Qt::LeftButton);
         AlCertificado();
-        Pausa(1000);
+        QTest::qWait(1000);
         QTest::mouseClick(En(c, u"Button2"_s), Qt::LeftButton);
         QTRY_COMPARE(QApplication::activeWindow(), &v);
-        Pausa(1000);
+        QTest::qWait(1000);
     }
     if (momento == Momento::PaginaPasada || momento == Momento::UltimaPagina)
         AlCertificado();
-    Pausa(100);
+    QTest::qWait(100);
     Escucha escucha;
     // The preview, once open, gets its keys; the sentences of a step are heard before it closes.
     AlAbrirse<TVistaPrevia> enVista([momento, &escucha](TVistaPrevia& vista) {
-        Pausa(300);
+        QTest::qWait(300);
         if (momento == Momento::UltimaPagina) {
             QTest::keyClick(&vista, Qt::Key_End);
-            Pausa(600);
+            QTest::qWait(600);
             escucha.Vaciar();
         }
         if (momento == Momento::PaginaPasada || momento == Momento::UltimaPagina)
             QTest::keyClick(&vista, Qt::Key_PageDown);
-        Pausa(600);
+        QTest::qWait(600);
         vista.reject();
     });
     switch (momento) {
     case Momento::Deshacer:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QTRY_COMPARE(QApplication::activeWindow(), &c);
-        Pausa(600);
+        QTest::qWait(600);
         break;
     case Momento::CalcularEImprimir:
         avisos_.Responder(u"Calcular e imprimir"_s);

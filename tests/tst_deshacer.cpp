@@ -11,8 +11,6 @@
 #include "reloj.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -55,29 +53,14 @@ private slots:
     void clicSeguidoNoCuenta();
 
 private:
-    template <class T = QWidget> T* En(QWidget& ventana, const char* nombre) {
-        T* control = ventana.findChild<T*>(QString::fromLatin1(nombre));
-        if (control == nullptr)
-            qFatal("no control %s", nombre);
-        return control;
-    }
-    static void Teclear(QWidget* campo, const QString& texto) {
-        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(campo, texto);
-    }
-    static void CtrlZ(QWidget* control) {
-        control->setFocus();
-        QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
-    }
-    // Takes the offer standing as `como` says, with the focus in `foco` (where there is one):
-    // "Ctrl+Z" from it, or the bar's button clicked.
+    // Takes the offer standing as `como` says, with the focus in `foco`: "Ctrl+Z" from it, or
+    // the bar's button clicked.
     void Deshacer(QWidget& ventana, const QString& como, const char* foco) {
         if (como != u"Deshacer"_s) {
             CtrlZ(En(ventana, foco));
             return;
         }
-        if (*foco != '\0')
-            En(ventana, foco)->setFocus();
+        En(ventana, foco)->setFocus();
         QTest::mouseClick(En(ventana, "BotonDeshacer"), Qt::LeftButton);
     }
     static bool BarraVisible(QWidget& ventana) {
@@ -129,8 +112,7 @@ void PruebasDeshacer::LlenarCertificado() {
     QTest::keyClick(averias, Qt::Key_Return);
     QTest::keyClicks(averias, u"P0171"_s);
     for (const auto& [n, calificacion] : kCalificaciones)
-        QTest::mouseClick(En(c, BotonLista(n, calificacion).toLatin1().constData()),
-                          Qt::LeftButton);
+        QTest::mouseClick(En(c, BotonLista(n, calificacion)), Qt::LeftButton);
     QTest::mouseClick(En(c, "CITV"), Qt::LeftButton, {}, En(c, "CITV")->rect().center());
 }
 
@@ -252,9 +234,8 @@ void PruebasDeshacer::preparacionSeDeshace() {
     QCOMPARE(QApplication::focusWidget(), En(c, qPrintable(foco)));
     QCOMPARE((QStringList{Texto(c, "EProtocoloUCE"), Texto(c, "MemoAverias")}), inspeccion);
     for (const auto& [n, calificacion] : kCalificaciones)
-        QVERIFY(
-            En<QRadioButton>(c, BotonLista(n, calificacion).toLatin1().constData())->isChecked());
-    QVERIFY(En<QRadioButton>(c, BotonLista(5, "Bien").toLatin1().constData())->isChecked());
+        QVERIFY(En<QRadioButton>(c, BotonLista(n, calificacion))->isChecked());
+    QVERIFY(En<QRadioButton>(c, BotonLista(5, "Bien"))->isChecked());
     QVERIFY(En<QCheckBox>(c, "CITV")->isChecked());
     QVERIFY(c.DatosEscritos());
     // The new hand-over stays; the score is the old inspection's on it.
@@ -323,8 +304,7 @@ void PruebasDeshacer::historiaPropiaEmpiezaDeNuevo() {
     }
     QWidget& ventana = certificado ? static_cast<QWidget&>(c) : v;
     auto* control = En(ventana, nombre.constData());
-    Teclear(control, tecleado.chopped(1));
-    QTest::keyClicks(control, tecleado.right(1));
+    Teclear(control, tecleado);
     auto* edicion = qobject_cast<QLineEdit*>(control);
     if (edicion == nullptr)
         edicion = control->findChild<QLineEdit*>();
@@ -446,8 +426,7 @@ void PruebasDeshacer::falloSeAvisaUnaVez() {
     };
     const auto calificar = [&](int desde) {
         for (int n = desde; n < desde + 3; ++n)
-            QTest::mouseClick(En(c, BotonLista(n, "Regular").toLatin1().constData()),
-                              Qt::LeftButton);
+            QTest::mouseClick(En(c, BotonLista(n, "Regular")), Qt::LeftButton);
         auto* averias = En<QPlainTextEdit>(c, "MemoAverias");
         averias->setFocus();
         QTest::keyClicks(averias, u"P0420"_s);

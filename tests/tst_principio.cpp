@@ -40,8 +40,8 @@ bool MuestraElPrincipio(QLineEdit& campo) {
     return entero.copy(zona) == principio.copy(zona);
 }
 
-// Types the text key by key, letters outside ASCII too.
-void Teclear(QWidget* control, const QString& texto) {
+// Types the text key by key at the cursor, letters outside ASCII too.
+void TeclearLetras(QWidget* control, const QString& texto) {
     for (const QChar letra : texto)
         QTest::sendKeyEvent(QTest::Click, control, Qt::Key_unknown, QString(letra), Qt::NoModifier);
 }
@@ -139,7 +139,7 @@ void PruebasPrincipio::trasEscribir() {
     QLineEdit* campo = Edicion(c);
     c->setFocus(Qt::TabFocusReason);
     campo->selectAll();
-    Teclear(campo, texto);
+    TeclearLetras(campo, texto);
     QCOMPARE(campo->text(), texto);
     QVERIFY(!MuestraElPrincipio(*campo));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -224,7 +224,7 @@ void PruebasPrincipio::cadaCampo() {
         return;
     c->setFocus(Qt::TabFocusReason);
     campo->clear();
-    Teclear(campo, texto);
+    TeclearLetras(campo, texto);
     QCOMPARE(campo->text(), texto);
     QVERIFY2(!MuestraElPrincipio(*campo), "with the focus");
     // Elsewhere by a click, as a mouse user leaves a field.

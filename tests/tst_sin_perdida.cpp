@@ -37,21 +37,6 @@ private slots:
     void regresarDelCertificadoNoPregunta();
 
 private:
-    template <class T = QWidget> T* En(QWidget& ventana, const char* nombre) {
-        T* control = ventana.findChild<T*>(QString::fromLatin1(nombre));
-        if (control == nullptr)
-            qFatal("no control %s", nombre);
-        return control;
-    }
-    // Types `texto` over what the field holds, key by key, as a person does.
-    static void Teclear(QWidget* campo, const QString& texto) {
-        QTest::keyClick(campo, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(campo, texto);
-    }
-    static void CtrlZ(QWidget* control) {
-        control->setFocus();
-        QTest::keyClick(control, Qt::Key_Z, Qt::ControlModifier);
-    }
     // The valuation as a dealer leaves it: typed, ticked, chosen and rated, calculated, and a
     // figure typed after the calculation, so that the results shown are not what a calculation
     // would give now.

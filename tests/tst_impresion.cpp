@@ -52,20 +52,57 @@
 #include <csignal>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// What pdftotext writes of the PDF `ruta` with `opcion` ("-layout", "-raw", "-bbox"); a null
+// string where it fails.
+QString Pdftotext(const QString& opcion, const QString& ruta) {
+    QProcess pdftotext;
+    pdftotext.start(u"pdftotext"_s, {opcion, ruta, u"-"_s});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// A word of a PDF as pdftotext places it: its page (from 0), its box in points, its text.
+struct PalabraEnPdf {
+    qsizetype pagina;
+    QRectF caja;
+    QString texto;
+};
+
+// The words of the PDF `ruta` in the order pdftotext gives them; nothing where it fails.
+std::optional<QList<PalabraEnPdf>> PalabrasDelPdf(const QString& ruta) {
+    const QString cajas = Pdftotext(u"-bbox"_s, ruta);
+    if (cajas.isNull())
+        return std::nullopt;
+    static const QRegularExpression kPalabra(
+        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    QList<PalabraEnPdf> palabras;
+    qsizetype pagina = -1;
+    for (const QRegularExpressionMatch& m : kPalabra.globalMatch(cajas)) {
+        if (m.captured(0).startsWith(u"<page"_s)) {
+            ++pagina;
+            continue;
+        }
+        palabras << PalabraEnPdf{
+            pagina,
+            QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                   QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+            m.captured(5)};
+    }
+    return palabras;
+}
+
 // The text of a PDF as pdftotext lays it out, one entry per page; ligatures ("ﬁ") as letters,
 // runs of blanks as one.
 QStringList PaginasDelPdf(const QString& ruta) {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-layout"_s, ruta, u"-"_s});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    QStringList paginas = QString::fromUtf8(pdftotext.readAllStandardOutput())
+    QStringList paginas = Pdftotext(u"-layout"_s, ruta)
                               .normalized(QString::NormalizationForm_KC)
                               .split(QLatin1Char('\f'));
     if (!paginas.isEmpty() && paginas.last().trimmed().isEmpty())
@@ -177,12 +214,7 @@ private:
 // The PDF's text in the order it was drawn, a line for each line of text there: a field's
 // lines stand together, whatever lies beside its box.
 QString TextoEnBruto(const QString& ruta) {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-raw"_s, ruta, u"-"_s});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput())
-        .normalized(QString::NormalizationForm_KC);
+    return Pdftotext(u"-raw"_s, ruta).normalized(QString::NormalizationForm_KC);
 }
 
 // Where the stretch `lugar` of the sheet (in sheet pixels) lies on page `pagina` of the sheet
@@ -237,11 +269,9 @@ QList<QImage> PaginasPintadas(const QString& ruta, int puntosPorPulgada, Pintado
 // and of their controls, the smallest around the word's middle; a text may run on over the
 // empty paper its piece leaves it. Below the sheet's band the footer is left out.
 QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrinter& impresora) {
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+    const std::optional<QList<PalabraEnPdf>> palabras = PalabrasDelPdf(ruta);
+    if (!palabras)
         return {u"(pdftotext failed)"_s};
-    const QString cajas = QString::fromUtf8(pdftotext.readAllStandardOutput());
     QList<QList<QRectF>> porPagina; // the boxes of each page, in points
     for (qsizetype p = 0; p + 1 < maqueta.cortes.size(); ++p) {
         const auto enPuntos = [&](const QRect& lugar) {
@@ -269,17 +299,8 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
         }
         porPagina << lista;
     }
-    static const QRegularExpression kPalabra(
-        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
     QStringList fuera;
-    qsizetype pagina = -1;
-    for (const QRegularExpressionMatch& m : kPalabra.globalMatch(cajas)) {
-        if (m.captured(0).startsWith(u"<page"_s)) {
-            ++pagina;
-            continue;
-        }
-        const QRectF palabra(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+    for (const auto& [pagina, palabra, texto] : *palabras) {
         if (pagina >= porPagina.size())
             return {u"(more pages than laid out)"_s};
         const int arriba = maqueta.cortes[pagina];
@@ -299,7 +320,7 @@ QStringList Recortadas(const QString& ruta, const Maqueta& maqueta, const QPrint
         const QRectF tolerada =
             menor == nullptr ? QRectF() : menor->adjusted(-0.5, -holgura, 0.5, holgura);
         if (menor == nullptr || !tolerada.contains(palabra))
-            fuera << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
+            fuera << u"%1 (page %2)"_s.arg(texto).arg(pagina + 1);
     }
     return fuera;
 }
@@ -317,26 +338,16 @@ QStringList SinTinta(const QString& ruta) {
     const QList<QImage> paginas = PaginasPintadas(ruta, kPuntosPorPulgada, Pintado::Gris);
     if (paginas.isEmpty())
         return {u"(pdftoppm failed)"_s};
-    QProcess pdftotext;
-    pdftotext.start(u"pdftotext"_s, {u"-bbox"_s, ruta, u"-"_s});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0)
+    const std::optional<QList<PalabraEnPdf>> palabras = PalabrasDelPdf(ruta);
+    if (!palabras)
         return {u"(pdftotext failed)"_s};
-    static const QRegularExpression kPalabra(
-        uR"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
     static const QRegularExpression kLetra(u"[\\p{L}\\p{N}]"_s);
     QStringList cortadas;
-    qsizetype pagina = -1;
-    for (const QRegularExpressionMatch& m :
-         kPalabra.globalMatch(QString::fromUtf8(pdftotext.readAllStandardOutput()))) {
-        if (m.captured(0).startsWith(u"<page"_s)) {
-            ++pagina;
-            continue;
-        }
+    for (const auto& [pagina, enPuntos, texto] : *palabras) {
         if (pagina >= paginas.size())
             return {u"(a page not rendered)"_s};
         const QImage& imagen = paginas[pagina];
-        const QRectF caja(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()) * kAPixeles,
-                          QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()) * kAPixeles);
+        const QRectF caja(enPuntos.topLeft() * kAPixeles, enPuntos.bottomRight() * kAPixeles);
         const QRect entera = caja.toAlignedRect().intersected(imagen.rect());
         if (entera.isEmpty())
             continue;
@@ -381,12 +392,12 @@ QStringList SinTinta(const QString& ruta) {
         const qreal holgura = alto / 5 + 1.5;
         const qreal base = caja.top() + 0.8 * alto; // the font's ascent is some 4/5 of its height
         bool entero = izquierda <= caja.left() + holgura && derecha >= caja.right() - holgura;
-        if (m.captured(5).contains(kLetra)) {
+        if (texto.contains(kLetra)) {
             entero =
                 entero && arriba <= base - 0.35 * alto + 1.5 && abajo >= base - 0.12 * alto - 1.5;
         }
         if (!entero)
-            cortadas << u"%1 (page %2)"_s.arg(m.captured(5)).arg(pagina + 1);
+            cortadas << u"%1 (page %2)"_s.arg(texto).arg(pagina + 1);
     }
     return cortadas;
 }
